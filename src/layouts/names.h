@@ -1,0 +1,25 @@
+#pragma once
+// Names that are not user text: the settings' address, window classes,
+// resource identifiers.
+
+#include <string_view>
+
+namespace rublet::names {
+
+// Stored as HKEY_CURRENT_USER\Software\<application>\<section>.
+inline constexpr std::wstring_view SettingsApplication = L"Rublet";
+inline constexpr std::wstring_view SettingsSection = L"setting";
+inline constexpr std::wstring_view KeyDefleft = L"Defleft";
+inline constexpr std::wstring_view KeyDeftop = L"Deftop";
+inline constexpr std::wstring_view KeyBmpdir = L"Bmpdir";
+inline constexpr std::wstring_view KeyOption1 = L"Option1";
+inline constexpr std::wstring_view KeyOption2 = L"Option2";
+inline constexpr std::wstring_view KeyOption3 = L"Option3";
+inline constexpr std::wstring_view KeyOption4 = L"Option4";
+inline constexpr std::wstring_view KeyOption5 = L"Option5";
+
+inline constexpr std::wstring_view DefaultPictureFile = L"Rublet.bmp";
+
+inline constexpr wchar_t Form1Class[] = L"Rublet.Form1";
+
+}  // namespace rublet::names

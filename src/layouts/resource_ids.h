@@ -1,0 +1,4 @@
+#pragma once
+// Shared by the resource scripts and the code.
+#define IDI_RUBLET 1
+#define IDR_DEFAULT_PICTURE 101

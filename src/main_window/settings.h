@@ -1,0 +1,55 @@
+#pragma once
+// The settings record and the rules by which start-up reads it. Portable.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/settings_store.h"
+
+namespace rublet {
+
+struct SettingsRecord {
+    std::int32_t Defleft = 0;  // twips
+    std::int32_t Deftop = 0;   // twips
+    std::wstring Bmpdir;
+    std::int16_t Option1 = 0;  // 0 = to the Recycle Bin, any other value = delete outright
+    std::int16_t Option2 = 0;  // confirm before processing (on only when 1)
+    std::int16_t Option3 = 0;  // report when processing has ended
+    std::int16_t Option4 = 0;  // always on top
+    std::int16_t Option5 = 0;  // play the "EmptyRecycleBin" sound
+};
+
+// The process-wide record: filled by Loadsetting, changed only by the
+// settings dialog's OK.
+extern SettingsRecord Settings;
+
+struct ScreenTwips {
+    float Width = 0;
+    float Height = 0;
+};
+
+// A stored value that could not be converted; its key's default was used.
+struct InvalidSetting {
+    std::wstring Key;
+    std::wstring StoredText;
+};
+
+struct SettingsReading {
+    SettingsRecord Record;
+    std::vector<InvalidSetting> Invalid;
+};
+
+[[nodiscard]] std::wstring DefaultPicturePath(std::wstring_view programDirectory);
+
+// Reads every key with its default, pulls a position outside the screen
+// back to its middle and replaces unconvertible numbers by their defaults.
+// Reads only; nothing is written to the store.
+[[nodiscard]] SettingsReading ReadSettings(const SettingsStore& store, ScreenTwips screen,
+                                           std::wstring_view programDirectory);
+
+// The warning shown for a value that ReadSettings replaced.
+[[nodiscard]] std::wstring InvalidSettingMessage(const InvalidSetting& invalid);
+
+}  // namespace rublet

@@ -1,0 +1,137 @@
+#pragma once
+// Owners for every handle the program holds. Move-only; the destructor
+// gives the handle back to the system.
+
+#include <windows.h>
+
+#include <utility>
+
+namespace rublet {
+
+template <class Traits>
+class UniqueHandle {
+public:
+    using Handle = typename Traits::Handle;
+
+    UniqueHandle() noexcept = default;
+    explicit UniqueHandle(Handle handle) noexcept : handle_(handle) {}
+    UniqueHandle(UniqueHandle&& other) noexcept : handle_(other.release()) {}
+    UniqueHandle& operator=(UniqueHandle&& other) noexcept {
+        reset(other.release());
+        return *this;
+    }
+    UniqueHandle(const UniqueHandle&) = delete;
+    UniqueHandle& operator=(const UniqueHandle&) = delete;
+    ~UniqueHandle() { reset(); }
+
+    [[nodiscard]] Handle get() const noexcept { return handle_; }
+    [[nodiscard]] explicit operator bool() const noexcept { return handle_ != Traits::Invalid(); }
+
+    // Ownership passes to the caller (or to the system).
+    [[nodiscard]] Handle release() noexcept { return std::exchange(handle_, Traits::Invalid()); }
+
+    void reset(Handle handle = Traits::Invalid()) noexcept {
+        const Handle old = std::exchange(handle_, handle);
+        if (old != Traits::Invalid()) Traits::Close(old);
+    }
+
+private:
+    Handle handle_ = Traits::Invalid();
+};
+
+template <class H, auto CloseFunction>
+struct NullHandleTraits {
+    using Handle = H;
+    static constexpr Handle Invalid() noexcept { return nullptr; }
+    static void Close(Handle handle) noexcept { CloseFunction(handle); }
+};
+
+struct FileHandleTraits {
+    using Handle = HANDLE;
+    static Handle Invalid() noexcept { return INVALID_HANDLE_VALUE; }
+    static void Close(Handle handle) noexcept { ::CloseHandle(handle); }
+};
+
+inline void DeleteGdiObject(HGDIOBJ object) noexcept { ::DeleteObject(object); }
+inline void FreeGlobal(HGLOBAL memory) noexcept { ::GlobalFree(memory); }
+inline void CloseRegKey(HKEY key) noexcept { ::RegCloseKey(key); }
+
+using UniqueWindow = UniqueHandle<NullHandleTraits<HWND, ::DestroyWindow>>;
+using UniqueRegion = UniqueHandle<NullHandleTraits<HRGN, DeleteGdiObject>>;
+using UniqueBitmap = UniqueHandle<NullHandleTraits<HBITMAP, DeleteGdiObject>>;
+using UniqueBrush = UniqueHandle<NullHandleTraits<HBRUSH, DeleteGdiObject>>;
+using UniqueMemoryDc = UniqueHandle<NullHandleTraits<HDC, ::DeleteDC>>;
+using UniqueIcon = UniqueHandle<NullHandleTraits<HICON, ::DestroyIcon>>;
+using UniqueMenu = UniqueHandle<NullHandleTraits<HMENU, ::DestroyMenu>>;
+using UniqueRegKey = UniqueHandle<NullHandleTraits<HKEY, CloseRegKey>>;
+using UniqueGlobal = UniqueHandle<NullHandleTraits<HGLOBAL, FreeGlobal>>;
+using UniqueFile = UniqueHandle<FileHandleTraits>;
+
+// A device context obtained with GetDC, released with ReleaseDC.
+class WindowDc {
+public:
+    explicit WindowDc(HWND hwnd) noexcept : hwnd_(hwnd), hdc_(::GetDC(hwnd)) {}
+    WindowDc(const WindowDc&) = delete;
+    WindowDc& operator=(const WindowDc&) = delete;
+    ~WindowDc() {
+        if (hdc_) ::ReleaseDC(hwnd_, hdc_);
+    }
+    [[nodiscard]] HDC get() const noexcept { return hdc_; }
+
+private:
+    HWND hwnd_;
+    HDC hdc_;
+};
+
+// An object selected into a DC for the scope; the previous one comes back.
+class SelectedObject {
+public:
+    SelectedObject(HDC hdc, HGDIOBJ object) noexcept : hdc_(hdc), previous_(::SelectObject(hdc, object)) {}
+    SelectedObject(const SelectedObject&) = delete;
+    SelectedObject& operator=(const SelectedObject&) = delete;
+    ~SelectedObject() {
+        if (previous_) ::SelectObject(hdc_, previous_);
+    }
+
+private:
+    HDC hdc_;
+    HGDIOBJ previous_;
+};
+
+// A COM interface pointer, released on scope exit.
+template <class Interface>
+class ComPtr {
+public:
+    ComPtr() noexcept = default;
+    ComPtr(ComPtr&& other) noexcept : pointer_(std::exchange(other.pointer_, nullptr)) {}
+    ComPtr& operator=(ComPtr&& other) noexcept {
+        if (this != &other) {
+            reset();
+            pointer_ = std::exchange(other.pointer_, nullptr);
+        }
+        return *this;
+    }
+    ComPtr(const ComPtr&) = delete;
+    ComPtr& operator=(const ComPtr&) = delete;
+    ~ComPtr() { reset(); }
+
+    [[nodiscard]] Interface* get() const noexcept { return pointer_; }
+    [[nodiscard]] Interface* operator->() const noexcept { return pointer_; }
+    [[nodiscard]] explicit operator bool() const noexcept { return pointer_ != nullptr; }
+
+    // For out-parameters: releases what is held and gives the slot.
+    [[nodiscard]] Interface** put() noexcept {
+        reset();
+        return &pointer_;
+    }
+    [[nodiscard]] void** put_void() noexcept { return reinterpret_cast<void**>(put()); }
+
+    void reset() noexcept {
+        if (pointer_) std::exchange(pointer_, nullptr)->Release();
+    }
+
+private:
+    Interface* pointer_ = nullptr;
+};
+
+}  // namespace rublet

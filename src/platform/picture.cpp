@@ -1,0 +1,150 @@
+#include "platform/picture.h"
+
+namespace rublet {
+namespace {
+
+// Pixel size of the picture: exact for bitmaps and icons, from the
+// HIMETRIC extent at the screen's resolution otherwise.
+SIZE PixelSize(IPicture& picture) {
+    SHORT type = PICTYPE_UNINITIALIZED;
+    OLE_HANDLE handle = 0;
+    picture.get_Type(&type);
+    picture.get_Handle(&handle);
+    if (type == PICTYPE_BITMAP && handle) {
+        BITMAP bitmap{};
+        if (::GetObjectW(reinterpret_cast<HBITMAP>(static_cast<UINT_PTR>(handle)), sizeof bitmap, &bitmap))
+            return {bitmap.bmWidth, bitmap.bmHeight};
+    }
+    if (type == PICTYPE_ICON && handle) {
+        ICONINFO info{};
+        if (::GetIconInfo(reinterpret_cast<HICON>(static_cast<UINT_PTR>(handle)), &info)) {
+            UniqueBitmap color(info.hbmColor), mask(info.hbmMask);
+            BITMAP bitmap{};
+            if (color && ::GetObjectW(color.get(), sizeof bitmap, &bitmap))
+                return {bitmap.bmWidth, bitmap.bmHeight};
+            if (mask && ::GetObjectW(mask.get(), sizeof bitmap, &bitmap))
+                return {bitmap.bmWidth, bitmap.bmHeight / 2};  // mask and image stacked
+        }
+    }
+    OLE_XSIZE_HIMETRIC width = 0;
+    OLE_YSIZE_HIMETRIC height = 0;
+    picture.get_Width(&width);
+    picture.get_Height(&height);
+    WindowDc screen(nullptr);
+    return {::MulDiv(width, ::GetDeviceCaps(screen.get(), LOGPIXELSX), 2540),
+            ::MulDiv(height, ::GetDeviceCaps(screen.get(), LOGPIXELSY), 2540)};
+}
+
+}  // namespace
+
+std::optional<Picture> Picture::FromFile(const std::wstring& path) {
+    UniqueFile file(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) return std::nullopt;
+    LARGE_INTEGER size{};
+    if (!::GetFileSizeEx(file.get(), &size) || size.QuadPart <= 0 || size.QuadPart > MAXDWORD / 2)
+        return std::nullopt;
+    const auto bytes = static_cast<DWORD>(size.QuadPart);
+    UniqueGlobal memory(::GlobalAlloc(GMEM_MOVEABLE, bytes));
+    if (!memory) return std::nullopt;
+    void* data = ::GlobalLock(memory.get());
+    DWORD read = 0;
+    const BOOL ok = data && ::ReadFile(file.get(), data, bytes, &read, nullptr);
+    ::GlobalUnlock(memory.get());
+    if (!ok || read != bytes) return std::nullopt;
+    return FromGlobal(std::move(memory), bytes);
+}
+
+std::optional<Picture> Picture::FromResource(HINSTANCE module, int id) {
+    HRSRC resource = ::FindResourceW(module, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(10) /* RT_RCDATA */);
+    if (!resource) return std::nullopt;
+    const DWORD bytes = ::SizeofResource(module, resource);
+    const void* source = ::LockResource(::LoadResource(module, resource));
+    if (!source || bytes == 0) return std::nullopt;
+    UniqueGlobal memory(::GlobalAlloc(GMEM_MOVEABLE, bytes));
+    if (!memory) return std::nullopt;
+    void* data = ::GlobalLock(memory.get());
+    if (!data) return std::nullopt;
+    ::CopyMemory(data, source, bytes);
+    ::GlobalUnlock(memory.get());
+    return FromGlobal(std::move(memory), bytes);
+}
+
+std::optional<Picture> Picture::FromGlobal(UniqueGlobal memory, DWORD size) {
+    ComPtr<IStream> stream;
+    if (FAILED(::CreateStreamOnHGlobal(memory.get(), TRUE, stream.put()))) return std::nullopt;
+    // The stream frees the memory now.
+    static_cast<void>(memory.release());
+    Picture picture;
+    if (FAILED(::OleLoadPicture(stream.get(), static_cast<LONG>(size), FALSE, IID_IPicture,
+                                picture.picture_.put_void())) ||
+        !picture.picture_)
+        return std::nullopt;
+    const SIZE pixels = PixelSize(*picture.picture_.get());
+    if (pixels.cx <= 0 || pixels.cy <= 0) return std::nullopt;
+    picture.width_ = pixels.cx;
+    picture.height_ = pixels.cy;
+    return picture;
+}
+
+void Picture::Render(HDC hdc) const {
+    OLE_XSIZE_HIMETRIC width = 0;
+    OLE_YSIZE_HIMETRIC height = 0;
+    picture_->get_Width(&width);
+    picture_->get_Height(&height);
+    // HIMETRIC runs bottom-up: start at the source's top and go down.
+    picture_->Render(hdc, 0, 0, width_, height_, 0, height, width, -height, nullptr);
+}
+
+void PictureBox::SetPicture(Picture picture) {
+    picture_ = std::move(picture);
+    Refresh();
+}
+
+void PictureBox::SetBackColor(COLORREF color) {
+    backColor_ = color;
+    Refresh();
+}
+
+void PictureBox::Refresh() {
+    bitmap_.reset();
+    bits_ = nullptr;
+    width_ = picture_ ? picture_->Width() : 0;
+    height_ = picture_ ? picture_->Height() : 0;
+    if (width_ == 0 || height_ == 0) return;
+
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width_;
+    info.bmiHeader.biHeight = -height_;  // top-down
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    bitmap_.reset(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!bitmap_) {
+        width_ = height_ = 0;
+        return;
+    }
+    bits_ = static_cast<std::uint32_t*>(bits);
+
+    UniqueMemoryDc dc(::CreateCompatibleDC(nullptr));
+    SelectedObject selected(dc.get(), bitmap_.get());
+    UniqueBrush background(::CreateSolidBrush(backColor_));
+    const RECT all{0, 0, width_, height_};
+    ::FillRect(dc.get(), &all, background.get());
+    picture_->Render(dc.get());
+    ::GdiFlush();
+}
+
+COLORREF PictureBox::Point(int x, int y) const noexcept {
+    if (!bits_ || x < 0 || y < 0 || x >= width_ || y >= height_) return CLR_INVALID;
+    const std::uint32_t pixel = bits_[static_cast<std::ptrdiff_t>(y) * width_ + x];
+    return RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
+}
+
+PixelView PictureBox::Pixels() const noexcept {
+    return {bits_, width_, height_, width_};
+}
+
+}  // namespace rublet

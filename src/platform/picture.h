@@ -1,0 +1,71 @@
+#pragma once
+// The picture loader (bitmap, GIF, JPEG, icon) and the picture holder that
+// shows a picture on its background colour as 32-bit pixels.
+
+#include <windows.h>
+#include <ocidl.h>
+#include <olectl.h>
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "platform/handles.h"
+#include "shape/run_scan.h"
+
+namespace rublet {
+
+class Picture {
+public:
+    // Nothing when the file cannot be read or holds no picture.
+    [[nodiscard]] static std::optional<Picture> FromFile(const std::wstring& path);
+    // A picture stored as an RCDATA resource of the module.
+    [[nodiscard]] static std::optional<Picture> FromResource(HINSTANCE module, int id);
+
+    [[nodiscard]] int Width() const noexcept { return width_; }
+    [[nodiscard]] int Height() const noexcept { return height_; }
+
+    // Draws the whole picture at (0, 0) in its own size; transparent parts
+    // leave the DC as it was.
+    void Render(HDC hdc) const;
+
+private:
+    [[nodiscard]] static std::optional<Picture> FromGlobal(UniqueGlobal memory, DWORD size);
+
+    ComPtr<IPicture> picture_;
+    int width_ = 0;
+    int height_ = 0;
+};
+
+// The picture holder: its picture drawn on its background colour, kept as a
+// top-down 32-bit DIB whose pixels are read straight from memory.
+class PictureBox {
+public:
+    PictureBox() = default;
+    PictureBox(PictureBox&&) noexcept = default;
+    PictureBox& operator=(PictureBox&&) noexcept = default;
+
+    void SetPicture(Picture picture);
+    void SetBackColor(COLORREF color);
+
+    [[nodiscard]] int ScaleWidth() const noexcept { return width_; }
+    [[nodiscard]] int ScaleHeight() const noexcept { return height_; }
+    [[nodiscard]] COLORREF BackColor() const noexcept { return backColor_; }
+    // The colour of a pixel as displayed, 0x00BBGGRR.
+    [[nodiscard]] COLORREF Point(int x, int y) const noexcept;
+    [[nodiscard]] PixelView Pixels() const noexcept;
+    // The displayed picture, for painting with a memory DC.
+    [[nodiscard]] HBITMAP Bitmap() const noexcept { return bitmap_.get(); }
+
+private:
+    void Refresh();
+
+    std::optional<Picture> picture_;
+    COLORREF backColor_ = ::GetSysColor(COLOR_BTNFACE);
+    UniqueBitmap bitmap_;
+    std::uint32_t* bits_ = nullptr;  // owned by bitmap_
+    int width_ = 0;
+    int height_ = 0;
+};
+
+}  // namespace rublet

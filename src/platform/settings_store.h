@@ -1,0 +1,37 @@
+#pragma once
+// The per-user settings store: text values addressed by application,
+// section and key. Portable interface; the registry implements it.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace rublet {
+
+class SettingsStore {
+public:
+    virtual ~SettingsStore() = default;
+
+    // The stored text, or nothing when the application, section or key is absent.
+    [[nodiscard]] virtual std::optional<std::wstring> Read(std::wstring_view application,
+                                                           std::wstring_view section,
+                                                           std::wstring_view key) const = 0;
+    // Stores the text, creating application and section as needed.
+    virtual void Save(std::wstring_view application, std::wstring_view section,
+                      std::wstring_view key, std::wstring_view text) = 0;
+};
+
+[[nodiscard]] inline std::wstring GetSetting(const SettingsStore& store,
+                                             std::wstring_view application,
+                                             std::wstring_view section, std::wstring_view key,
+                                             std::wstring_view defaultText) {
+    return store.Read(application, section, key).value_or(std::wstring(defaultText));
+}
+
+inline void SaveSetting(SettingsStore& store, std::wstring_view application,
+                        std::wstring_view section, std::wstring_view key,
+                        std::wstring_view text) {
+    store.Save(application, section, key, text);
+}
+
+}  // namespace rublet

@@ -1,0 +1,72 @@
+#pragma once
+// The little window runtime the forms stand on.
+
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+
+#include "layouts/layout.h"
+#include "main_window/settings.h"
+#include "platform/handles.h"
+
+namespace rublet {
+
+struct TwipsPerPixel {
+    float X = 15;
+    float Y = 15;
+};
+
+[[nodiscard]] TwipsPerPixel ScreenTwipsPerPixel() noexcept;
+[[nodiscard]] ScreenTwips ScreenSizeInTwips() noexcept;
+[[nodiscard]] int TwipsToPixels(int twips, float twipsPerPixel) noexcept;
+
+// The folder of the program file (see DirectoryOfModule).
+[[nodiscard]] std::wstring ProgramDirectory();
+
+int MsgBox(HWND owner, std::wstring_view text, UINT style, std::wstring_view title);
+
+// A window object bound to its HWND from WM_NCCREATE to WM_NCDESTROY; each
+// form derives from it and hands messages to its named handlers.
+class Window {
+public:
+    Window() = default;
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+    virtual ~Window() = default;
+
+    [[nodiscard]] HWND hwnd() const noexcept { return window_.get(); }
+
+protected:
+    // Creates the window with the layout's client size (pixels from twips)
+    // and its controls; false when the system refused.
+    bool CreateFromLayout(const FormLayout& layout, const wchar_t* className, DWORD style,
+                          DWORD exStyle, int left, int top);
+    [[nodiscard]] HWND Control(std::wstring_view name) const noexcept;
+
+    virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+private:
+    static LRESULT CALLBACK StaticWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    static void RegisterClassOnce(const wchar_t* className);
+
+    UniqueWindow window_;
+    const FormLayout* layout_ = nullptr;
+};
+
+// A timer of a window, stopped when the owner goes.
+class WindowTimer {
+public:
+    WindowTimer() = default;
+    WindowTimer(HWND hwnd, UINT_PTR id, UINT intervalMs) noexcept;
+    WindowTimer(const WindowTimer&) = delete;
+    WindowTimer& operator=(const WindowTimer&) = delete;
+    ~WindowTimer() { Stop(); }
+    void Stop() noexcept;
+
+private:
+    HWND hwnd_ = nullptr;
+    UINT_PTR id_ = 0;
+};
+
+}  // namespace rublet

@@ -1,0 +1,70 @@
+#include "shape/region.h"
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+namespace rublet {
+namespace {
+
+// ExtCreateRegion may add its rectangles one union at a time, each costing
+// time in proportion to the region built so far (Wine does). Small batches,
+// merged pairwise like a binary counter, keep the whole in n log n and keep
+// only a logarithmic number of regions alive.
+constexpr std::size_t BatchSize = 32;
+
+UniqueRegion RegionFromBatch(std::span<const RunRect> runs) {
+    std::vector<unsigned char> buffer(sizeof(RGNDATAHEADER) + runs.size() * sizeof(RECT));
+    RGNDATAHEADER header{};
+    header.dwSize = sizeof header;
+    header.iType = RDH_RECTANGLES;
+    header.nCount = static_cast<DWORD>(runs.size());
+    header.nRgnSize = static_cast<DWORD>(runs.size() * sizeof(RECT));
+    header.rcBound = {runs.front().Left, runs.front().Top, runs.front().Right, runs.front().Bottom + 1};
+    auto* rects = reinterpret_cast<RECT*>(buffer.data() + sizeof header);
+    for (std::size_t i = 0; i < runs.size(); ++i) {
+        const RunRect& run = runs[i];
+        rects[i] = {run.Left, run.Top, run.Right, run.Bottom + 1};
+        header.rcBound.left = std::min(header.rcBound.left, run.Left);
+        header.rcBound.right = std::max(header.rcBound.right, run.Right);
+        header.rcBound.top = std::min(header.rcBound.top, run.Top);
+        header.rcBound.bottom = std::max(header.rcBound.bottom, run.Bottom + 1);
+    }
+    std::memcpy(buffer.data(), &header, sizeof header);
+    return UniqueRegion(::ExtCreateRegion(nullptr, static_cast<DWORD>(buffer.size()),
+                                          reinterpret_cast<const RGNDATA*>(buffer.data())));
+}
+
+void Unite(UniqueRegion& into, const UniqueRegion& other) {
+    ::CombineRgn(into.get(), into.get(), other.get(), RGN_OR);
+}
+
+}  // namespace
+
+UniqueRegion CreateRegionFromRuns(std::span<const RunRect> runs) {
+    if (runs.empty()) return UniqueRegion(::CreateRectRgn(0, 0, 0, 0));
+
+    struct Pending {
+        UniqueRegion region;
+        unsigned level;
+    };
+    std::vector<Pending> stack;
+    for (std::size_t start = 0; start < runs.size(); start += BatchSize) {
+        Pending next{RegionFromBatch(runs.subspan(start, std::min(BatchSize, runs.size() - start))), 0};
+        while (!stack.empty() && stack.back().level == next.level) {
+            Unite(stack.back().region, next.region);
+            next = {std::move(stack.back().region), next.level + 1};
+            stack.pop_back();
+        }
+        stack.push_back(std::move(next));
+    }
+    UniqueRegion result = std::move(stack.back().region);
+    stack.pop_back();
+    while (!stack.empty()) {
+        Unite(result, stack.back().region);
+        stack.pop_back();
+    }
+    return result;
+}
+
+}  // namespace rublet
