@@ -16,6 +16,9 @@ namespace {
 
 constexpr UINT_PTR Timer2Id = 2;
 
+// Always on top only for exactly 1; otherwise beneath every other window.
+HWND ZOrderFor(std::int16_t option4) { return option4 == 1 ? HWND_TOPMOST : HWND_BOTTOM; }
+
 void Warn(const std::wstring& message) {
     MsgBox(nullptr, message, MB_OK | MB_ICONEXCLAMATION, text::MessageTitle);
 }
@@ -29,15 +32,16 @@ std::unique_ptr<Form1> Form1::Create(SettingsStore& store) {
                                 WS_EX_TOOLWINDOW, 0, 0))
         return nullptr;
     form->Form_Load();
-    // Shown without activation, so a window put at the bottom stays there.
-    ::ShowWindow(form->hwnd(), SW_SHOWNA);
+    // Shown without activation in the z-order Form_Load chose: showing a
+    // window raises it on some systems (Wine), even one put at the bottom.
+    ::SetWindowPos(form->hwnd(), ZOrderFor(Settings.Option4), 0, 0, 0, 0,
+                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
     return form;
 }
 
 void Form1::Form_Load() {
     Loadsetting();
-    ::SetWindowPos(hwnd(), Settings.Option4 == 1 ? HWND_TOPMOST : HWND_BOTTOM, 0, 0, 0, 0,
-                   SWP_NOSIZE | SWP_NOMOVE);
+    ::SetWindowPos(hwnd(), ZOrderFor(Settings.Option4), 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
     const COLORREF TransparentColor = Picture1.Point(0, 0);
     // Wherever the picture is transparent or absent the holder shows its
     // background, which now reads as the transparent colour as well.

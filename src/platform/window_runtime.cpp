@@ -40,10 +40,12 @@ int MsgBox(HWND owner, std::wstring_view text, UINT style, std::wstring_view tit
 }
 
 void Window::RegisterClassOnce(const wchar_t* className) {
-    WNDCLASSEXW existing{sizeof existing};
+    WNDCLASSEXW existing{};
+    existing.cbSize = sizeof existing;
     HINSTANCE instance = ::GetModuleHandleW(nullptr);
     if (::GetClassInfoExW(instance, className, &existing)) return;
-    WNDCLASSEXW windowClass{sizeof windowClass};
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
     windowClass.style = CS_DBLCLKS;
     windowClass.lpfnWndProc = &Window::StaticWindowProc;
     windowClass.hInstance = instance;

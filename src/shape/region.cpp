@@ -20,16 +20,16 @@ UniqueRegion RegionFromBatch(std::span<const RunRect> runs) {
     header.iType = RDH_RECTANGLES;
     header.nCount = static_cast<DWORD>(runs.size());
     header.nRgnSize = static_cast<DWORD>(runs.size() * sizeof(RECT));
-    header.rcBound = {runs.front().Left, runs.front().Top, runs.front().Right, runs.front().Bottom + 1};
     auto* rects = reinterpret_cast<RECT*>(buffer.data() + sizeof header);
+    RunRect bounds = runs.front();
     for (std::size_t i = 0; i < runs.size(); ++i) {
         const RunRect& run = runs[i];
         rects[i] = {run.Left, run.Top, run.Right, run.Bottom + 1};
-        header.rcBound.left = std::min(header.rcBound.left, run.Left);
-        header.rcBound.right = std::max(header.rcBound.right, run.Right);
-        header.rcBound.top = std::min(header.rcBound.top, run.Top);
-        header.rcBound.bottom = std::max(header.rcBound.bottom, run.Bottom + 1);
+        bounds.Left = std::min(bounds.Left, run.Left);
+        bounds.Right = std::max(bounds.Right, run.Right);
+        bounds.Bottom = std::max(bounds.Bottom, run.Bottom);
     }
+    header.rcBound = {bounds.Left, bounds.Top, bounds.Right, bounds.Bottom + 1};
     std::memcpy(buffer.data(), &header, sizeof header);
     return UniqueRegion(::ExtCreateRegion(nullptr, static_cast<DWORD>(buffer.size()),
                                           reinterpret_cast<const RGNDATA*>(buffer.data())));
