@@ -11,10 +11,10 @@ namespace {
 // time in proportion to the region built so far (Wine does). Small batches,
 // merged pairwise like a binary counter, keep the whole in n log n and keep
 // only a logarithmic number of regions alive.
-constexpr std::size_t BatchSize = 32;
+constexpr std::size_t BatchSize = 16;  // the fastest under Wine, measured
 
-UniqueRegion RegionFromBatch(std::span<const RunRect> runs) {
-    std::vector<unsigned char> buffer(sizeof(RGNDATAHEADER) + runs.size() * sizeof(RECT));
+UniqueRegion RegionFromBatch(std::span<const RunRect> runs, std::vector<unsigned char>& buffer) {
+    buffer.resize(sizeof(RGNDATAHEADER) + runs.size() * sizeof(RECT));
     RGNDATAHEADER header{};
     header.dwSize = sizeof header;
     header.iType = RDH_RECTANGLES;
@@ -49,8 +49,9 @@ UniqueRegion CreateRegionFromRuns(std::span<const RunRect> runs) {
         unsigned level;
     };
     std::vector<Pending> stack;
+    std::vector<unsigned char> buffer;
     for (std::size_t start = 0; start < runs.size(); start += BatchSize) {
-        Pending next{RegionFromBatch(runs.subspan(start, std::min(BatchSize, runs.size() - start))), 0};
+        Pending next{RegionFromBatch(runs.subspan(start, std::min(BatchSize, runs.size() - start)), buffer), 0};
         while (!stack.empty() && stack.back().level == next.level) {
             Unite(stack.back().region, next.region);
             next = {std::move(stack.back().region), next.level + 1};
