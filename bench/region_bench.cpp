@@ -9,6 +9,7 @@
 #include <random>
 #include <string>
 
+#include "canvas.h"
 #include "platform/handles.h"
 #include "reference_region.h"
 #include "shape/region.h"
@@ -16,46 +17,29 @@
 
 namespace {
 
-using rublet::DibPixelOf;
 using Clock = std::chrono::steady_clock;
 constexpr COLORREF Transparent = RGB(255, 0, 128);
 
-struct Canvas {
-    Canvas(int w, int h) : width(w), height(h), dc(::CreateCompatibleDC(nullptr)) {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = w;
-        info.bmiHeader.biHeight = -h;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        void* data = nullptr;
-        bitmap.reset(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &data, nullptr, 0));
-        bits = static_cast<std::uint32_t*>(data);
-        ::SelectObject(dc.get(), bitmap.get());
-    }
-    int width, height;
-    rublet::UniqueMemoryDc dc;
-    rublet::UniqueBitmap bitmap;
-    std::uint32_t* bits = nullptr;
-};
+using rublet::testing_pictures::Canvas;
 
 // A filled ellipse with a hole: few runs per row.
 void DrawCleanShape(Canvas& canvas) {
-    const double cx = canvas.width / 2.0, cy = canvas.height / 2.0;
-    for (int y = 0; y < canvas.height; ++y)
-        for (int x = 0; x < canvas.width; ++x) {
+    const double cx = canvas.width() / 2.0, cy = canvas.height() / 2.0;
+    for (int y = 0; y < canvas.height(); ++y)
+        for (int x = 0; x < canvas.width(); ++x) {
             const double dx = (x - cx) / cx, dy = (y - cy) / cy;
             const double r = dx * dx + dy * dy;
-            canvas.bits[y * canvas.width + x] = DibPixelOf(r < 0.9 && r > 0.1 ? RGB(30, 60, 200) : Transparent);
+            canvas.Set(x, y, r < 0.9 && r > 0.1 ? RGB(30, 60, 200) : Transparent);
         }
 }
 
 // Photo-like noise: every pixel random, half of them the transparent colour.
 void DrawNoise(Canvas& canvas) {
     std::mt19937 random(12345);
-    for (int i = 0; i < canvas.width * canvas.height; ++i)
-        canvas.bits[i] = DibPixelOf(random() % 2 ? Transparent : RGB(random() % 256, random() % 256, 7));
-    canvas.bits[0] = DibPixelOf(Transparent);
+    for (int y = 0; y < canvas.height(); ++y)
+        for (int x = 0; x < canvas.width(); ++x)
+            canvas.Set(x, y, random() % 2 ? Transparent : RGB(random() % 256, random() % 256, 7));
+    canvas.Set(0, 0, Transparent);
 }
 
 double Milliseconds(const std::function<void()>& work, int repeats) {
@@ -75,7 +59,7 @@ void Measure(const char* name, int width, int height, void (*draw)(Canvas&), boo
     const double shipped = Milliseconds(
         [&] {
             std::vector<rublet::RunRect> runs;
-            rublet::ScanPictureRuns(runs, Transparent, {canvas.bits, width, height, width});
+            rublet::ScanPictureRuns(runs, Transparent, canvas.View());
             runCount = runs.size();
             const rublet::UniqueRegion region = rublet::CreateRegionFromRuns(runs);
         },
@@ -88,7 +72,7 @@ void Measure(const char* name, int width, int height, void (*draw)(Canvas&), boo
     const double reference = Milliseconds(
         [&] {
             const rublet::UniqueRegion region = rublet::reference::BuildWithCombineRgn(
-                rublet::reference::ScanWithGetPixel(canvas.dc.get(), width, height, Transparent));
+                rublet::reference::ScanWithGetPixel(canvas.dc(), width, height, Transparent));
         },
         1);
     std::printf("%-7s %5d x %-5d %9zu runs %11.2f ms %12.2f ms %9.1fx\n", name, width, height, runCount,

@@ -37,6 +37,21 @@ SIZE PixelSize(IPicture& picture) {
 
 }  // namespace
 
+Dib32 CreateDib32(int width, int height) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;  // top-down
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    Dib32 dib;
+    dib.bitmap.reset(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    dib.bits = dib.bitmap ? static_cast<std::uint32_t*>(bits) : nullptr;
+    return dib;
+}
+
 std::optional<Picture> Picture::FromFile(const std::wstring& path) {
     UniqueFile file(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
@@ -113,20 +128,13 @@ void PictureBox::Refresh() {
     height_ = picture_ ? picture_->Height() : 0;
     if (width_ == 0 || height_ == 0) return;
 
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width_;
-    info.bmiHeader.biHeight = -height_;  // top-down
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    bitmap_.reset(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!bitmap_) {
+    Dib32 dib = CreateDib32(width_, height_);
+    if (!dib.bitmap) {
         width_ = height_ = 0;
         return;
     }
-    bits_ = static_cast<std::uint32_t*>(bits);
+    bitmap_ = std::move(dib.bitmap);
+    bits_ = dib.bits;
 
     UniqueMemoryDc dc(::CreateCompatibleDC(nullptr));
     SelectedObject selected(dc.get(), bitmap_.get());

@@ -15,6 +15,13 @@
 
 namespace rublet {
 
+// A top-down 32-bit DIB section and its pixels (owned by the bitmap).
+struct Dib32 {
+    UniqueBitmap bitmap;
+    std::uint32_t* bits = nullptr;
+};
+[[nodiscard]] Dib32 CreateDib32(int width, int height);
+
 class Picture {
 public:
     // Nothing when the file cannot be read or holds no picture.

@@ -6,6 +6,7 @@
 
 #include "layouts/resource_ids.h"
 #include "platform/picture.h"
+#include "canvas.h"
 #include "reference_region.h"
 
 // Found by argument lookup for RECT, which lives in the global namespace.
@@ -16,34 +17,7 @@ static bool operator==(const RECT& a, const RECT& b) {
 namespace rublet {
 namespace {
 
-// A 32-bit DIB selected into a memory DC: GetPixel reads what the scan reads.
-class Canvas {
-public:
-    Canvas(int width, int height) : width_(width), height_(height) {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        void* bits = nullptr;
-        bitmap_.reset(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-        bits_ = static_cast<std::uint32_t*>(bits);
-        selected_.emplace(dc_.get(), bitmap_.get());
-    }
-    void Set(int x, int y, COLORREF color) { bits_[y * width_ + x] = DibPixelOf(color); }
-    [[nodiscard]] HDC dc() const { return dc_.get(); }
-    [[nodiscard]] PixelView View() const { return {bits_, width_, height_, width_}; }
-    [[nodiscard]] int width() const { return width_; }
-    [[nodiscard]] int height() const { return height_; }
-
-private:
-    int width_, height_;
-    UniqueMemoryDc dc_{::CreateCompatibleDC(nullptr)};
-    UniqueBitmap bitmap_;
-    std::uint32_t* bits_ = nullptr;
-    std::optional<SelectedObject> selected_;
-};
+using testing_pictures::Canvas;
 
 std::vector<RunRect> Scan(const PixelView& view, COLORREF transparent) {
     std::vector<RunRect> runs;
