@@ -1,5 +1,9 @@
 #include "drop/hook.h"
 
+#include <shellapi.h>
+
+#include "drop/drop_processing.h"
+
 namespace rublet {
 
 std::int16_t DropPending = 0;
@@ -17,7 +21,29 @@ void UnhookWindow(HWND hwnd) noexcept {
     PrevWndProc = nullptr;
 }
 
+std::vector<std::wstring> ReadDroppedPaths(HDROP drop) {
+    const UINT count = ::DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
+    std::vector<std::wstring> paths(count);
+    for (UINT i = 0; i < count; ++i) {
+        const UINT length = ::DragQueryFileW(drop, i, nullptr, 0);
+        std::wstring path(length + 1, L'\0');
+        const UINT copied = ::DragQueryFileW(drop, i, path.data(), length + 1);
+        path.resize(copied);
+        paths[i] = std::move(path);
+    }
+    return paths;
+}
+
 LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_DROPFILES) {
+        // Read whole, then released here: the drop is consumed, so no
+        // later procedure sees the freed handle.
+        auto drop = reinterpret_cast<HDROP>(wParam);
+        DroppedFiles = ReadDroppedPaths(drop);
+        ::DragFinish(drop);
+        DropPending = -1;
+        return 0;
+    }
     return ::CallWindowProcW(PrevWndProc, hwnd, message, wParam, lParam);
 }
 

@@ -3,7 +3,11 @@
 
 #include <windows.h>
 
+#include <shellapi.h>
+
 #include <cstdint>
+#include <string>
+#include <vector>
 
 namespace rublet {
 
@@ -18,6 +22,11 @@ void HookWindow(HWND hwnd) noexcept;
 // Restores the previous procedure; does nothing without a hook.
 void UnhookWindow(HWND hwnd) noexcept;
 
+// Every path of a drop, whole, in the drop's order.
+[[nodiscard]] std::vector<std::wstring> ReadDroppedPaths(HDROP drop);
+
+// Collects a drop into DroppedFiles and raises DropPending; every other
+// message goes on to the previous procedure.
 LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
 }  // namespace rublet

@@ -2,7 +2,9 @@
 
 #include <shellapi.h>
 
+#include "drop/drop_processing.h"
 #include "drop/hook.h"
+#include "drop/shell_desktop.h"
 #include "layouts/form1_layout.h"
 #include "layouts/names.h"
 #include "layouts/resource_ids.h"
@@ -92,6 +94,16 @@ void Form1::setform() {
 
 UniqueRegion Form1::BuildShapeRegion() const { return CreateRegionFromRuns(ShapeRuns); }
 
+void Form1::Timer2_Timer() {
+    if (DropPending != -1) return;
+    DropPending = 0;
+    UnhookWindow(hwnd());
+    ShellDesktop desktop(hwnd());
+    ProcessDroppedFiles(Settings, DroppedFiles, desktop);
+    ::DragAcceptFiles(hwnd(), TRUE);
+    HookWindow(hwnd());
+}
+
 void Form1::Form_Unload() {
     RECT frame{};
     ::GetWindowRect(hwnd(), &frame);
@@ -120,6 +132,13 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_PAINT:
         Form_Paint();
+        return 0;
+    case WM_TIMER:
+        if (wParam == Timer2Id) Timer2_Timer();
+        return 0;
+    case WM_DROPFILES:
+        // Only while the hook is away: the drop is lost, its handle released.
+        ::DragFinish(reinterpret_cast<HDROP>(wParam));
         return 0;
     case WM_ERASEBKGND:
         return 1;  // the picture covers the whole window

@@ -31,6 +31,7 @@ private:
     void setform();
     void Form_Unload();
     void Form_Paint();
+    void Timer2_Timer();
     [[nodiscard]] UniqueRegion BuildShapeRegion() const;
     void LoadPicture1();
 

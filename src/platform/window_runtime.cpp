@@ -39,6 +39,21 @@ int MsgBox(HWND owner, std::wstring_view text, UINT style, std::wstring_view tit
     return ::MessageBoxW(owner, std::wstring(text).c_str(), std::wstring(title).c_str(), style);
 }
 
+namespace {
+MousePointer appMousePointer = MousePointer::Default;
+}
+
+void SetAppMousePointer(MousePointer pointer) noexcept {
+    appMousePointer = pointer;
+    ::SetCursor(::LoadCursorW(nullptr, pointer == MousePointer::Hourglass ? IDC_WAIT : IDC_ARROW));
+}
+
+bool ApplyAppMousePointer() noexcept {
+    if (appMousePointer != MousePointer::Hourglass) return false;
+    ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
+    return true;
+}
+
 void Window::RegisterClassOnce(const wchar_t* className) {
     WNDCLASSEXW existing{};
     existing.cbSize = sizeof existing;
@@ -110,6 +125,7 @@ HWND Window::Control(std::wstring_view name) const noexcept {
 }
 
 LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_SETCURSOR && ApplyAppMousePointer()) return TRUE;
     return ::DefWindowProcW(hwnd(), message, wParam, lParam);
 }
 

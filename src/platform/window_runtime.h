@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "drop/drop_processing.h"
 #include "layouts/layout.h"
 #include "main_window/settings.h"
 #include "platform/handles.h"
@@ -25,6 +26,12 @@ struct TwipsPerPixel {
 [[nodiscard]] std::wstring ProgramDirectory();
 
 int MsgBox(HWND owner, std::wstring_view text, UINT style, std::wstring_view title);
+
+// The application-wide mouse pointer: the hourglass over every window of
+// the program while set, until set back to the default.
+void SetAppMousePointer(MousePointer pointer) noexcept;
+// For WM_SETCURSOR: true when the application's pointer was set.
+bool ApplyAppMousePointer() noexcept;
 
 // A window object bound to its HWND from WM_NCCREATE to WM_NCDESTROY; each
 // form derives from it and hands messages to its named handlers.

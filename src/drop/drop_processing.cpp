@@ -1,0 +1,123 @@
+#include "drop/drop_processing.h"
+
+#include <exception>
+
+#include "layouts/texts.h"
+
+namespace rublet {
+
+std::vector<std::wstring> DroppedFiles;
+
+namespace {
+
+bool IsSeparator(wchar_t c) { return c == L'\\' || c == L'/'; }
+
+std::wstring_view WithoutTrailingSeparators(std::wstring_view path) {
+    while (!path.empty() && IsSeparator(path.back())) path.remove_suffix(1);
+    return path;
+}
+
+bool IsDriveLetter(std::wstring_view path) {
+    return path.size() == 2 && path[1] == L':' &&
+           ((path[0] >= L'A' && path[0] <= L'Z') || (path[0] >= L'a' && path[0] <= L'z'));
+}
+
+// "server\share" with nothing after the share's name.
+bool IsServerAndShare(std::wstring_view rest) {
+    const std::size_t separator = rest.find_first_of(L"\\/");
+    if (separator == 0 || separator == std::wstring_view::npos) return false;
+    const std::wstring_view share = rest.substr(separator + 1);
+    return !share.empty() && share.find_first_of(L"\\/") == std::wstring_view::npos;
+}
+
+bool StartsWithInsensitive(std::wstring_view text, std::wstring_view prefix) {
+    if (text.size() < prefix.size()) return false;
+    for (std::size_t i = 0; i < prefix.size(); ++i) {
+        wchar_t a = text[i], b = prefix[i];
+        if (a >= L'a' && a <= L'z') a = static_cast<wchar_t>(a - L'a' + L'A');
+        if (b >= L'a' && b <= L'z') b = static_cast<wchar_t>(b - L'a' + L'A');
+        if (a != b && !(IsSeparator(a) && IsSeparator(b))) return false;
+    }
+    return true;
+}
+
+void ReportFailure(DropDesktop& desktop) {
+    desktop.SetMousePointer(MousePointer::Default);
+    desktop.MessageBox(text::ProcessingFailed, box::Ok | box::IconError, text::MessageTitle);
+}
+
+}  // namespace
+
+bool IsDriveOrShareRoot(std::wstring_view path) {
+    std::wstring_view rest = WithoutTrailingSeparators(path);
+    if (StartsWithInsensitive(rest, L"\\\\?\\UNC\\")) return IsServerAndShare(rest.substr(8));
+    if (StartsWithInsensitive(rest, L"\\\\?\\") || StartsWithInsensitive(rest, L"\\\\.\\")) {
+        rest = rest.substr(4);
+        return IsDriveLetter(rest) || rest.empty();
+    }
+    if (rest.size() >= 2 && IsSeparator(rest[0]) && IsSeparator(rest[1])) return IsServerAndShare(rest.substr(2));
+    return IsDriveLetter(rest) || (rest.empty() && !path.empty());
+}
+
+std::wstring ConfirmationText(std::size_t count, std::int16_t option1) {
+    std::wstring message = std::to_wstring(count);
+    message += option1 == 0 ? text::ConfirmRecycle : text::ConfirmDelete;
+    message += text::LineBreak;
+    message += text::ConfirmQuestion;
+    return message;
+}
+
+unsigned ConfirmationStyle(std::int16_t option1) {
+    return box::OkCancel | (option1 == 0 ? box::IconQuestion : box::IconExclamation);
+}
+
+unsigned DeleteFlags(std::int16_t option1) {
+    // Where an item cannot be recycled the shell warns before deleting it
+    // for good, instead of destroying what the user meant to keep.
+    return option1 == 0 ? fof::AllowUndo | fof::NoConfirmation | fof::WantNukeWarning
+                        : fof::SimpleProgress | fof::NoConfirmation;
+}
+
+std::wstring SourceList(const std::vector<std::wstring>& paths) {
+    std::wstring list;
+    for (const std::wstring& path : paths) {
+        list += path;
+        list += L'\0';
+    }
+    list += L'\0';
+    return list;
+}
+
+void ProcessDroppedFiles(const SettingsRecord& settings, const std::vector<std::wstring>& paths,
+                         DropDesktop& desktop) {
+    for (const std::wstring& path : paths) {
+        if (IsDriveOrShareRoot(path)) {
+            std::wstring message(text::RootRefused);
+            message += text::LineBreak;
+            message += path;
+            desktop.MessageBox(message, box::Ok | box::IconExclamation, text::MessageTitle);
+            return;
+        }
+    }
+    if (settings.Option2 == 1 &&
+        desktop.MessageBox(ConfirmationText(paths.size(), settings.Option1),
+                           ConfirmationStyle(settings.Option1), text::ConfirmTitle) != box::IdOk)
+        return;
+
+    try {
+        desktop.SetMousePointer(MousePointer::Hourglass);
+        const ShellResult result = desktop.DeleteFiles(SourceList(paths), DeleteFlags(settings.Option1));
+        if (result.Code != 0 || result.AnyOperationsAborted) {
+            ReportFailure(desktop);
+            return;
+        }
+        desktop.SetMousePointer(MousePointer::Default);
+        if (settings.Option3 == 1)
+            desktop.MessageBox(text::ProcessingDone, box::Ok | box::IconInformation, text::MessageTitle);
+        if (settings.Option5 == 1) desktop.PlayEventSound(desktop.EventSoundName());
+    } catch (const std::exception&) {
+        ReportFailure(desktop);
+    }
+}
+
+}  // namespace rublet

@@ -1,0 +1,32 @@
+#include "drop/shell_desktop.h"
+
+#include <shellapi.h>
+
+#include "drop/event_sound.h"
+#include "platform/window_runtime.h"
+
+namespace rublet {
+
+int ShellDesktop::MessageBox(std::wstring_view text, unsigned style, std::wstring_view title) {
+    return MsgBox(owner_, text, style, title);
+}
+
+void ShellDesktop::SetMousePointer(MousePointer pointer) { SetAppMousePointer(pointer); }
+
+ShellResult ShellDesktop::DeleteFiles(const std::wstring& sourceList, unsigned flags) {
+    SHFILEOPSTRUCTW operation{};
+    operation.hwnd = owner_;
+    operation.wFunc = FO_DELETE;
+    operation.pFrom = sourceList.c_str();
+    operation.fFlags = static_cast<FILEOP_FLAGS>(flags);
+    const int code = ::SHFileOperationW(&operation);
+    return {code, operation.fAnyOperationsAborted != FALSE};
+}
+
+std::wstring ShellDesktop::EventSoundName() {
+    return ReadRegString(HKEY_CURRENT_USER, EmptyRecycleBinSoundKey, L"");
+}
+
+void ShellDesktop::PlayEventSound(const std::wstring& name) { rublet::PlayEventSound(name); }
+
+}  // namespace rublet

@@ -1,0 +1,104 @@
+#include "drop_helpers.h"
+
+#include <shlobj.h>
+
+#include <chrono>
+
+namespace rublet::testing_drops {
+
+HDROP MakeDrop(const std::vector<std::wstring>& paths) {
+    std::wstring list;
+    for (const std::wstring& path : paths) {
+        list += path;
+        list += L'\0';
+    }
+    list += L'\0';
+    const SIZE_T bytes = sizeof(DROPFILES) + list.size() * sizeof(wchar_t);
+    HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, bytes);
+    auto* header = static_cast<DROPFILES*>(::GlobalLock(memory));
+    header->pFiles = sizeof(DROPFILES);
+    header->fWide = TRUE;
+    ::CopyMemory(reinterpret_cast<BYTE*>(header) + sizeof(DROPFILES), list.data(), list.size() * sizeof(wchar_t));
+    ::GlobalUnlock(memory);
+    return static_cast<HDROP>(memory);
+}
+
+bool IsReleased(HDROP drop) { return ::GlobalFlags(drop) == GMEM_INVALID_HANDLE; }
+
+BoxAnswerer::BoxAnswerer(int button) : button_(button), thread_([this] { Run(); }) {}
+
+BoxAnswerer::~BoxAnswerer() {
+    stop_ = true;
+    thread_.join();
+}
+
+std::vector<std::wstring> BoxAnswerer::Seen() {
+    std::lock_guard lock(mutex_);
+    return seen_;
+}
+
+void BoxAnswerer::WhileFirstBoxIsOpen(void (*action)(void*), void* context) {
+    std::lock_guard lock(mutex_);
+    action_ = action;
+    context_ = context;
+}
+
+namespace {
+
+struct Search {
+    DWORD process;
+    HWND box = nullptr;
+};
+
+BOOL CALLBACK FindBox(HWND hwnd, LPARAM parameter) {
+    auto* search = reinterpret_cast<Search*>(parameter);
+    DWORD owner = 0;
+    ::GetWindowThreadProcessId(hwnd, &owner);
+    wchar_t name[16] = {};
+    ::GetClassNameW(hwnd, name, 16);
+    if (owner == search->process && std::wstring(name) == L"#32770" && ::IsWindowVisible(hwnd)) {
+        search->box = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+void BoxAnswerer::Run() {
+    while (!stop_) {
+        Search search{::GetCurrentProcessId()};
+        ::EnumWindows(&FindBox, reinterpret_cast<LPARAM>(&search));
+        if (search.box) {
+            wchar_t title[128] = {}, text[2048] = {};
+            ::GetWindowTextW(search.box, title, 128);
+            ::GetDlgItemTextW(search.box, 0xFFFF, text, 2048);
+            void (*action)(void*) = nullptr;
+            void* context = nullptr;
+            {
+                std::lock_guard lock(mutex_);
+                seen_.push_back(std::wstring(title) + L"|" + text);
+                std::swap(action, action_);
+                context = context_;
+            }
+            if (action) action(context);
+            ::PostMessageW(search.box, WM_COMMAND, static_cast<WPARAM>(button_), 0);
+            for (int i = 0; i < 200 && ::IsWindow(search.box); ++i) ::Sleep(10);
+        }
+        ::Sleep(20);
+    }
+}
+
+void PumpMessages(DWORD milliseconds) {
+    const ULONGLONG end = ::GetTickCount64() + milliseconds;
+    while (::GetTickCount64() < end) {
+        MSG message;
+        while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            ::TranslateMessage(&message);
+            ::DispatchMessageW(&message);
+        }
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
+}
+
+}  // namespace rublet::testing_drops

@@ -1,0 +1,48 @@
+#pragma once
+// Real drop handles, and a thread that answers the message boxes this
+// process shows while its main thread sits in their modal loops.
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include <atomic>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace rublet::testing_drops {
+
+// An HDROP as the shell makes it: DROPFILES followed by wide paths.
+[[nodiscard]] HDROP MakeDrop(const std::vector<std::wstring>& paths);
+// True once the drop's memory has been given back.
+[[nodiscard]] bool IsReleased(HDROP drop);
+
+class BoxAnswerer {
+public:
+    explicit BoxAnswerer(int button = IDOK);
+    BoxAnswerer(const BoxAnswerer&) = delete;
+    BoxAnswerer& operator=(const BoxAnswerer&) = delete;
+    ~BoxAnswerer();
+
+    // "title|text" of every box answered so far.
+    [[nodiscard]] std::vector<std::wstring> Seen();
+    // Runs once, on the answering thread, while the first box is open.
+    void WhileFirstBoxIsOpen(void (*action)(void*), void* context);
+
+private:
+    void Run();
+
+    int button_;
+    std::atomic<bool> stop_{false};
+    std::mutex mutex_;
+    std::vector<std::wstring> seen_;
+    void (*action_)(void*) = nullptr;
+    void* context_ = nullptr;
+    std::thread thread_;
+};
+
+// Dispatches this thread's messages for the given time.
+void PumpMessages(DWORD milliseconds);
+
+}  // namespace rublet::testing_drops
