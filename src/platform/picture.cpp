@@ -1,5 +1,7 @@
 #include "platform/picture.h"
 
+#include "platform/bitmap_file.h"
+
 namespace rublet {
 namespace {
 
@@ -86,6 +88,10 @@ std::optional<Picture> Picture::FromResource(HINSTANCE module, int id) {
 }
 
 std::optional<Picture> Picture::FromGlobal(UniqueGlobal memory, DWORD size) {
+    const void* bytes = ::GlobalLock(memory.get());
+    const bool whole = bytes && IsWholeIfBitmap({static_cast<const std::uint8_t*>(bytes), size});
+    ::GlobalUnlock(memory.get());
+    if (!whole) return std::nullopt;
     ComPtr<IStream> stream;
     if (FAILED(::CreateStreamOnHGlobal(memory.get(), TRUE, stream.put()))) return std::nullopt;
     // The stream frees the memory now.

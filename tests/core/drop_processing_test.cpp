@@ -46,7 +46,8 @@ SettingsRecord Options(std::int16_t option1, std::int16_t option2, std::int16_t 
 }
 
 const std::vector<std::wstring> ThreePaths = {L"C:\\a.txt", L"C:\\フォルダ", L"C:\\b 😀.doc"};
-const std::wstring ThreePathList = std::wstring(L"C:\\a.txt\0C:\\フォルダ\0C:\\b 😀.doc\0\0", 29);
+constexpr wchar_t ThreePathListText[] = L"C:\\a.txt\0C:\\フォルダ\0C:\\b 😀.doc\0\0";
+const std::wstring ThreePathList(ThreePathListText, std::size(ThreePathListText) - 1);
 
 TEST(ProcessDroppedFiles, ConfirmedRecycleRunsOneShellCallThenTheMessageThenTheSound) {
     FakeDesktop desktop;

@@ -90,8 +90,13 @@ void BoxAnswerer::Run() {
 }
 
 void PumpMessages(DWORD milliseconds) {
-    const ULONGLONG end = ::GetTickCount64() + milliseconds;
+    PumpUntil([](const void*) { return false; }, nullptr, milliseconds);
+}
+
+bool PumpUntil(bool (*condition)(const void*), const void* context, DWORD limitMilliseconds) {
+    const ULONGLONG end = ::GetTickCount64() + limitMilliseconds;
     while (::GetTickCount64() < end) {
+        if (condition(context)) return true;
         MSG message;
         while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
             ::TranslateMessage(&message);
@@ -99,6 +104,7 @@ void PumpMessages(DWORD milliseconds) {
         }
         ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
     }
+    return condition(context);
 }
 
 }  // namespace rublet::testing_drops

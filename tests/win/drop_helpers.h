@@ -44,5 +44,8 @@ private:
 
 // Dispatches this thread's messages for the given time.
 void PumpMessages(DWORD milliseconds);
+// Dispatches this thread's messages until the condition holds or the time
+// is up; tells whether it held.
+bool PumpUntil(bool (*condition)(const void*), const void* context, DWORD limitMilliseconds = 20000);
 
 }  // namespace rublet::testing_drops

@@ -97,10 +97,18 @@ protected:
         form = Form1::Create(store);
         ASSERT_TRUE(form);
     }
-    HDROP DropAndWait(const std::vector<std::wstring>& paths, DWORD wait = 800) {
+    // Posts the drop and waits until it has been collected, taken by the
+    // timer and processed, with the hook back in place.
+    HDROP DropAndWait(const std::vector<std::wstring>& paths) {
+        DroppedFiles.clear();
         HDROP drop = MakeDrop(paths);
         ::PostMessageW(form->hwnd(), WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
-        PumpMessages(wait);
+        EXPECT_TRUE(testing_drops::PumpUntil(
+            [](const void* context) {
+                return DroppedFiles == *static_cast<const std::vector<std::wstring>*>(context) &&
+                       DropPending == 0 && PrevWndProc != nullptr;
+            },
+            &paths));
         return drop;
     }
     // The listing as it should be once the dropped items are gone.
@@ -186,7 +194,7 @@ TEST_F(Form1Drops, ConfirmedDeletionEndsWithTheCompletionMessage) {
     Start(L"2", L"1", L"1");
     const auto before = Listing(folder);
     BoxAnswerer answerer(IDOK);
-    DropAndWait(dropped, 1500);
+    DropAndWait(dropped);
     EXPECT_EQ(answerer.Seen(), (std::vector<std::wstring>{L"RUblet|3個のファイルを「削除」します\r\nよろしいですか？",
                                                           L"Rublet|処理が完了しました"}));
     EXPECT_EQ(Listing(folder), ListingWithoutDropped(before));
@@ -217,7 +225,7 @@ TEST_F(Form1Drops, ADropWhileAMessageIsOpenIsLostAndReleased) {
             ::SendMessageW(drop->hwnd, WM_DROPFILES, reinterpret_cast<WPARAM>(drop->drop), 0);
         },
         &second);
-    DropAndWait(dropped, 1500);
+    DropAndWait(dropped);
     EXPECT_EQ(answerer.Seen().size(), 1u) << "the lost drop asks nothing";
     EXPECT_TRUE(IsReleased(second.drop));
     EXPECT_EQ(DropPending, 0);
@@ -230,7 +238,9 @@ TEST_F(Form1Drops, ClosingWithADropPendingNeverProcessesIt) {
     HDROP drop = MakeDrop(dropped);
     ::PostMessageW(form->hwnd(), WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
     ::PostMessageW(form->hwnd(), WM_CLOSE, 0, 0);
-    PumpMessages(500);
+    const HWND hwnd = form->hwnd();
+    EXPECT_TRUE(testing_drops::PumpUntil(
+        [](const void* window) { return !::IsWindow(static_cast<HWND>(const_cast<void*>(window))); }, hwnd));
     form.reset();
     EXPECT_TRUE(IsReleased(drop));
     EXPECT_EQ(PrevWndProc, nullptr);
