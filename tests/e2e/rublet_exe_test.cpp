@@ -13,6 +13,7 @@
 #include "platform/handles.h"
 #include "platform/paths.h"
 #include "platform/picture.h"
+#include "../win/drop_helpers.h"
 #include "../win/reference_region.h"
 #include "../win/test_pictures.h"
 
@@ -60,30 +61,7 @@ bool WaitFor(Condition condition, std::chrono::milliseconds limit = 10s) {
     return condition();
 }
 
-struct FoundWindow {
-    DWORD processId;
-    const wchar_t* className;
-    HWND hwnd = nullptr;
-};
-
-BOOL CALLBACK MatchWindow(HWND hwnd, LPARAM parameter) {
-    auto* wanted = reinterpret_cast<FoundWindow*>(parameter);
-    DWORD owner = 0;
-    ::GetWindowThreadProcessId(hwnd, &owner);
-    wchar_t name[64] = {};
-    ::GetClassNameW(hwnd, name, 64);
-    if (owner == wanted->processId && std::wstring(name) == wanted->className && ::IsWindowVisible(hwnd)) {
-        wanted->hwnd = hwnd;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-HWND TopLevelWindowOf(DWORD processId, const wchar_t* className) {
-    FoundWindow found{processId, className};
-    ::EnumWindows(&MatchWindow, reinterpret_cast<LPARAM>(&found));
-    return found.hwnd;
-}
+using testing_drops::VisibleWindowOf;
 
 // One run of Rublet.exe; ended at the latest when the test ends.
 class RubletProcess {
@@ -112,13 +90,13 @@ public:
 
     [[nodiscard]] HWND MainWindow() const {
         HWND hwnd = nullptr;
-        WaitFor([&] { return (hwnd = TopLevelWindowOf(id_, L"Rublet.Form1")) != nullptr; });
+        WaitFor([&] { return (hwnd = VisibleWindowOf(id_, L"Rublet.Form1")) != nullptr; });
         return hwnd;
     }
     // The text of the message box the program shows, which is then answered with OK.
     [[nodiscard]] std::wstring AnswerMessageBox() const {
         HWND box = nullptr;
-        if (!WaitFor([&] { return (box = TopLevelWindowOf(id_, L"#32770")) != nullptr; })) return L"(no message box)";
+        if (!WaitFor([&] { return (box = VisibleWindowOf(id_, L"#32770")) != nullptr; })) return L"(no message box)";
         wchar_t title[64] = {}, text[1024] = {};
         ::GetWindowTextW(box, title, 64);
         ::GetDlgItemTextW(box, 0xFFFF, text, 1024);
@@ -279,7 +257,7 @@ TEST_F(RubletExe, AnEmptyPicturePathShowsTheDefaultSilently) {
     ASSERT_TRUE(hwnd);
     DWORD processId = 0;
     ::GetWindowThreadProcessId(hwnd, &processId);
-    EXPECT_EQ(TopLevelWindowOf(processId, L"#32770"), nullptr) << "no message box";
+    EXPECT_EQ(VisibleWindowOf(processId, L"#32770"), nullptr) << "no message box";
     EXPECT_EQ(WindowRegionRects(hwnd), ExpectedRegionRects(OwnDirectory() + L"\\Rublet.bmp"));
     ::PostMessageW(hwnd, WM_CLOSE, 0, 0);
     ASSERT_TRUE(rublet.Ended());

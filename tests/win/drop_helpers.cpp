@@ -47,17 +47,18 @@ namespace {
 
 struct Search {
     DWORD process;
-    HWND box = nullptr;
+    const wchar_t* className;
+    HWND found = nullptr;
 };
 
-BOOL CALLBACK FindBox(HWND hwnd, LPARAM parameter) {
+BOOL CALLBACK MatchWindow(HWND hwnd, LPARAM parameter) {
     auto* search = reinterpret_cast<Search*>(parameter);
     DWORD owner = 0;
     ::GetWindowThreadProcessId(hwnd, &owner);
-    wchar_t name[16] = {};
-    ::GetClassNameW(hwnd, name, 16);
-    if (owner == search->process && std::wstring(name) == L"#32770" && ::IsWindowVisible(hwnd)) {
-        search->box = hwnd;
+    wchar_t name[64] = {};
+    ::GetClassNameW(hwnd, name, 64);
+    if (owner == search->process && std::wstring(name) == search->className && ::IsWindowVisible(hwnd)) {
+        search->found = hwnd;
         return FALSE;
     }
     return TRUE;
@@ -65,14 +66,19 @@ BOOL CALLBACK FindBox(HWND hwnd, LPARAM parameter) {
 
 }  // namespace
 
+HWND VisibleWindowOf(DWORD processId, const wchar_t* className) {
+    Search search{processId, className};
+    ::EnumWindows(&MatchWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
 void BoxAnswerer::Run() {
     while (!stop_) {
-        Search search{::GetCurrentProcessId()};
-        ::EnumWindows(&FindBox, reinterpret_cast<LPARAM>(&search));
-        if (search.box) {
+        const HWND box = VisibleWindowOf(::GetCurrentProcessId(), L"#32770");
+        if (box) {
             wchar_t title[128] = {}, text[2048] = {};
-            ::GetWindowTextW(search.box, title, 128);
-            ::GetDlgItemTextW(search.box, 0xFFFF, text, 2048);
+            ::GetWindowTextW(box, title, 128);
+            ::GetDlgItemTextW(box, 0xFFFF, text, 2048);
             void (*action)(void*) = nullptr;
             void* context = nullptr;
             {
@@ -82,8 +88,8 @@ void BoxAnswerer::Run() {
                 context = context_;
             }
             if (action) action(context);
-            ::PostMessageW(search.box, WM_COMMAND, static_cast<WPARAM>(button_), 0);
-            for (int i = 0; i < 200 && ::IsWindow(search.box); ++i) ::Sleep(10);
+            ::PostMessageW(box, WM_COMMAND, static_cast<WPARAM>(button_), 0);
+            for (int i = 0; i < 200 && ::IsWindow(box); ++i) ::Sleep(10);
         }
         ::Sleep(20);
     }

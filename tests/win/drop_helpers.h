@@ -42,6 +42,9 @@ private:
     std::thread thread_;
 };
 
+// A visible top-level window of the process with the class name, or null.
+[[nodiscard]] HWND VisibleWindowOf(DWORD processId, const wchar_t* className);
+
 // Dispatches this thread's messages for the given time.
 void PumpMessages(DWORD milliseconds);
 // Dispatches this thread's messages until the condition holds or the time
