@@ -25,4 +25,33 @@ inline constexpr std::wstring_view ProcessingFailed = L"エラーが発生した
 // Followed by LineBreak and the path.
 inline constexpr std::wstring_view RootRefused = L"ドライブそのものは削除できません。";
 
+// The settings dialog.
+inline constexpr std::wstring_view Form2Caption = L"設定";
+inline constexpr std::wstring_view OkCaption = L"OK";
+inline constexpr std::wstring_view CancelCaption = L"CANCEL";
+inline constexpr std::wstring_view Frame2Caption = L"全般";
+inline constexpr std::wstring_view Check4Caption = L"最前面表示";
+inline constexpr std::wstring_view Check4Tooltip = L"常に最前面に表示します";
+inline constexpr std::wstring_view Check2Caption = L"処理開始確認";
+inline constexpr std::wstring_view Check2Tooltip = L"処理を開始する前に確認します";
+inline constexpr std::wstring_view Check3Caption = L"処理終了確認";
+inline constexpr std::wstring_view Check3Tooltip = L"処理が終了したらメッセージを表示します";
+inline constexpr std::wstring_view Frame1Caption = L"ﾌｧｲﾙﾄﾞﾛｯﾌﾟ時の処理";
+inline constexpr std::wstring_view RecycleCaption = L"ｺﾞﾐ箱へ";
+inline constexpr std::wstring_view RecycleTooltip = L"ｺﾞﾐ箱に投入します";
+inline constexpr std::wstring_view DeleteCaption = L"削除";
+inline constexpr std::wstring_view DeleteTooltip = L"ｺﾞﾐ箱には入れずに削除します、この操作は元に戻せません";
+inline constexpr std::wstring_view PicturePathTooltip = L"画像の左上の色が透過色になります";
+inline constexpr std::wstring_view BrowseCaption = L"...";
+inline constexpr std::wstring_view Label1Caption = L"表示する画像";
+inline constexpr std::wstring_view Check5Caption = L"処理終了後に「ゴミ箱を空にする」サウンド再生";
+
+// The menus.
+inline constexpr std::wstring_view Form3Caption = L"Form3";
+inline constexpr std::wstring_view MenuOption = L"設定";
+inline constexpr std::wstring_view MenuAbout = L"ﾊﾞｰｼﾞｮﾝ情報";
+inline constexpr std::wstring_view MenuEnd = L"終了";
+inline constexpr std::wstring_view MenuOpen = L"開く";
+inline constexpr std::wstring_view MenuEmpty = L"ゴミ箱を空にする";
+
 }  // namespace rublet::text

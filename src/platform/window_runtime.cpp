@@ -21,10 +21,6 @@ ScreenTwips ScreenSizeInTwips() noexcept {
             static_cast<float>(::GetSystemMetrics(SM_CYSCREEN)) * factor.Y};
 }
 
-int TwipsToPixels(int twips, float twipsPerPixel) noexcept {
-    return static_cast<int>(std::lround(twips / twipsPerPixel));
-}
-
 std::wstring ProgramDirectory() {
     std::vector<wchar_t> buffer(MAX_PATH);
     for (;;) {

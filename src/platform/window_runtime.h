@@ -20,7 +20,6 @@ struct TwipsPerPixel {
 
 [[nodiscard]] TwipsPerPixel ScreenTwipsPerPixel() noexcept;
 [[nodiscard]] ScreenTwips ScreenSizeInTwips() noexcept;
-[[nodiscard]] int TwipsToPixels(int twips, float twipsPerPixel) noexcept;
 
 // The folder of the program file (see DirectoryOfModule).
 [[nodiscard]] std::wstring ProgramDirectory();
