@@ -21,5 +21,6 @@ inline constexpr std::wstring_view KeyOption5 = L"Option5";
 inline constexpr std::wstring_view DefaultPictureFile = L"Rublet.bmp";
 
 inline constexpr wchar_t Form1Class[] = L"Rublet.Form1";
+inline constexpr wchar_t Form2Class[] = L"Rublet.Form2";
 
 }  // namespace rublet::names

@@ -46,6 +46,11 @@ inline constexpr std::wstring_view BrowseCaption = L"...";
 inline constexpr std::wstring_view Label1Caption = L"表示する画像";
 inline constexpr std::wstring_view Check5Caption = L"処理終了後に「ゴミ箱を空にする」サウンド再生";
 
+inline constexpr std::wstring_view PictureChangeNotice = L"画像の変更は次回起動時に有効になります";
+inline constexpr std::wstring_view PictureFilterName = L"画像ﾌｧｲﾙ";
+inline constexpr std::wstring_view PictureFilterPattern = L"*.bmp;*.gif;*.jpg;*.ico";
+inline constexpr std::wstring_view PictureChooserTitle = L"画像の選択";
+
 // The menus.
 inline constexpr std::wstring_view Form3Caption = L"Form3";
 inline constexpr std::wstring_view MenuOption = L"設定";

@@ -27,6 +27,16 @@ void Warn(const std::wstring& message) {
 
 }  // namespace
 
+void ApplyAlwaysOnTop(HWND form1, std::int16_t option4) noexcept {
+    // Only the z-order changes: no activation, which would raise the
+    // window again on some systems (Wine). Windows ends a topmost state on
+    // the move to the bottom; Wine does not, so it is ended first.
+    constexpr UINT flags = SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE;
+    if (option4 != 1 && (::GetWindowLongPtrW(form1, GWL_EXSTYLE) & WS_EX_TOPMOST))
+        ::SetWindowPos(form1, HWND_NOTOPMOST, 0, 0, 0, 0, flags);
+    ::SetWindowPos(form1, ZOrderFor(option4), 0, 0, 0, 0, flags);
+}
+
 std::unique_ptr<Form1> Form1::Create(SettingsStore& store) {
     auto form = std::make_unique<Form1>(store);
     // No border, no caption; the taskbar keeps no button for a desktop item.
@@ -43,7 +53,7 @@ std::unique_ptr<Form1> Form1::Create(SettingsStore& store) {
 
 void Form1::Form_Load() {
     Loadsetting();
-    ::SetWindowPos(hwnd(), ZOrderFor(Settings.Option4), 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
+    ApplyAlwaysOnTop(hwnd(), Settings.Option4);
     const COLORREF TransparentColor = Picture1.Point(0, 0);
     // Wherever the picture is transparent or absent the holder shows its
     // background, which now reads as the transparent colour as well.

@@ -14,6 +14,10 @@
 
 namespace rublet {
 
+// Always on top for an Option4 of exactly 1; beneath every other window,
+// and no longer topmost, for any other value. Position and size stay.
+void ApplyAlwaysOnTop(HWND form1, std::int16_t option4) noexcept;
+
 class Form1 final : public Window {
 public:
     // Creates the window, runs Form_Load and shows it; null when the

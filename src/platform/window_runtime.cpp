@@ -1,5 +1,7 @@
 #include "platform/window_runtime.h"
 
+#include <commctrl.h>
+
 #include <cmath>
 #include <vector>
 
@@ -51,6 +53,11 @@ bool ApplyAppMousePointer() noexcept {
 }
 
 void Window::RegisterClassOnce(const wchar_t* className) {
+    static const bool commonControls = [] {
+        INITCOMMONCONTROLSEX classes{sizeof classes, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
+        return ::InitCommonControlsEx(&classes) != FALSE;
+    }();
+    static_cast<void>(commonControls);
     WNDCLASSEXW existing{};
     existing.cbSize = sizeof existing;
     HINSTANCE instance = ::GetModuleHandleW(nullptr);
@@ -67,55 +74,105 @@ void Window::RegisterClassOnce(const wchar_t* className) {
     ::RegisterClassExW(&windowClass);
 }
 
+namespace {
+
+struct ControlClass {
+    const wchar_t* name;
+    DWORD style;
+    DWORD exStyle;
+};
+
+ControlClass ClassOf(ControlType type) {
+    switch (type) {
+    case ControlType::TextBox:
+        return {L"EDIT", WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
+    case ControlType::Button:
+        return {L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON, 0};
+    case ControlType::Frame:
+        return {L"BUTTON", BS_GROUPBOX, 0};
+    case ControlType::CheckBox:
+        // Three states, set by the program; a click toggles on and off only.
+        return {L"BUTTON", WS_TABSTOP | BS_3STATE, 0};
+    case ControlType::OptionButton:
+        return {L"BUTTON", WS_TABSTOP | BS_AUTORADIOBUTTON, 0};
+    case ControlType::Label:
+        return {L"STATIC", SS_LEFT, 0};
+    case ControlType::PictureBox:
+        break;
+    }
+    return {nullptr, 0, 0};
+}
+
+// Left and top of a control in the client area, through its frame.
+POINT OriginInClient(const FormLayout& layout, const ControlLayout& control) {
+    POINT origin{control.Left, control.Top};
+    for (const ControlLayout& frame : layout.Controls)
+        if (!control.Container.empty() && frame.Name == control.Container) {
+            origin.x += frame.Left;
+            origin.y += frame.Top;
+        }
+    return origin;
+}
+
+}  // namespace
+
+int ControlId(std::size_t tableIndex) noexcept { return 100 + static_cast<int>(tableIndex); }
+
 bool Window::CreateFromLayout(const FormLayout& layout, const wchar_t* className, DWORD style,
-                              DWORD exStyle, int left, int top) {
+                              DWORD exStyle, int left, int top, TwipsPerPixel factor) {
     RegisterClassOnce(className);
     layout_ = &layout;
-    const TwipsPerPixel factor = ScreenTwipsPerPixel();
     RECT frame{0, 0, TwipsToPixels(layout.ClientWidth, factor.X),
                TwipsToPixels(layout.ClientHeight, factor.Y)};
     ::AdjustWindowRectEx(&frame, style, FALSE, exStyle);
     const std::wstring caption(layout.Caption);
+    HINSTANCE instance = ::GetModuleHandleW(nullptr);
     HWND hwnd = ::CreateWindowExW(exStyle, className, caption.c_str(), style, left, top,
                                   frame.right - frame.left, frame.bottom - frame.top, nullptr,
-                                  nullptr, ::GetModuleHandleW(nullptr), this);
+                                  nullptr, instance, this);
     if (!hwnd) return false;
 
     HFONT font = static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
-    int id = 1;
-    for (const ControlLayout& control : layout.Controls) {
-        const wchar_t* controlClass = nullptr;
-        DWORD controlStyle = WS_CHILD | WS_VISIBLE;
-        switch (control.Type) {
-        case ControlType::TextBox:
-            controlClass = L"EDIT";
-            controlStyle |= WS_TABSTOP | ES_AUTOHSCROLL;
-            break;
-        case ControlType::PictureBox:
-            continue;  // held in memory; the window paints the picture itself
-        default:
-            continue;  // the designs that use them add their own classes
-        }
-        HWND child = ::CreateWindowExW(WS_EX_CLIENTEDGE, controlClass, std::wstring(control.Caption).c_str(),
-                                       controlStyle, TwipsToPixels(control.Left, factor.X),
-                                       TwipsToPixels(control.Top, factor.Y),
-                                       TwipsToPixels(control.Width, factor.X),
-                                       TwipsToPixels(control.Height, factor.Y), hwnd,
-                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                       ::GetModuleHandleW(nullptr), nullptr);
+    HWND tooltips = nullptr;  // owned by the window, destroyed with it
+    bool previousWasOption = false;
+    for (std::size_t i = 0; i < layout.Controls.size(); ++i) {
+        const ControlLayout& control = layout.Controls[i];
+        const ControlClass controlClass = ClassOf(control.Type);
+        if (!controlClass.name) continue;  // a picture box is held in memory and painted by its window
+        const bool isOption = control.Type == ControlType::OptionButton;
+        // Option buttons in a row form one exclusive group; anything else starts a new one.
+        const DWORD group = isOption && previousWasOption ? 0 : WS_GROUP;
+        previousWasOption = isOption;
+        const POINT origin = OriginInClient(layout, control);
+        HWND child = ::CreateWindowExW(
+            controlClass.exStyle, controlClass.name, std::wstring(control.Caption).c_str(),
+            WS_CHILD | WS_VISIBLE | group | controlClass.style, TwipsToPixels(origin.x, factor.X),
+            TwipsToPixels(origin.y, factor.Y), TwipsToPixels(control.Width, factor.X),
+            TwipsToPixels(control.Height, factor.Y), hwnd,
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(i))), instance, nullptr);
         ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-        ++id;
+        if (control.Tooltip.empty()) continue;
+        if (!tooltips)
+            tooltips = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+                                         CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd,
+                                         nullptr, instance, nullptr);
+        std::wstring tip(control.Tooltip);
+        TTTOOLINFOW tool{};
+        tool.cbSize = sizeof tool;
+        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        tool.hwnd = hwnd;
+        tool.uId = reinterpret_cast<UINT_PTR>(child);
+        tool.lpszText = tip.data();
+        ::SendMessageW(tooltips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     }
     return true;
 }
 
-HWND Window::Control(std::wstring_view name) const noexcept {
+HWND Window::Control(std::wstring_view name, int index) const noexcept {
     if (!layout_) return nullptr;
-    int id = 1;
-    for (const ControlLayout& control : layout_->Controls) {
-        if (control.Type == ControlType::PictureBox) continue;
-        if (control.Name == name) return ::GetDlgItem(hwnd(), id);
-        ++id;
+    for (std::size_t i = 0; i < layout_->Controls.size(); ++i) {
+        const ControlLayout& control = layout_->Controls[i];
+        if (control.Name == name && control.Index == index) return ::GetDlgItem(hwnd(), ControlId(i));
     }
     return nullptr;
 }

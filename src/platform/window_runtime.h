@@ -24,6 +24,9 @@ struct TwipsPerPixel {
 // The folder of the program file (see DirectoryOfModule).
 [[nodiscard]] std::wstring ProgramDirectory();
 
+// The child-window identifier of the layout table's entry `tableIndex`.
+[[nodiscard]] int ControlId(std::size_t tableIndex) noexcept;
+
 int MsgBox(HWND owner, std::wstring_view text, UINT style, std::wstring_view title);
 
 // The application-wide mouse pointer: the hourglass over every window of
@@ -44,11 +47,16 @@ public:
     [[nodiscard]] HWND hwnd() const noexcept { return window_.get(); }
 
 protected:
-    // Creates the window with the layout's client size (pixels from twips)
-    // and its controls; false when the system refused.
+    // Creates the window with the layout's client size and its controls,
+    // twips turned into pixels by `factor`; false when the system refused.
     bool CreateFromLayout(const FormLayout& layout, const wchar_t* className, DWORD style,
-                          DWORD exStyle, int left, int top);
-    [[nodiscard]] HWND Control(std::wstring_view name) const noexcept;
+                          DWORD exStyle, int left, int top, TwipsPerPixel factor = ScreenTwipsPerPixel());
+
+public:
+    // A control of the layout by name (and index, for a control array).
+    [[nodiscard]] HWND Control(std::wstring_view name, int index = -1) const noexcept;
+
+protected:
 
     virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 

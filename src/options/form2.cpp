@@ -1,0 +1,151 @@
+#include "options/form2.h"
+
+#include "layouts/form2_layout.h"
+#include "layouts/names.h"
+#include "layouts/texts.h"
+#include "main_window/form1.h"
+#include "main_window/settings.h"
+#include "options/file_chooser.h"
+
+namespace rublet {
+namespace {
+
+constexpr DWORD Form2Style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+constexpr DWORD Form2ExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
+
+void CentreOnScreen(HWND hwnd) {
+    RECT frame{};
+    ::GetWindowRect(hwnd, &frame);
+    const int width = frame.right - frame.left, height = frame.bottom - frame.top;
+    ::SetWindowPos(hwnd, nullptr, (::GetSystemMetrics(SM_CXSCREEN) - width) / 2,
+                   (::GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+}  // namespace
+
+Form2::Form2(SettingsStore& store, HWND mainWindow, TwipsPerPixel factor)
+    : store_(store), mainWindow_(mainWindow) {
+    // No owner: the main window disables itself while the dialog is up
+    // instead. An owned dialog would tie the main window's z-order to it,
+    // and a main window at the bottom must stay there.
+    if (CreateFromLayout(layouts::Form2, names::Form2Class, Form2Style, Form2ExStyle, 0, 0, factor))
+        CentreOnScreen(hwnd());
+}
+
+Form2::~Form2() { Unload(); }
+
+std::wstring Form2::Text1() const {
+    HWND edit = Control(L"Text1");
+    std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(edit)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(::GetWindowTextW(edit, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+void Form2::SetText1(const std::wstring& text) { ::SetWindowTextW(Control(L"Text1"), text.c_str()); }
+
+std::int16_t Form2::CheckValue(const wchar_t* name) const {
+    return static_cast<std::int16_t>(::SendMessageW(Control(name), BM_GETCHECK, 0, 0));
+}
+
+void Form2::SetCheckValue(const wchar_t* name, std::int16_t value) {
+    // A value no check box can show leaves it unchecked.
+    const WPARAM state = value >= 0 && value <= 2 ? static_cast<WPARAM>(value) : BST_UNCHECKED;
+    ::SendMessageW(Control(name), BM_SETCHECK, state, 0);
+}
+
+void Form2::Intoform() {
+    SetText1(Settings.Bmpdir);
+    // Every value but 0 means deletion, so every value but 0 selects "削除".
+    const bool recycle = Settings.Option1 == 0;
+    ::SendMessageW(Control(L"Check1", 0), BM_SETCHECK, recycle ? BST_CHECKED : BST_UNCHECKED, 0);
+    ::SendMessageW(Control(L"Check1", 1), BM_SETCHECK, recycle ? BST_UNCHECKED : BST_CHECKED, 0);
+    SetCheckValue(L"Check2", Settings.Option2);
+    SetCheckValue(L"Check3", Settings.Option3);
+    SetCheckValue(L"Check4", Settings.Option4);
+    SetCheckValue(L"Check5", Settings.Option5);
+}
+
+void Form2::ShowModal() {
+    if (!Loaded()) return;
+    ::EnableWindow(mainWindow_, FALSE);
+    ::ShowWindow(hwnd(), SW_SHOW);
+    MSG message{};
+    while (Loaded() && ::GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (!::IsDialogMessageW(hwnd(), &message)) {
+            ::TranslateMessage(&message);
+            ::DispatchMessageW(&message);
+        }
+    }
+    if (message.message == WM_QUIT) ::PostQuitMessage(static_cast<int>(message.wParam));
+    ::EnableWindow(mainWindow_, TRUE);
+}
+
+void Form2::Unload() {
+    if (!Loaded()) return;
+    // The main window takes input again before the dialog goes, so that
+    // activation returns to it.
+    ::EnableWindow(mainWindow_, TRUE);
+    ::DestroyWindow(hwnd());
+}
+
+void Form2::Command1_Click() {
+    std::wstring filter(text::PictureFilterName);
+    filter += L'\0';
+    filter += text::PictureFilterPattern;
+    filter += L'\0';
+    const std::wstring chosen = ShowOpenFileDialog(hwnd(), filter, ProgramDirectory(),
+                                                   std::wstring(text::PictureChooserTitle));
+    if (!chosen.empty()) SetText1(chosen);
+}
+
+void Form2::Command2_Click() {
+    if (Text1().empty()) SetText1(DefaultPicturePath(ProgramDirectory()));
+    const std::wstring path = Text1();
+    if (path != Settings.Bmpdir)
+        MsgBox(hwnd(), text::PictureChangeNotice, MB_OK | MB_ICONINFORMATION, text::MessageTitle);
+    Settings.Bmpdir = path;
+    Settings.Option1 = ::SendMessageW(Control(L"Check1", 1), BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
+    Settings.Option2 = CheckValue(L"Check2");
+    Settings.Option3 = CheckValue(L"Check3");
+    Settings.Option4 = CheckValue(L"Check4");
+    Settings.Option5 = CheckValue(L"Check5");
+    ApplyAlwaysOnTop(mainWindow_, Settings.Option4);
+    const auto save = [this](std::wstring_view key, const std::wstring& text) {
+        SaveSetting(store_, names::SettingsApplication, names::SettingsSection, key, text);
+    };
+    save(names::KeyBmpdir, Settings.Bmpdir);
+    save(names::KeyOption1, std::to_wstring(Settings.Option1));
+    save(names::KeyOption2, std::to_wstring(Settings.Option2));
+    save(names::KeyOption3, std::to_wstring(Settings.Option3));
+    save(names::KeyOption4, std::to_wstring(Settings.Option4));
+    save(names::KeyOption5, std::to_wstring(Settings.Option5));
+    Unload();
+}
+
+void Form2::Command3_Click() { Unload(); }
+
+void Form2::OnCommand(HWND control, WORD notification) {
+    if (notification != BN_CLICKED) return;
+    if (control == Control(L"Command1")) return Command1_Click();
+    if (control == Control(L"Command2")) return Command2_Click();
+    if (control == Control(L"Command3")) return Command3_Click();
+    for (const wchar_t* check : {L"Check2", L"Check3", L"Check4", L"Check5"})
+        if (control == Control(check))
+            ::SendMessageW(control, BM_SETCHECK, CheckValue(check) == BST_CHECKED ? BST_UNCHECKED : BST_CHECKED, 0);
+}
+
+LRESULT Form2::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_COMMAND:
+        OnCommand(reinterpret_cast<HWND>(lParam), HIWORD(wParam));
+        return 0;
+    case WM_CLOSE:
+        Unload();  // like CANCEL: nothing is saved
+        return 0;
+    default:
+        return Window::HandleMessage(message, wParam, lParam);
+    }
+}
+
+}  // namespace rublet

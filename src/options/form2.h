@@ -1,0 +1,40 @@
+#pragma once
+// Form2: the settings dialog, filled from Settings by Intoform, saved by OK.
+
+#include "platform/settings_store.h"
+#include "platform/window_runtime.h"
+
+namespace rublet {
+
+class Form2 final : public Window {
+public:
+    // `mainWindow` is Form1, whose z-order OK applies and which the dialog
+    // is modal to. The layout converts with `factor`.
+    Form2(SettingsStore& store, HWND mainWindow, TwipsPerPixel factor = ScreenTwipsPerPixel());
+    ~Form2() override;
+
+    [[nodiscard]] bool Loaded() const noexcept { return hwnd() != nullptr; }
+    void Intoform();
+    // Shows the dialog modal to the main window; returns once it is unloaded.
+    void ShowModal();
+    void Unload();
+
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    [[nodiscard]] std::wstring Text1() const;
+    void SetText1(const std::wstring& text);
+    [[nodiscard]] std::int16_t CheckValue(const wchar_t* name) const;
+    void SetCheckValue(const wchar_t* name, std::int16_t value);
+    void OnCommand(HWND control, WORD notification);
+
+    SettingsStore& store_;
+    HWND mainWindow_;
+};
+
+}  // namespace rublet
