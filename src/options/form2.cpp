@@ -10,7 +10,8 @@
 namespace rublet {
 namespace {
 
-constexpr DWORD Form2Style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+// Not WS_CLIPCHILDREN: the dialog paints the inside of its group boxes.
+constexpr DWORD Form2Style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
 constexpr DWORD Form2ExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 
 void CentreOnScreen(HWND hwnd) {
@@ -143,6 +144,11 @@ LRESULT Form2::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
         Unload();  // like CANCEL: nothing is saved
         return 0;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+        // Labels, check boxes and option buttons on the dialog's own colour.
+        ::SetBkColor(reinterpret_cast<HDC>(wParam), ::GetSysColor(COLOR_BTNFACE));
+        return reinterpret_cast<LRESULT>(::GetSysColorBrush(COLOR_BTNFACE));
     default:
         return Window::HandleMessage(message, wParam, lParam);
     }
