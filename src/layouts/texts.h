@@ -51,6 +51,11 @@ inline constexpr std::wstring_view PictureFilterName = L"画像ﾌｧｲﾙ";
 inline constexpr std::wstring_view PictureFilterPattern = L"*.bmp;*.gif;*.jpg;*.ico";
 inline constexpr std::wstring_view PictureChooserTitle = L"画像の選択";
 
+// The Recycle Bin's status line: count, ObjectsOpen, megabytes, MegabytesClose.
+inline constexpr std::wstring_view TrashEmpty = L"空っぽ";
+inline constexpr std::wstring_view TrashObjectsOpen = L"個のｵﾌﾞｼﾞｪｸﾄ(";
+inline constexpr std::wstring_view TrashMegabytesClose = L"MB)";
+
 // The menus.
 inline constexpr std::wstring_view Form3Caption = L"Form3";
 inline constexpr std::wstring_view MenuOption = L"設定";

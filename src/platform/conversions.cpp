@@ -148,6 +148,20 @@ std::wstring SingleToText(float value) {
     return Widen(text);
 }
 
+std::optional<float> TextToSingle(std::wstring_view text) {
+    DecimalNumber number;
+    if (!ParseDecimal(text, number)) return std::nullopt;
+    std::string narrow;
+    for (const wchar_t c : text)
+        if (c != L' ' && c != L'\t') narrow.push_back(c == L'D' || c == L'd' ? 'e' : static_cast<char>(c));
+    if (!narrow.empty() && narrow.front() == '+') narrow.erase(0, 1);
+    float value = 0;
+    const auto [end, error] = std::from_chars(narrow.data(), narrow.data() + narrow.size(), value);
+    if (error == std::errc::result_out_of_range) return std::nullopt;
+    if (error != std::errc{} || end != narrow.data() + narrow.size()) return std::nullopt;
+    return value;
+}
+
 std::wstring FormatFixed2(double value) {
     // Enough digits to hold every double exactly, so the half test is exact.
     std::vector<char> buffer(1500);

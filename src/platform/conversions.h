@@ -3,6 +3,7 @@
 // Windows header, so the rules are tested natively as well.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -32,6 +33,10 @@ struct Converted {
 // no group separators, no fraction for whole numbers, E notation from 1E+07
 // on ("7680", "-150", "7672.5", "1.234568E+07").
 [[nodiscard]] std::wstring SingleToText(float value);
+
+// Decimal text to the nearest single-precision number; nothing for text
+// that is no number.
+[[nodiscard]] std::optional<float> TextToSingle(std::wstring_view text);
 
 // The "###0.00" pattern: at least one integer digit, exactly two decimals,
 // no group separators, halves rounded away from zero on the exact value.

@@ -100,8 +100,12 @@ TEST_P(SettingsDialogLayout, EveryControlSitsWhereTheDesignPutsItWithItsCaptionA
         expectedNext = ::GetWindow(child, GW_HWNDNEXT);
 
         int left = control.Left, top = control.Top;
-        for (const ControlLayout& frame : layouts::Form2.Controls)
-            if (frame.Name == control.Container) left += frame.Left, top += frame.Top;
+        for (const ControlLayout& frame : layouts::Form2.Controls) {
+            if (frame.Name == control.Container) {
+                left += frame.Left;
+                top += frame.Top;
+            }
+        }
         RECT rect{};
         ::GetWindowRect(child, &rect);
         ::MapWindowPoints(nullptr, dialog.hwnd(), reinterpret_cast<POINT*>(&rect), 2);
@@ -111,7 +115,9 @@ TEST_P(SettingsDialogLayout, EveryControlSitsWhereTheDesignPutsItWithItsCaptionA
         EXPECT_EQ(rect.bottom - rect.top, TwipsToPixels(control.Height, scale.twipsPerPixel));
         EXPECT_LE(rect.right, client.right);
         EXPECT_LE(rect.bottom, client.bottom);
-        if (control.Type != ControlType::TextBox) EXPECT_EQ(TextOf(child), control.Caption);
+        if (control.Type != ControlType::TextBox) {
+            EXPECT_EQ(TextOf(child), control.Caption);
+        }
 
         wchar_t tip[256] = {};
         TTTOOLINFOW tool{};
