@@ -6,6 +6,7 @@
 
 namespace rublet {
 
+std::int16_t DropPending = 0;
 std::vector<std::wstring> DroppedFiles;
 
 namespace {
@@ -43,7 +44,7 @@ bool StartsWithInsensitive(std::wstring_view text, std::wstring_view prefix) {
 
 void ReportFailure(DropDesktop& desktop) {
     desktop.SetMousePointer(MousePointer::Default);
-    desktop.MessageBox(text::ProcessingFailed, box::Ok | box::IconError, text::MessageTitle);
+    desktop.ShowMessage(text::ProcessingFailed, box::Ok | box::IconError, text::MessageTitle);
 }
 
 }  // namespace
@@ -95,12 +96,12 @@ void ProcessDroppedFiles(const SettingsRecord& settings, const std::vector<std::
             std::wstring message(text::RootRefused);
             message += text::LineBreak;
             message += path;
-            desktop.MessageBox(message, box::Ok | box::IconExclamation, text::MessageTitle);
+            desktop.ShowMessage(message, box::Ok | box::IconExclamation, text::MessageTitle);
             return;
         }
     }
     if (settings.Option2 == 1 &&
-        desktop.MessageBox(ConfirmationText(paths.size(), settings.Option1),
+        desktop.ShowMessage(ConfirmationText(paths.size(), settings.Option1),
                            ConfirmationStyle(settings.Option1), text::ConfirmTitle) != box::IdOk)
         return;
 
@@ -113,7 +114,7 @@ void ProcessDroppedFiles(const SettingsRecord& settings, const std::vector<std::
         }
         desktop.SetMousePointer(MousePointer::Default);
         if (settings.Option3 == 1)
-            desktop.MessageBox(text::ProcessingDone, box::Ok | box::IconInformation, text::MessageTitle);
+            desktop.ShowMessage(text::ProcessingDone, box::Ok | box::IconInformation, text::MessageTitle);
         if (settings.Option5 == 1) desktop.PlayEventSound(desktop.EventSoundName());
     } catch (const std::exception&) {
         ReportFailure(desktop);

@@ -41,7 +41,7 @@ struct ShellResult {
 class DropDesktop {
 public:
     virtual ~DropDesktop() = default;
-    virtual int MessageBox(std::wstring_view text, unsigned style, std::wstring_view title) = 0;
+    virtual int ShowMessage(std::wstring_view text, unsigned style, std::wstring_view title) = 0;
     virtual void SetMousePointer(MousePointer pointer) = 0;
     // One FO_DELETE request; `sourceList` is double-NUL terminated.
     virtual ShellResult DeleteFiles(const std::wstring& sourceList, unsigned flags) = 0;
@@ -49,6 +49,9 @@ public:
     virtual std::wstring EventSoundName() = 0;
     virtual void PlayEventSound(const std::wstring& name) = 0;
 };
+
+// 0 = nothing pending, -1 = a drop waits for the timer.
+extern std::int16_t DropPending;
 
 // The paths of the latest drop, in the drop's order.
 extern std::vector<std::wstring> DroppedFiles;

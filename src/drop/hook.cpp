@@ -6,7 +6,6 @@
 
 namespace rublet {
 
-std::int16_t DropPending = 0;
 WNDPROC PrevWndProc = nullptr;
 
 void HookWindow(HWND hwnd) noexcept {

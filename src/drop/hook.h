@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
+#include "drop/drop_processing.h"
+
 namespace rublet {
 
-// 0 = nothing pending, -1 = a drop waits for the timer.
-extern std::int16_t DropPending;
 // The procedure HookWindow replaced; null while no hook is installed.
 extern WNDPROC PrevWndProc;
 

@@ -7,7 +7,7 @@
 
 namespace rublet {
 
-int ShellDesktop::MessageBox(std::wstring_view text, unsigned style, std::wstring_view title) {
+int ShellDesktop::ShowMessage(std::wstring_view text, unsigned style, std::wstring_view title) {
     return MsgBox(owner_, text, style, title);
 }
 

@@ -12,7 +12,7 @@ class ShellDesktop final : public DropDesktop {
 public:
     explicit ShellDesktop(HWND owner) noexcept : owner_(owner) {}
 
-    int MessageBox(std::wstring_view text, unsigned style, std::wstring_view title) override;
+    int ShowMessage(std::wstring_view text, unsigned style, std::wstring_view title) override;
     void SetMousePointer(MousePointer pointer) override;
     ShellResult DeleteFiles(const std::wstring& sourceList, unsigned flags) override;
     std::wstring EventSoundName() override;

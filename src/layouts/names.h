@@ -22,5 +22,6 @@ inline constexpr std::wstring_view DefaultPictureFile = L"Rublet.bmp";
 
 inline constexpr wchar_t Form1Class[] = L"Rublet.Form1";
 inline constexpr wchar_t Form2Class[] = L"Rublet.Form2";
+inline constexpr wchar_t Form3Class[] = L"Rublet.Form3";
 
 }  // namespace rublet::names

@@ -56,6 +56,10 @@ inline constexpr std::wstring_view TrashEmpty = L"空っぽ";
 inline constexpr std::wstring_view TrashObjectsOpen = L"個のｵﾌﾞｼﾞｪｸﾄ(";
 inline constexpr std::wstring_view TrashMegabytesClose = L"MB)";
 
+// The version box.
+inline constexpr std::wstring_view AboutText = L"Rubblet Ver.2.1";
+inline constexpr std::wstring_view AboutTitle = L"ﾊﾞｰｼﾞｮﾝ情報";
+
 // The menus.
 inline constexpr std::wstring_view Form3Caption = L"Form3";
 inline constexpr std::wstring_view MenuOption = L"設定";

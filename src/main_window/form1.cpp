@@ -11,6 +11,8 @@
 #include "layouts/texts.h"
 #include "main_window/settings.h"
 #include "platform/conversions.h"
+#include "recycle_menu/recycle_bin.h"
+#include "recycle_menu/trash_status.h"
 #include "shape/region.h"
 
 namespace rublet {
@@ -114,6 +116,32 @@ void Form1::Timer2_Timer() {
     HookWindow(hwnd());
 }
 
+Form1::~Form1() = default;
+
+Form3& Form1::MenuHost() {
+    if (!form3_ || !form3_->hwnd()) form3_ = std::make_unique<Form3>(store_, hwnd());
+    return *form3_;
+}
+
+void Form1::Form_MouseDown(int button) {
+    if (button == 2) MenuHost().PopupMenu(L"mfile");
+}
+
+void Form1::Form_MouseMove(WPARAM buttons) {
+    if (!(buttons & MK_LBUTTON)) return;
+    ::ReleaseCapture();
+    // The system's move loop, as for a press on a title bar.
+    ::SendMessageW(hwnd(), WM_NCLBUTTONDOWN, HTCAPTION, 0);
+}
+
+void Form1::Form_DblClick() {
+    const std::int64_t count = TrashCount();
+    const std::int64_t size = count != 0 ? TrashSize() : 0;
+    Form3& menus = MenuHost();
+    menus.SetCaption(L"mtrashstatus", TrashStatusText(count, size));
+    menus.PopupMenu(L"mfile2");
+}
+
 void Form1::Form_Unload() {
     RECT frame{};
     ::GetWindowRect(hwnd(), &frame);
@@ -124,6 +152,7 @@ void Form1::Form_Unload() {
                 SingleToText(static_cast<float>(frame.top) * factor.Y));
     ::SetWindowRgn(hwnd(), nullptr, TRUE);  // the system frees the former region
     ShapeRegion = nullptr;
+    if (form3_) form3_->Unload();  // the settings dialog first, then the menu host
     UnhookWindow(hwnd());
 }
 
@@ -149,6 +178,15 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DROPFILES:
         // Only while the hook is away: the drop is lost, its handle released.
         ::DragFinish(reinterpret_cast<HDROP>(wParam));
+        return 0;
+    case WM_RBUTTONDOWN:
+        Form_MouseDown(2);
+        return 0;
+    case WM_MOUSEMOVE:
+        Form_MouseMove(wParam);
+        return 0;
+    case WM_LBUTTONDBLCLK:
+        Form_DblClick();
         return 0;
     case WM_ERASEBKGND:
         return 1;  // the picture covers the whole window

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/picture.h"
+#include "recycle_menu/form3.h"
 #include "platform/settings_store.h"
 #include "platform/window_runtime.h"
 #include "shape/run_scan.h"
@@ -25,6 +26,7 @@ public:
     [[nodiscard]] static std::unique_ptr<Form1> Create(SettingsStore& store);
 
     explicit Form1(SettingsStore& store) : store_(store) {}
+    ~Form1() override;
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -36,6 +38,10 @@ private:
     void Form_Unload();
     void Form_Paint();
     void Timer2_Timer();
+    void Form_MouseDown(int button);
+    void Form_MouseMove(WPARAM buttons);
+    void Form_DblClick();
+    Form3& MenuHost();
     [[nodiscard]] UniqueRegion BuildShapeRegion() const;
     void LoadPicture1();
 
@@ -44,6 +50,7 @@ private:
     std::vector<RunRect> ShapeRuns;
     HRGN ShapeRegion = nullptr;  // owned by the window once it has it
     std::optional<WindowTimer> Timer2;
+    std::unique_ptr<Form3> form3_;  // made at the first menu; its window goes at unload
 };
 
 }  // namespace rublet

@@ -10,7 +10,7 @@ namespace {
 // Records every call in order; answers as told.
 class FakeDesktop final : public DropDesktop {
 public:
-    int MessageBox(std::wstring_view text, unsigned style, std::wstring_view title) override {
+    int ShowMessage(std::wstring_view text, unsigned style, std::wstring_view title) override {
         calls.push_back(L"box " + std::to_wstring(style) + L" " + std::wstring(title) + L": " + std::wstring(text));
         return answer;
     }

@@ -1,0 +1,40 @@
+#include "recycle_menu/recycle_bin.h"
+
+#include <shellapi.h>
+
+#include <string>
+
+#include "drop/hook.h"
+#include "platform/window_runtime.h"
+
+namespace rublet {
+namespace {
+
+SHQUERYRBINFO QueryRecycleBin() noexcept {
+    SHQUERYRBINFO info{};
+    info.cbSize = sizeof info;
+    ::SHQueryRecycleBinW(nullptr, &info);
+    return info;
+}
+
+}  // namespace
+
+std::int64_t TrashCount() noexcept { return QueryRecycleBin().i64NumItems; }
+std::int64_t TrashSize() noexcept { return QueryRecycleBin().i64Size; }
+
+int ShellMenuDesktop::ShowMessage(std::wstring_view text, unsigned style, std::wstring_view title) {
+    return MsgBox(mainWindow_, text, style, title);
+}
+
+void ShellMenuDesktop::ShellOpen(std::wstring_view verb, std::wstring_view file, std::wstring_view parameters,
+                                    std::wstring_view directory, int show) {
+    ::ShellExecuteW(nullptr, std::wstring(verb).c_str(), std::wstring(file).c_str(),
+                    std::wstring(parameters).c_str(), std::wstring(directory).c_str(), show);
+}
+
+void ShellMenuDesktop::UnhookWindow() { rublet::UnhookWindow(mainWindow_); }
+void ShellMenuDesktop::DragAcceptFiles() { ::DragAcceptFiles(mainWindow_, TRUE); }
+void ShellMenuDesktop::HookWindow() { rublet::HookWindow(mainWindow_); }
+void ShellMenuDesktop::EmptyRecycleBin() { ::SHEmptyRecycleBinW(menuHost_, L"", 0); }
+
+}  // namespace rublet

@@ -1,0 +1,34 @@
+#pragma once
+// The Recycle Bins of all drives, as the shell reports them, and the desktop
+// the menu commands act on.
+
+#include <windows.h>
+
+#include <cstdint>
+
+#include "recycle_menu/menu_commands.h"
+
+namespace rublet {
+
+// Fresh queries each time; a query that fails reads as 0.
+[[nodiscard]] std::int64_t TrashCount() noexcept;
+[[nodiscard]] std::int64_t TrashSize() noexcept;
+
+class ShellMenuDesktop final : public MenuDesktop {
+public:
+    ShellMenuDesktop(HWND mainWindow, HWND menuHost) noexcept : mainWindow_(mainWindow), menuHost_(menuHost) {}
+
+    int ShowMessage(std::wstring_view text, unsigned style, std::wstring_view title) override;
+    void ShellOpen(std::wstring_view verb, std::wstring_view file, std::wstring_view parameters,
+                      std::wstring_view directory, int show) override;
+    void UnhookWindow() override;
+    void DragAcceptFiles() override;
+    void HookWindow() override;
+    void EmptyRecycleBin() override;
+
+private:
+    HWND mainWindow_;
+    HWND menuHost_;
+};
+
+}  // namespace rublet
