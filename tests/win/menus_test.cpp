@@ -38,7 +38,14 @@ protected:
         ::RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Rublet");
         for (const wchar_t* key : {L"Option1", L"Option2", L"Option3", L"Option5"})
             store.Save(L"Rublet", L"setting", key, L"0");
-        ::SHEmptyRecycleBinW(nullptr, L"", SHERB_NOCONFIRMATION | SHERB_NOPROGRESSUI | SHERB_NOSOUND);
+        // An empty Recycle Bin to start from: the sandbox's trash cleared
+        // directly, since the shell leaves folders that earlier tests put there.
+        SHFILEOPSTRUCTW clear{};
+        clear.wFunc = FO_DELETE;
+        clear.pFrom = L"T:\\xdg-data\\Trash\\files\\*\0T:\\xdg-data\\Trash\\info\\*\0";
+        clear.fFlags = FOF_NOCONFIRMATION | FOF_SILENT | FOF_NOERRORUI;
+        ::SHFileOperationW(&clear);
+        ASSERT_EQ(TrashCount(), 0);
         folder = L"T:\\menus";
         ::CreateDirectoryW(folder.c_str(), nullptr);
         form = Form1::Create(store);
