@@ -55,6 +55,7 @@ struct FileHandleTraits {
 inline void DeleteGdiObject(HGDIOBJ object) noexcept { ::DeleteObject(object); }
 inline void FreeGlobal(HGLOBAL memory) noexcept { ::GlobalFree(memory); }
 inline void CloseRegKey(HKEY key) noexcept { ::RegCloseKey(key); }
+inline void CloseKernelHandle(HANDLE handle) noexcept { ::CloseHandle(handle); }
 
 using UniqueWindow = UniqueHandle<NullHandleTraits<HWND, ::DestroyWindow>>;
 using UniqueRegion = UniqueHandle<NullHandleTraits<HRGN, DeleteGdiObject>>;
@@ -66,6 +67,8 @@ using UniqueMenu = UniqueHandle<NullHandleTraits<HMENU, ::DestroyMenu>>;
 using UniqueRegKey = UniqueHandle<NullHandleTraits<HKEY, CloseRegKey>>;
 using UniqueGlobal = UniqueHandle<NullHandleTraits<HGLOBAL, FreeGlobal>>;
 using UniqueFile = UniqueHandle<FileHandleTraits>;
+// Process, thread and event handles, which are null when invalid.
+using UniqueKernelHandle = UniqueHandle<NullHandleTraits<HANDLE, CloseKernelHandle>>;
 
 // A device context obtained with GetDC, released with ReleaseDC.
 class WindowDc {

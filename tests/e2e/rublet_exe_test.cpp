@@ -112,7 +112,7 @@ public:
 private:
     bool started_ = false;
     DWORD id_ = 0;
-    UniqueHandle<FileHandleTraits> process_{nullptr};
+    UniqueKernelHandle process_;
 };
 
 std::vector<RECT> WindowRegionRects(HWND hwnd) {

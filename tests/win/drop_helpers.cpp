@@ -4,6 +4,9 @@
 
 #include <chrono>
 
+#include "drop/drop_processing.h"
+#include "drop/hook.h"
+
 namespace rublet::testing_drops {
 
 HDROP MakeDrop(const std::vector<std::wstring>& paths) {
@@ -21,6 +24,19 @@ HDROP MakeDrop(const std::vector<std::wstring>& paths) {
     ::CopyMemory(reinterpret_cast<BYTE*>(header) + sizeof(DROPFILES), list.data(), list.size() * sizeof(wchar_t));
     ::GlobalUnlock(memory);
     return static_cast<HDROP>(memory);
+}
+
+HDROP DropOnMainWindowAndWait(HWND mainWindow, const std::vector<std::wstring>& paths, bool& processed) {
+    DroppedFiles.clear();
+    HDROP drop = MakeDrop(paths);
+    ::PostMessageW(mainWindow, WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
+    processed = PumpUntil(
+        [](const void* expected) {
+            return DroppedFiles == *static_cast<const std::vector<std::wstring>*>(expected) && DropPending == 0 &&
+                   PrevWndProc != nullptr;
+        },
+        &paths);
+    return drop;
 }
 
 bool IsReleased(HDROP drop) { return ::GlobalFlags(drop) == GMEM_INVALID_HANDLE; }

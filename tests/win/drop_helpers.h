@@ -42,6 +42,11 @@ private:
     std::thread thread_;
 };
 
+// Posts a drop of `paths` to the main window and waits until it has been
+// collected, taken by the timer and processed, with the hook back in
+// place; false when that did not happen in time. The drop handle is returned.
+HDROP DropOnMainWindowAndWait(HWND mainWindow, const std::vector<std::wstring>& paths, bool& processed);
+
 // A visible top-level window of the process with the class name, or null.
 [[nodiscard]] HWND VisibleWindowOf(DWORD processId, const wchar_t* className);
 

@@ -97,18 +97,10 @@ protected:
         form = Form1::Create(store);
         ASSERT_TRUE(form);
     }
-    // Posts the drop and waits until it has been collected, taken by the
-    // timer and processed, with the hook back in place.
     HDROP DropAndWait(const std::vector<std::wstring>& paths) {
-        DroppedFiles.clear();
-        HDROP drop = MakeDrop(paths);
-        ::PostMessageW(form->hwnd(), WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
-        EXPECT_TRUE(testing_drops::PumpUntil(
-            [](const void* context) {
-                return DroppedFiles == *static_cast<const std::vector<std::wstring>*>(context) &&
-                       DropPending == 0 && PrevWndProc != nullptr;
-            },
-            &paths));
+        bool processed = false;
+        HDROP drop = testing_drops::DropOnMainWindowAndWait(form->hwnd(), paths, processed);
+        EXPECT_TRUE(processed);
         return drop;
     }
     // The listing as it should be once the dropped items are gone.

@@ -18,7 +18,6 @@ namespace rublet {
 namespace {
 
 using testing_drops::BoxAnswerer;
-using testing_drops::MakeDrop;
 using testing_drops::PumpUntil;
 using testing_drops::VisibleWindowOf;
 
@@ -78,14 +77,9 @@ protected:
         return firstLine;
     }
     void Drop(const std::vector<std::wstring>& paths) {
-        DroppedFiles.clear();
-        ::PostMessageW(form->hwnd(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop(paths)), 0);
-        EXPECT_TRUE(PumpUntil(
-            [](const void* expected) {
-                return DroppedFiles == *static_cast<const std::vector<std::wstring>*>(expected) && DropPending == 0 &&
-                       PrevWndProc != nullptr;
-            },
-            &paths));
+        bool processed = false;
+        testing_drops::DropOnMainWindowAndWait(form->hwnd(), paths, processed);
+        EXPECT_TRUE(processed);
     }
 
     RegistrySettingsStore store;
