@@ -6,6 +6,12 @@
 set -uo pipefail
 : "${RUBLET_SANDBOX:?run the tests with scripts/test}"
 source_dir=$1
+. "$(dirname "$0")/../../scripts/wine-sandbox"
+wine_choose_loader 2>/dev/null
+if ! wine_runs_program "$source_dir/Rublet.exe"; then
+  echo "Skipped: Rublet.exe is a 32-bit program. $RUBLET_WINE_WHY."
+  exit 77
+fi
 name=$(basename "$(dirname "$source_dir")")-mouse
 target=$RUBLET_SANDBOX/work/bin/$name
 mkdir -p "$target"
