@@ -8,9 +8,6 @@
 
 namespace rublet {
 
-inline constexpr wchar_t EmptyRecycleBinSoundKey[] =
-    L"AppEvents\\Schemes\\Apps\\.Default\\EmptyRecycleBin\\.Current";
-
 // The value's text up to its first NUL, unexpanded, whatever its length;
 // "" when the key or the value cannot be read.
 [[nodiscard]] std::wstring ReadRegString(HKEY root, std::wstring_view subkey, std::wstring_view valueName);

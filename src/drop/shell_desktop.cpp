@@ -3,6 +3,7 @@
 #include <shellapi.h>
 
 #include "drop/event_sound.h"
+#include "layouts/names.h"
 #include "platform/window_runtime.h"
 
 namespace rublet {
@@ -24,7 +25,7 @@ ShellResult ShellDesktop::DeleteFiles(const std::wstring& sourceList, unsigned f
 }
 
 std::wstring ShellDesktop::EventSoundName() {
-    return ReadRegString(HKEY_CURRENT_USER, EmptyRecycleBinSoundKey, L"");
+    return ReadRegString(HKEY_CURRENT_USER, names::EmptyRecycleBinSoundKey, L"");
 }
 
 void ShellDesktop::PlayEventSound(const std::wstring& name) { rublet::PlayEventSound(name); }

@@ -1,6 +1,6 @@
 #pragma once
 // Names that are not user text: the settings' address, window classes,
-// resource identifiers.
+// the places in the system that the program reads or opens.
 
 #include <string_view>
 
@@ -19,6 +19,16 @@ inline constexpr std::wstring_view KeyOption4 = L"Option4";
 inline constexpr std::wstring_view KeyOption5 = L"Option5";
 
 inline constexpr std::wstring_view DefaultPictureFile = L"Rublet.bmp";
+
+// The sound of the "EmptyRecycleBin" event, as the user's scheme stores it.
+inline constexpr std::wstring_view EmptyRecycleBinSoundKey =
+    L"AppEvents\\Schemes\\Apps\\.Default\\EmptyRecycleBin\\.Current";
+
+// Explorer rooted at the Recycle Bin folder.
+inline constexpr std::wstring_view ExplorerVerb = L"Open";
+inline constexpr std::wstring_view ExplorerFile = L"explorer.exe";
+inline constexpr std::wstring_view ExplorerParameters = L"/root,::{645FF040-5081-101B-9F08-00AA002F954E}";
+inline constexpr int ShowNormal = 1;
 
 inline constexpr wchar_t Form1Class[] = L"Rublet.Form1";
 inline constexpr wchar_t Form2Class[] = L"Rublet.Form2";

@@ -1,6 +1,7 @@
 #include "platform/registry_settings_store.h"
 
 #include "platform/handles.h"
+#include "platform/registry.h"
 
 namespace rublet {
 
@@ -16,28 +17,9 @@ std::wstring RegistrySettingsStore::KeyPath(std::wstring_view application,
 std::optional<std::wstring> RegistrySettingsStore::Read(std::wstring_view application,
                                                         std::wstring_view section,
                                                         std::wstring_view key) const {
-    HKEY opened = nullptr;
-    if (::RegOpenKeyExW(HKEY_CURRENT_USER, KeyPath(application, section).c_str(), 0,
-                        KEY_QUERY_VALUE, &opened) != ERROR_SUCCESS)
-        return std::nullopt;
-    UniqueRegKey settings(opened);
-    const std::wstring name(key);
-    for (;;) {
-        DWORD type = 0;
-        DWORD bytes = 0;
-        if (::RegQueryValueExW(settings.get(), name.c_str(), nullptr, &type, nullptr, &bytes) !=
-                ERROR_SUCCESS ||
-            (type != REG_SZ && type != REG_EXPAND_SZ))
-            return std::nullopt;
-        std::wstring text(bytes / sizeof(wchar_t) + 1, L'\0');
-        DWORD capacity = static_cast<DWORD>(text.size() * sizeof(wchar_t));
-        const LONG status = ::RegQueryValueExW(settings.get(), name.c_str(), nullptr, &type,
-                                               reinterpret_cast<BYTE*>(text.data()), &capacity);
-        if (status == ERROR_MORE_DATA) continue;  // grew in between
-        if (status != ERROR_SUCCESS) return std::nullopt;
-        text.resize(text.find(L'\0') == std::wstring::npos ? text.size() : text.find(L'\0'));
-        return text;
-    }
+    auto value = ReadRegistryText(HKEY_CURRENT_USER, KeyPath(application, section), key);
+    if (!value || (value->Type != REG_SZ && value->Type != REG_EXPAND_SZ)) return std::nullopt;
+    return std::move(value->Text);
 }
 
 void RegistrySettingsStore::Save(std::wstring_view application, std::wstring_view section,

@@ -4,6 +4,7 @@
 
 #include "drop/drop_processing.h"
 #include "drop/event_sound.h"
+#include "layouts/names.h"
 #include "drop_helpers.h"
 
 namespace rublet {
@@ -97,12 +98,12 @@ protected:
     void TearDown() override { SetUp(); }
     static void Store(DWORD type, const std::wstring& value) {
         HKEY key = nullptr;
-        ::RegCreateKeyExW(HKEY_CURRENT_USER, EmptyRecycleBinSoundKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr);
+        ::RegCreateKeyExW(HKEY_CURRENT_USER, std::wstring(names::EmptyRecycleBinSoundKey).c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr);
         ::RegSetValueExW(key, nullptr, 0, type, reinterpret_cast<const BYTE*>(value.c_str()),
                          static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
         ::RegCloseKey(key);
     }
-    static std::wstring Lookup() { return ReadRegString(HKEY_CURRENT_USER, EmptyRecycleBinSoundKey, L""); }
+    static std::wstring Lookup() { return ReadRegString(HKEY_CURRENT_USER, names::EmptyRecycleBinSoundKey, L""); }
 };
 
 TEST_F(EventSound, TheStoredNameIsReturnedExactly) {
