@@ -61,7 +61,7 @@ void Measure(const char* name, int width, int height, void (*draw)(Canvas&), boo
             std::vector<rublet::RunRect> runs;
             rublet::ScanPictureRuns(runs, Transparent, canvas.View());
             runCount = runs.size();
-            const rublet::UniqueRegion region = rublet::CreateRegionFromRuns(runs);
+            const rublet::UniqueRegion region = rublet::BuildShapeRegion(runs);
         },
         runReference ? 3 : 5);
     if (!runReference) {

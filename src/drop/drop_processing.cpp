@@ -6,9 +6,6 @@
 
 namespace rublet {
 
-std::int16_t DropPending = 0;
-std::vector<std::wstring> DroppedFiles;
-
 namespace {
 
 bool IsSeparator(wchar_t c) { return c == L'\\' || c == L'/'; }
@@ -100,7 +97,7 @@ void ProcessDroppedFiles(const SettingsRecord& settings, const std::vector<std::
             return;
         }
     }
-    if (settings.Option2 == 1 &&
+    if (IsOn(settings.Option2) &&
         desktop.ShowMessage(ConfirmationText(paths.size(), settings.Option1),
                            ConfirmationStyle(settings.Option1), text::ConfirmTitle) != box::IdOk)
         return;
@@ -113,9 +110,9 @@ void ProcessDroppedFiles(const SettingsRecord& settings, const std::vector<std::
             return;
         }
         desktop.SetMousePointer(MousePointer::Default);
-        if (settings.Option3 == 1)
+        if (IsOn(settings.Option3))
             desktop.ShowMessage(text::ProcessingDone, box::Ok | box::IconInformation, text::MessageTitle);
-        if (settings.Option5 == 1) desktop.PlayEventSound(desktop.EventSoundName());
+        if (IsOn(settings.Option5)) desktop.PlayEventSound(desktop.EventSoundName());
     } catch (const std::exception&) {
         ReportFailure(desktop);
     }

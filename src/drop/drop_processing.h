@@ -9,29 +9,9 @@
 #include <vector>
 
 #include "main_window/settings.h"
+#include "platform/vocabulary.h"
 
 namespace rublet {
-
-// Message box styles and answers, as the platform numbers them.
-namespace box {
-inline constexpr unsigned Ok = 0x00;
-inline constexpr unsigned OkCancel = 0x01;
-inline constexpr unsigned IconError = 0x10;
-inline constexpr unsigned IconQuestion = 0x20;
-inline constexpr unsigned IconExclamation = 0x30;
-inline constexpr unsigned IconInformation = 0x40;
-inline constexpr int IdOk = 1;
-}  // namespace box
-
-// Shell file-operation flags.
-namespace fof {
-inline constexpr unsigned NoConfirmation = 0x0010;
-inline constexpr unsigned AllowUndo = 0x0040;
-inline constexpr unsigned SimpleProgress = 0x0100;
-inline constexpr unsigned WantNukeWarning = 0x4000;
-}  // namespace fof
-
-enum class MousePointer { Default, Hourglass };
 
 struct ShellResult {
     int Code = 0;                       // 0 on success
@@ -49,13 +29,6 @@ public:
     virtual std::wstring EventSoundName() = 0;
     virtual void PlayEventSound(const std::wstring& name) = 0;
 };
-
-// 0 = nothing pending, -1 = a drop waits for the timer.
-extern std::int16_t DropPending;
-
-// The paths of the latest drop, in the drop's order.
-extern std::vector<std::wstring> DroppedFiles;
-[[nodiscard]] inline std::size_t DroppedCount() noexcept { return DroppedFiles.size(); }
 
 // "C:\", "C:", "\\server\share", "\\?\C:\" and the like: a whole drive or share.
 [[nodiscard]] bool IsDriveOrShareRoot(std::wstring_view path);

@@ -1,12 +1,10 @@
 #include "drop/hook.h"
 
-#include <shellapi.h>
-
-#include "drop/drop_processing.h"
-
 namespace rublet {
 
 WNDPROC PrevWndProc = nullptr;
+std::int16_t DropPending = 0;
+std::vector<std::wstring> DroppedFiles;
 
 void HookWindow(HWND hwnd) noexcept {
     if (PrevWndProc) return;
@@ -18,6 +16,20 @@ void UnhookWindow(HWND hwnd) noexcept {
     if (!PrevWndProc) return;
     ::SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(PrevWndProc));
     PrevWndProc = nullptr;
+}
+
+void SuspendDropHandling(HWND hwnd) noexcept { UnhookWindow(hwnd); }
+
+void ResumeDropHandling(HWND hwnd) noexcept {
+    DropPending = 0;
+    ::DragAcceptFiles(hwnd, TRUE);
+    HookWindow(hwnd);
+}
+
+bool TakePendingDrop() noexcept {
+    if (DropPending != -1) return false;
+    DropPending = 0;
+    return true;
 }
 
 std::vector<std::wstring> ReadDroppedPaths(HDROP drop) {

@@ -1,5 +1,7 @@
 #pragma once
-// The main window's procedure hook and the drop state.
+// The main window's procedure hook and the drop state. Nothing outside this
+// folder changes the state: start-up, the timer and the emptying of the
+// Recycle Bin go through the functions below.
 
 #include <windows.h>
 
@@ -9,18 +11,30 @@
 #include <string>
 #include <vector>
 
-#include "drop/drop_processing.h"
-
 namespace rublet {
 
 // The procedure HookWindow replaced; null while no hook is installed.
 extern WNDPROC PrevWndProc;
+// 0 = nothing pending, -1 = a drop waits for the timer.
+extern std::int16_t DropPending;
+// The paths of the latest drop, in the drop's order.
+extern std::vector<std::wstring> DroppedFiles;
+[[nodiscard]] inline std::size_t DroppedCount() noexcept { return DroppedFiles.size(); }
 
 // Installs WindowProc in front of the window's procedure; does nothing
 // while a hook is installed (it would become its own predecessor).
 void HookWindow(HWND hwnd) noexcept;
 // Restores the previous procedure; does nothing without a hook.
 void UnhookWindow(HWND hwnd) noexcept;
+
+// Takes the drop handling down (UnhookWindow): a drop that arrives now
+// reaches only the window's own procedure and is lost.
+void SuspendDropHandling(HWND hwnd) noexcept;
+// Brings it back, in this order: a drop collected but not taken is
+// discarded, the window is registered as a drop target, WindowProc goes in.
+void ResumeDropHandling(HWND hwnd) noexcept;
+// True when a drop waits for the timer, which then has it: the flag is cleared.
+[[nodiscard]] bool TakePendingDrop() noexcept;
 
 // Every path of a drop, whole, in the drop's order.
 [[nodiscard]] std::vector<std::wstring> ReadDroppedPaths(HDROP drop);

@@ -8,11 +8,11 @@ namespace rublet::layouts {
 inline constexpr unsigned Timer2IntervalMs = 100;
 
 inline constexpr ControlLayout Form1Controls[] = {
-    {ControlType::PictureBox, L"Picture1", L"", L"", 0, 0, 480, 480, 1, L""},
+    {ControlType::PictureBox, ControlName::Picture1, L"", L"", 0, 0, 480, 480, 1},
     // Below the design client area: the picture covers it only when taller than 224 pixels.
-    {ControlType::TextBox, L"Text1", L"", L"", 120, 3360, 495, 270, 0, L""},
+    {ControlType::TextBox, ControlName::Text1, L"", L"", 120, 3360, 495, 270, 0},
 };
 
-inline constexpr FormLayout Form1 = {L"Form1", L"", 480, 480, Form1Controls};
+inline constexpr FormLayout Form1 = {L"", 480, 480, Form1Controls};
 
 }  // namespace rublet::layouts

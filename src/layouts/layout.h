@@ -8,19 +8,24 @@ namespace rublet {
 
 enum class ControlType { PictureBox, TextBox, Button, Frame, CheckBox, OptionButton, Label };
 
+// The controls of the designs by their names; a misspelt name does not compile.
+enum class ControlName {
+    None,  // as a container: the window itself
+    Picture1, Text1, Command1, Command2, Command3, Frame1, Frame2, Check1, Check2, Check3, Check4, Check5, Label1,
+};
+
 struct ControlLayout {
     ControlType Type;
-    std::wstring_view Name;
+    ControlName Name;
     std::wstring_view Caption;
     std::wstring_view Tooltip;
     int Left, Top, Width, Height;  // twips, relative to the container
     int TabIndex;
-    std::wstring_view Container;  // empty: the window itself
-    int Index = -1;               // element of a control array; -1 for none
+    ControlName Container = ControlName::None;
+    int Index = -1;  // element of a control array; -1 for none
 };
 
 struct FormLayout {
-    std::wstring_view Name;
     std::wstring_view Caption;
     int ClientWidth, ClientHeight;  // twips
     std::span<const ControlLayout> Controls;
@@ -32,9 +37,12 @@ struct FormLayout {
     return static_cast<int>(pixels < 0 ? pixels - 0.5f : pixels + 0.5f);
 }
 
+// The items of Form3's menu tree by their names; a misspelt name does not compile.
+enum class MenuItem { mfile, moption, sep1, mabout, sep2, mend, mfile2, mtrashstatus, sep3, mopen, mempty };
+
 // One item of a menu tree: a popup's items follow it, one level deeper.
 struct MenuItemLayout {
-    std::wstring_view Name;
+    MenuItem Item;
     std::wstring_view Caption;  // "-" makes a separator
     int Level;                  // 0 for a top-level popup
 };

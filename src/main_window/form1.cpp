@@ -14,30 +14,18 @@
 #include "recycle_menu/recycle_bin.h"
 #include "recycle_menu/trash_status.h"
 #include "shape/region.h"
+#include "shape/run_scan.h"
 
 namespace rublet {
 namespace {
 
 constexpr UINT_PTR Timer2Id = 2;
 
-// Always on top only for exactly 1; otherwise beneath every other window.
-HWND ZOrderFor(std::int16_t option4) { return option4 == 1 ? HWND_TOPMOST : HWND_BOTTOM; }
-
 void Warn(const std::wstring& message) {
     MsgBox(nullptr, message, MB_OK | MB_ICONEXCLAMATION, text::MessageTitle);
 }
 
 }  // namespace
-
-void ApplyAlwaysOnTop(HWND form1, std::int16_t option4) noexcept {
-    // Only the z-order changes: no activation, which would raise the
-    // window again on some systems (Wine). Windows ends a topmost state on
-    // the move to the bottom; Wine does not, so it is ended first.
-    constexpr UINT flags = SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE;
-    if (option4 != 1 && (::GetWindowLongPtrW(form1, GWL_EXSTYLE) & WS_EX_TOPMOST))
-        ::SetWindowPos(form1, HWND_NOTOPMOST, 0, 0, 0, 0, flags);
-    ::SetWindowPos(form1, ZOrderFor(option4), 0, 0, 0, 0, flags);
-}
 
 std::unique_ptr<Form1> Form1::Create(SettingsStore& store) {
     auto form = std::make_unique<Form1>(store);
@@ -46,24 +34,22 @@ std::unique_ptr<Form1> Form1::Create(SettingsStore& store) {
                                 WS_EX_TOOLWINDOW, 0, 0))
         return nullptr;
     form->Form_Load();
-    // Shown without activation in the z-order Form_Load chose: showing a
-    // window raises it on some systems (Wine), even one put at the bottom.
-    ::SetWindowPos(form->hwnd(), ZOrderFor(Settings.Option4), 0, 0, 0, 0,
-                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    ShowInZOrder(form->hwnd(), IsOn(Settings.Option4));
     return form;
 }
 
 void Form1::Form_Load() {
     Loadsetting();
-    ApplyAlwaysOnTop(hwnd(), Settings.Option4);
+    SetAlwaysOnTop(hwnd(), IsOn(Settings.Option4));
     const COLORREF TransparentColor = Picture1.Point(0, 0);
     // Wherever the picture is transparent or absent the holder shows its
     // background, which now reads as the transparent colour as well.
     Picture1.SetBackColor(TransparentColor);
+    std::vector<RunRect> ShapeRuns;
     ScanPictureRuns(ShapeRuns, TransparentColor, Picture1.Pixels());
-    UniqueRegion region = BuildShapeRegion();
-    ShapeRegion = region.get();
-    ::SetWindowRgn(hwnd(), region.release(), TRUE);  // the window owns the region now
+    UniqueRegion ShapeRegion = BuildShapeRegion(ShapeRuns);
+    if (::SetWindowRgn(hwnd(), ShapeRegion.get(), TRUE))
+        static_cast<void>(ShapeRegion.release());  // the window owns the region now
     ::InvalidateRect(hwnd(), nullptr, FALSE);
     Timer2.emplace(hwnd(), Timer2Id, layouts::Timer2IntervalMs);
     setform();
@@ -98,25 +84,24 @@ void Form1::LoadPicture1() {
     if (picture) Picture1.SetPicture(std::move(*picture));
 }
 
-void Form1::setform() {
-    DropPending = 0;
-    ::DragAcceptFiles(hwnd(), TRUE);
-    HookWindow(hwnd());
-}
-
-UniqueRegion Form1::BuildShapeRegion() const { return CreateRegionFromRuns(ShapeRuns); }
+void Form1::setform() { ResumeDropHandling(hwnd()); }
 
 void Form1::Timer2_Timer() {
-    if (DropPending != -1) return;
-    DropPending = 0;
-    UnhookWindow(hwnd());
+    if (!TakePendingDrop()) return;
+    SuspendDropHandling(hwnd());
     ShellDesktop desktop(hwnd());
     ProcessDroppedFiles(Settings, DroppedFiles, desktop);
-    ::DragAcceptFiles(hwnd(), TRUE);
-    HookWindow(hwnd());
+    ResumeDropHandling(hwnd());
 }
 
-Form1::~Form1() = default;
+Form1::~Form1() { Unload(); }
+
+void Form1::Unload() {
+    if (!hwnd()) return;
+    Form_Unload();
+    Timer2.reset();
+    ::DestroyWindow(hwnd());
+}
 
 Form3& Form1::MenuHost() {
     if (!form3_ || !form3_->hwnd()) form3_ = std::make_unique<Form3>(store_, hwnd());
@@ -124,7 +109,7 @@ Form3& Form1::MenuHost() {
 }
 
 void Form1::Form_MouseDown(int button) {
-    if (button == 2) MenuHost().PopupMenu(L"mfile");
+    if (button == 2) MenuHost().PopupMenu(MenuItem::mfile);
 }
 
 void Form1::Form_MouseMove(WPARAM buttons) {
@@ -138,8 +123,8 @@ void Form1::Form_DblClick() {
     const std::int64_t count = TrashCount();
     const std::int64_t size = count != 0 ? TrashSize() : 0;
     Form3& menus = MenuHost();
-    menus.SetCaption(L"mtrashstatus", TrashStatusText(count, size));
-    menus.PopupMenu(L"mfile2");
+    menus.SetCaption(MenuItem::mtrashstatus, TrashStatusText(count, size));
+    menus.PopupMenu(MenuItem::mfile2);
 }
 
 void Form1::Form_Unload() {
@@ -151,20 +136,16 @@ void Form1::Form_Unload() {
     SaveSetting(store_, names::SettingsApplication, names::SettingsSection, names::KeyDeftop,
                 SingleToText(static_cast<float>(frame.top) * factor.Y));
     ::SetWindowRgn(hwnd(), nullptr, TRUE);  // the system frees the former region
-    ShapeRegion = nullptr;
     if (form3_) form3_->Unload();  // the settings dialog first, then the menu host
-    UnhookWindow(hwnd());
+    SuspendDropHandling(hwnd());
 }
 
 void Form1::Form_Paint() {
-    PAINTSTRUCT paint{};
-    HDC hdc = ::BeginPaint(hwnd(), &paint);
-    if (Picture1.Bitmap()) {
-        UniqueMemoryDc source(::CreateCompatibleDC(hdc));
-        SelectedObject selected(source.get(), Picture1.Bitmap());
-        ::BitBlt(hdc, 0, 0, Picture1.ScaleWidth(), Picture1.ScaleHeight(), source.get(), 0, 0, SRCCOPY);
-    }
-    ::EndPaint(hwnd(), &paint);
+    const PaintDc paint(hwnd());
+    if (!Picture1.Bitmap()) return;
+    UniqueMemoryDc source(::CreateCompatibleDC(paint.get()));
+    SelectedObject selected(source.get(), Picture1.Bitmap());
+    ::BitBlt(paint.get(), 0, 0, Picture1.ScaleWidth(), Picture1.ScaleHeight(), source.get(), 0, 0, SRCCOPY);
 }
 
 LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -191,9 +172,7 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ERASEBKGND:
         return 1;  // the picture covers the whole window
     case WM_CLOSE:
-        Form_Unload();
-        Timer2.reset();
-        ::DestroyWindow(hwnd());
+        Unload();
         return 0;
     case WM_DESTROY:
         ::PostQuitMessage(0);

@@ -5,19 +5,13 @@
 
 #include <memory>
 #include <optional>
-#include <vector>
 
 #include "platform/picture.h"
-#include "recycle_menu/form3.h"
 #include "platform/settings_store.h"
 #include "platform/window_runtime.h"
-#include "shape/run_scan.h"
+#include "recycle_menu/form3.h"
 
 namespace rublet {
-
-// Always on top for an Option4 of exactly 1; beneath every other window,
-// and no longer topmost, for any other value. Position and size stay.
-void ApplyAlwaysOnTop(HWND form1, std::int16_t option4) noexcept;
 
 class Form1 final : public Window {
 public:
@@ -35,6 +29,8 @@ private:
     void Form_Load();
     void Loadsetting();
     void setform();
+    // Form_Unload, then the window goes; nothing once it has gone.
+    void Unload();
     void Form_Unload();
     void Form_Paint();
     void Timer2_Timer();
@@ -42,13 +38,10 @@ private:
     void Form_MouseMove(WPARAM buttons);
     void Form_DblClick();
     Form3& MenuHost();
-    [[nodiscard]] UniqueRegion BuildShapeRegion() const;
     void LoadPicture1();
 
     SettingsStore& store_;
     PictureBox Picture1;
-    std::vector<RunRect> ShapeRuns;
-    HRGN ShapeRegion = nullptr;  // owned by the window once it has it
     std::optional<WindowTimer> Timer2;
     std::unique_ptr<Form3> form3_;  // made at the first menu; its window goes at unload
 };

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/settings_store.h"
+#include "platform/vocabulary.h"
 
 namespace rublet {
 
@@ -21,14 +22,12 @@ struct SettingsRecord {
     std::int16_t Option5 = 0;  // play the "EmptyRecycleBin" sound
 };
 
+// A check-box setting counts as on only when it is exactly 1.
+[[nodiscard]] constexpr bool IsOn(std::int16_t option) noexcept { return option == 1; }
+
 // The process-wide record: filled by Loadsetting, changed only by the
 // settings dialog's OK.
 extern SettingsRecord Settings;
-
-struct ScreenTwips {
-    float Width = 0;
-    float Height = 0;
-};
 
 // A stored value that could not be converted; its key's default was used.
 struct InvalidSetting {

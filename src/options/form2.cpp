@@ -3,7 +3,6 @@
 #include "layouts/form2_layout.h"
 #include "layouts/names.h"
 #include "layouts/texts.h"
-#include "main_window/form1.h"
 #include "main_window/settings.h"
 #include "options/file_chooser.h"
 
@@ -37,19 +36,19 @@ Form2::Form2(SettingsStore& store, HWND mainWindow, TwipsPerPixel factor)
 Form2::~Form2() { Unload(); }
 
 std::wstring Form2::Text1() const {
-    HWND edit = Control(L"Text1");
+    HWND edit = Control(ControlName::Text1);
     std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(edit)) + 1, L'\0');
     text.resize(static_cast<std::size_t>(::GetWindowTextW(edit, text.data(), static_cast<int>(text.size()))));
     return text;
 }
 
-void Form2::SetText1(const std::wstring& text) { ::SetWindowTextW(Control(L"Text1"), text.c_str()); }
+void Form2::SetText1(const std::wstring& text) { ::SetWindowTextW(Control(ControlName::Text1), text.c_str()); }
 
-std::int16_t Form2::CheckValue(const wchar_t* name) const {
+std::int16_t Form2::CheckValue(ControlName name) const {
     return static_cast<std::int16_t>(::SendMessageW(Control(name), BM_GETCHECK, 0, 0));
 }
 
-void Form2::SetCheckValue(const wchar_t* name, std::int16_t value) {
+void Form2::SetCheckValue(ControlName name, std::int16_t value) {
     // A value no check box can show leaves it unchecked.
     const WPARAM state = value >= 0 && value <= 2 ? static_cast<WPARAM>(value) : BST_UNCHECKED;
     ::SendMessageW(Control(name), BM_SETCHECK, state, 0);
@@ -59,12 +58,12 @@ void Form2::Intoform() {
     SetText1(Settings.Bmpdir);
     // Every value but 0 means deletion, so every value but 0 selects "削除".
     const bool recycle = Settings.Option1 == 0;
-    ::SendMessageW(Control(L"Check1", 0), BM_SETCHECK, recycle ? BST_CHECKED : BST_UNCHECKED, 0);
-    ::SendMessageW(Control(L"Check1", 1), BM_SETCHECK, recycle ? BST_UNCHECKED : BST_CHECKED, 0);
-    SetCheckValue(L"Check2", Settings.Option2);
-    SetCheckValue(L"Check3", Settings.Option3);
-    SetCheckValue(L"Check4", Settings.Option4);
-    SetCheckValue(L"Check5", Settings.Option5);
+    ::SendMessageW(Control(ControlName::Check1, 0), BM_SETCHECK, recycle ? BST_CHECKED : BST_UNCHECKED, 0);
+    ::SendMessageW(Control(ControlName::Check1, 1), BM_SETCHECK, recycle ? BST_UNCHECKED : BST_CHECKED, 0);
+    SetCheckValue(ControlName::Check2, Settings.Option2);
+    SetCheckValue(ControlName::Check3, Settings.Option3);
+    SetCheckValue(ControlName::Check4, Settings.Option4);
+    SetCheckValue(ControlName::Check5, Settings.Option5);
 }
 
 void Form2::ShowModal() {
@@ -106,12 +105,12 @@ void Form2::Command2_Click() {
     if (path != Settings.Bmpdir)
         MsgBox(hwnd(), text::PictureChangeNotice, MB_OK | MB_ICONINFORMATION, text::MessageTitle);
     Settings.Bmpdir = path;
-    Settings.Option1 = ::SendMessageW(Control(L"Check1", 1), BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
-    Settings.Option2 = CheckValue(L"Check2");
-    Settings.Option3 = CheckValue(L"Check3");
-    Settings.Option4 = CheckValue(L"Check4");
-    Settings.Option5 = CheckValue(L"Check5");
-    ApplyAlwaysOnTop(mainWindow_, Settings.Option4);
+    Settings.Option1 = ::SendMessageW(Control(ControlName::Check1, 1), BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
+    Settings.Option2 = CheckValue(ControlName::Check2);
+    Settings.Option3 = CheckValue(ControlName::Check3);
+    Settings.Option4 = CheckValue(ControlName::Check4);
+    Settings.Option5 = CheckValue(ControlName::Check5);
+    SetAlwaysOnTop(mainWindow_, IsOn(Settings.Option4));
     const auto save = [this](std::wstring_view key, const std::wstring& text) {
         SaveSetting(store_, names::SettingsApplication, names::SettingsSection, key, text);
     };
@@ -128,10 +127,10 @@ void Form2::Command3_Click() { Unload(); }
 
 void Form2::OnCommand(HWND control, WORD notification) {
     if (notification != BN_CLICKED) return;
-    if (control == Control(L"Command1")) return Command1_Click();
-    if (control == Control(L"Command2")) return Command2_Click();
-    if (control == Control(L"Command3")) return Command3_Click();
-    for (const wchar_t* check : {L"Check2", L"Check3", L"Check4", L"Check5"})
+    if (control == Control(ControlName::Command1)) return Command1_Click();
+    if (control == Control(ControlName::Command2)) return Command2_Click();
+    if (control == Control(ControlName::Command3)) return Command3_Click();
+    for (const ControlName check : {ControlName::Check2, ControlName::Check3, ControlName::Check4, ControlName::Check5})
         if (control == Control(check))
             ::SendMessageW(control, BM_SETCHECK, CheckValue(check) == BST_CHECKED ? BST_UNCHECKED : BST_CHECKED, 0);
 }

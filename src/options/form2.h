@@ -29,8 +29,8 @@ protected:
 private:
     [[nodiscard]] std::wstring Text1() const;
     void SetText1(const std::wstring& text);
-    [[nodiscard]] std::int16_t CheckValue(const wchar_t* name) const;
-    void SetCheckValue(const wchar_t* name, std::int16_t value);
+    [[nodiscard]] std::int16_t CheckValue(ControlName name) const;
+    void SetCheckValue(ControlName name, std::int16_t value);
     void OnCommand(HWND control, WORD notification);
 
     SettingsStore& store_;

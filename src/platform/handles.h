@@ -86,6 +86,21 @@ private:
     HDC hdc_;
 };
 
+// The DC of a WM_PAINT, from BeginPaint to EndPaint.
+class PaintDc {
+public:
+    explicit PaintDc(HWND hwnd) noexcept : hwnd_(hwnd), hdc_(::BeginPaint(hwnd, &paint_)) {}
+    PaintDc(const PaintDc&) = delete;
+    PaintDc& operator=(const PaintDc&) = delete;
+    ~PaintDc() { ::EndPaint(hwnd_, &paint_); }
+    [[nodiscard]] HDC get() const noexcept { return hdc_; }
+
+private:
+    HWND hwnd_;
+    PAINTSTRUCT paint_{};
+    HDC hdc_;
+};
+
 // An object selected into a DC for the scope; the previous one comes back.
 class SelectedObject {
 public:

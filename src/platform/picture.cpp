@@ -39,7 +39,7 @@ SIZE PixelSize(IPicture& picture) {
 
 }  // namespace
 
-Dib32 CreateDib32(int width, int height) {
+Dib32::Dib32(int width, int height) {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
     info.bmiHeader.biWidth = width;
@@ -48,10 +48,8 @@ Dib32 CreateDib32(int width, int height) {
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    Dib32 dib;
-    dib.bitmap.reset(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    dib.bits = dib.bitmap ? static_cast<std::uint32_t*>(bits) : nullptr;
-    return dib;
+    bitmap_.reset(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    bits_ = bitmap_ ? static_cast<std::uint32_t*>(bits) : nullptr;
 }
 
 std::optional<Picture> Picture::FromFile(const std::wstring& path) {
@@ -128,22 +126,18 @@ void PictureBox::SetBackColor(COLORREF color) {
 }
 
 void PictureBox::Refresh() {
-    bitmap_.reset();
-    bits_ = nullptr;
+    dib_ = {};
     width_ = picture_ ? picture_->Width() : 0;
     height_ = picture_ ? picture_->Height() : 0;
     if (width_ == 0 || height_ == 0) return;
 
-    Dib32 dib = CreateDib32(width_, height_);
-    if (!dib.bitmap) {
+    dib_ = Dib32(width_, height_);
+    if (!dib_.get()) {
         width_ = height_ = 0;
         return;
     }
-    bitmap_ = std::move(dib.bitmap);
-    bits_ = dib.bits;
-
     UniqueMemoryDc dc(::CreateCompatibleDC(nullptr));
-    SelectedObject selected(dc.get(), bitmap_.get());
+    SelectedObject selected(dc.get(), dib_.get());
     UniqueBrush background(::CreateSolidBrush(backColor_));
     const RECT all{0, 0, width_, height_};
     ::FillRect(dc.get(), &all, background.get());
@@ -152,13 +146,13 @@ void PictureBox::Refresh() {
 }
 
 COLORREF PictureBox::Point(int x, int y) const noexcept {
-    if (!bits_ || x < 0 || y < 0 || x >= width_ || y >= height_) return CLR_INVALID;
-    const std::uint32_t pixel = bits_[static_cast<std::ptrdiff_t>(y) * width_ + x];
+    if (!dib_.bits() || x < 0 || y < 0 || x >= width_ || y >= height_) return CLR_INVALID;
+    const std::uint32_t pixel = dib_.bits()[static_cast<std::ptrdiff_t>(y) * width_ + x];
     return RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
 }
 
 PixelView PictureBox::Pixels() const noexcept {
-    return {bits_, width_, height_, width_};
+    return {dib_.bits(), width_, height_, width_};
 }
 
 }  // namespace rublet

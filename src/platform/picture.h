@@ -11,16 +11,30 @@
 #include <string>
 
 #include "platform/handles.h"
-#include "shape/run_scan.h"
+#include "platform/vocabulary.h"
 
 namespace rublet {
 
-// A top-down 32-bit DIB section and its pixels (owned by the bitmap).
-struct Dib32 {
-    UniqueBitmap bitmap;
-    std::uint32_t* bits = nullptr;
+// A top-down 32-bit DIB section and its pixels, which the bitmap owns.
+class Dib32 {
+public:
+    Dib32() = default;
+    Dib32(int width, int height);
+    Dib32(Dib32&& other) noexcept
+        : bitmap_(std::move(other.bitmap_)), bits_(std::exchange(other.bits_, nullptr)) {}
+    Dib32& operator=(Dib32&& other) noexcept {
+        bitmap_ = std::move(other.bitmap_);
+        bits_ = std::exchange(other.bits_, nullptr);
+        return *this;
+    }
+
+    [[nodiscard]] HBITMAP get() const noexcept { return bitmap_.get(); }
+    [[nodiscard]] std::uint32_t* bits() const noexcept { return bits_; }
+
+private:
+    UniqueBitmap bitmap_;
+    std::uint32_t* bits_ = nullptr;
 };
-[[nodiscard]] Dib32 CreateDib32(int width, int height);
 
 class Picture {
 public:
@@ -62,15 +76,14 @@ public:
     [[nodiscard]] COLORREF Point(int x, int y) const noexcept;
     [[nodiscard]] PixelView Pixels() const noexcept;
     // The displayed picture, for painting with a memory DC.
-    [[nodiscard]] HBITMAP Bitmap() const noexcept { return bitmap_.get(); }
+    [[nodiscard]] HBITMAP Bitmap() const noexcept { return dib_.get(); }
 
 private:
     void Refresh();
 
     std::optional<Picture> picture_;
     COLORREF backColor_ = ::GetSysColor(COLOR_BTNFACE);
-    UniqueBitmap bitmap_;
-    std::uint32_t* bits_ = nullptr;  // owned by bitmap_
+    Dib32 dib_;
     int width_ = 0;
     int height_ = 0;
 };

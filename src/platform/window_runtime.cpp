@@ -52,6 +52,23 @@ bool ApplyAppMousePointer() noexcept {
     return true;
 }
 
+void SetAlwaysOnTop(HWND hwnd, bool onTop) noexcept {
+    // Only the z-order changes: no activation, which would raise the
+    // window again on some systems (Wine). Windows ends a topmost state on
+    // the move to the bottom; Wine does not, so it is ended first.
+    constexpr UINT flags = SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE;
+    if (!onTop && (::GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST))
+        ::SetWindowPos(hwnd, HWND_NOTOPMOST, 0, 0, 0, 0, flags);
+    ::SetWindowPos(hwnd, onTop ? HWND_TOPMOST : HWND_BOTTOM, 0, 0, 0, 0, flags);
+}
+
+void ShowInZOrder(HWND hwnd, bool onTop) noexcept {
+    // Showing a window raises it on some systems (Wine), even one put at
+    // the bottom: shown without activation, in its place.
+    ::SetWindowPos(hwnd, onTop ? HWND_TOPMOST : HWND_BOTTOM, 0, 0, 0, 0,
+                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+}
+
 void Window::RegisterClassOnce(const wchar_t* className) {
     static const bool commonControls = [] {
         INITCOMMONCONTROLSEX classes{sizeof classes, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
@@ -107,16 +124,17 @@ ControlClass ClassOf(ControlType type) {
 POINT OriginInClient(const FormLayout& layout, const ControlLayout& control) {
     POINT origin{control.Left, control.Top};
     for (const ControlLayout& frame : layout.Controls)
-        if (!control.Container.empty() && frame.Name == control.Container) {
+        if (control.Container != ControlName::None && frame.Name == control.Container) {
             origin.x += frame.Left;
             origin.y += frame.Top;
         }
     return origin;
 }
 
-}  // namespace
-
+// The child-window identifier of the layout table's entry `tableIndex`.
 int ControlId(std::size_t tableIndex) noexcept { return 100 + static_cast<int>(tableIndex); }
+
+}  // namespace
 
 bool Window::CreateFromLayout(const FormLayout& layout, const wchar_t* className, DWORD style,
                               DWORD exStyle, int left, int top, TwipsPerPixel factor) {
@@ -168,7 +186,7 @@ bool Window::CreateFromLayout(const FormLayout& layout, const wchar_t* className
     return true;
 }
 
-HWND Window::Control(std::wstring_view name, int index) const noexcept {
+HWND Window::Control(ControlName name, int index) const noexcept {
     if (!layout_) return nullptr;
     for (std::size_t i = 0; i < layout_->Controls.size(); ++i) {
         const ControlLayout& control = layout_->Controls[i];

@@ -6,10 +6,9 @@
 #include <string>
 #include <string_view>
 
-#include "drop/drop_processing.h"
 #include "layouts/layout.h"
-#include "main_window/settings.h"
 #include "platform/handles.h"
+#include "platform/vocabulary.h"
 
 namespace rublet {
 
@@ -24,9 +23,6 @@ struct TwipsPerPixel {
 // The folder of the program file (see DirectoryOfModule).
 [[nodiscard]] std::wstring ProgramDirectory();
 
-// The child-window identifier of the layout table's entry `tableIndex`.
-[[nodiscard]] int ControlId(std::size_t tableIndex) noexcept;
-
 int MsgBox(HWND owner, std::wstring_view text, UINT style, std::wstring_view title);
 
 // The application-wide mouse pointer: the hourglass over every window of
@@ -34,6 +30,12 @@ int MsgBox(HWND owner, std::wstring_view text, UINT style, std::wstring_view tit
 void SetAppMousePointer(MousePointer pointer) noexcept;
 // For WM_SETCURSOR: true when the application's pointer was set.
 bool ApplyAppMousePointer() noexcept;
+
+// Above every other window, or beneath them all at the bottom of the
+// z-order and no longer topmost; position and size stay.
+void SetAlwaysOnTop(HWND hwnd, bool onTop) noexcept;
+// Shows a hidden window in that place of the z-order.
+void ShowInZOrder(HWND hwnd, bool onTop) noexcept;
 
 // A window object bound to its HWND from WM_NCCREATE to WM_NCDESTROY; each
 // form derives from it and hands messages to its named handlers.
@@ -45,18 +47,14 @@ public:
     virtual ~Window() = default;
 
     [[nodiscard]] HWND hwnd() const noexcept { return window_.get(); }
+    // A control of the layout by name (and index, for a control array).
+    [[nodiscard]] HWND Control(ControlName name, int index = -1) const noexcept;
 
 protected:
     // Creates the window with the layout's client size and its controls,
     // twips turned into pixels by `factor`; false when the system refused.
     bool CreateFromLayout(const FormLayout& layout, const wchar_t* className, DWORD style,
                           DWORD exStyle, int left, int top, TwipsPerPixel factor = ScreenTwipsPerPixel());
-
-public:
-    // A control of the layout by name (and index, for a control array).
-    [[nodiscard]] HWND Control(std::wstring_view name, int index = -1) const noexcept;
-
-protected:
 
     virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 

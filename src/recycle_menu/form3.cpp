@@ -1,6 +1,6 @@
 #include "recycle_menu/form3.h"
 
-#include "layouts/form2_layout.h"
+#include "layouts/form3_layout.h"
 #include "layouts/names.h"
 #include "options/form2.h"
 #include "recycle_menu/recycle_bin.h"
@@ -8,7 +8,9 @@
 namespace rublet {
 namespace {
 
+// An item's command identifier follows from its place in the tree.
 constexpr UINT FirstItemId = 1000;
+constexpr UINT CommandOf(MenuItem item) { return FirstItemId + static_cast<UINT>(item); }
 
 }  // namespace
 
@@ -20,36 +22,34 @@ Form3::Form3(SettingsStore& store, HWND mainWindow) : store_(store), mainWindow_
 Form3::~Form3() { Unload(); }
 
 void Form3::BuildMenus() {
-    HMENU current = nullptr;
-    UINT id = FirstItemId;
-    for (const MenuItemLayout& item : layouts::Form3Menus) {
-        if (item.Level == 0) {
-            current = ::CreatePopupMenu();
-            popups_[std::wstring(item.Name)] = UniqueMenu(current);
+    MenuItem popup = MenuItem::mfile;
+    for (const MenuItemLayout& entry : layouts::Form3Menus) {
+        if (entry.Level == 0) {
+            popup = entry.Item;
+            popups_[popup] = UniqueMenu(::CreatePopupMenu());
             continue;
         }
-        if (item.Caption == L"-") {
-            ::AppendMenuW(current, MF_SEPARATOR, 0, nullptr);
-            continue;
-        }
-        ::AppendMenuW(current, MF_STRING, id, std::wstring(item.Caption).c_str());
-        itemIds_[std::wstring(item.Name)] = id++;
+        parentOf_[entry.Item] = popup;
+        if (entry.Caption == L"-")
+            ::AppendMenuW(Menu(popup), MF_SEPARATOR, 0, nullptr);
+        else
+            ::AppendMenuW(Menu(popup), MF_STRING, CommandOf(entry.Item), std::wstring(entry.Caption).c_str());
     }
 }
 
-HMENU Form3::Menu(std::wstring_view menu) const {
+HMENU Form3::Menu(MenuItem menu) const {
     const auto found = popups_.find(menu);
     return found == popups_.end() ? nullptr : found->second.get();
 }
 
-void Form3::SetCaption(std::wstring_view item, const std::wstring& caption) {
-    const auto found = itemIds_.find(item);
-    if (found == itemIds_.end()) return;
-    for (const auto& [name, popup] : popups_)
-        ::ModifyMenuW(popup.get(), found->second, MF_BYCOMMAND | MF_STRING, found->second, caption.c_str());
+void Form3::SetCaption(MenuItem item, const std::wstring& caption) {
+    const auto parent = parentOf_.find(item);
+    if (parent == parentOf_.end()) return;
+    ::ModifyMenuW(Menu(parent->second), CommandOf(item), MF_BYCOMMAND | MF_STRING, CommandOf(item),
+                  caption.c_str());
 }
 
-void Form3::PopupMenu(std::wstring_view menu) {
+void Form3::PopupMenu(MenuItem menu) {
     HMENU popup = Menu(menu);
     if (!popup || !hwnd()) return;
     POINT pointer{};
@@ -94,20 +94,16 @@ void Form3::mempty_Click() {
 }
 
 LRESULT Form3::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_COMMAND && HIWORD(wParam) == 0) {
-        const UINT id = LOWORD(wParam);
-        const auto is = [&](std::wstring_view name) {
-            const auto found = itemIds_.find(name);
-            return found != itemIds_.end() && found->second == id;
-        };
-        if (is(L"moption")) moption_Click();
-        else if (is(L"mabout")) mabout_Click();
-        else if (is(L"mend")) mend_Click();
-        else if (is(L"mopen")) mopen_Click();
-        else if (is(L"mempty")) mempty_Click();
-        return 0;  // the status line does nothing
+    if (message != WM_COMMAND || HIWORD(wParam) != 0) return Window::HandleMessage(message, wParam, lParam);
+    switch (static_cast<MenuItem>(LOWORD(wParam) - FirstItemId)) {
+    case MenuItem::moption: moption_Click(); break;
+    case MenuItem::mabout: mabout_Click(); break;
+    case MenuItem::mend: mend_Click(); break;
+    case MenuItem::mopen: mopen_Click(); break;
+    case MenuItem::mempty: mempty_Click(); break;
+    default: break;  // the status line does nothing
     }
-    return Window::HandleMessage(message, wParam, lParam);
+    return 0;
 }
 
 }  // namespace rublet

@@ -4,6 +4,7 @@
 #include <map>
 #include <string>
 
+#include "layouts/layout.h"
 #include "platform/handles.h"
 #include "platform/settings_store.h"
 #include "platform/window_runtime.h"
@@ -17,11 +18,11 @@ public:
     Form3(SettingsStore& store, HWND mainWindow);
     ~Form3() override;
 
-    // Opens a top-level menu of the tree ("mfile", "mfile2") at the pointer;
-    // a chosen command arrives as WM_COMMAND and runs its handler.
-    void PopupMenu(std::wstring_view menu);
-    void SetCaption(std::wstring_view item, const std::wstring& caption);
-    [[nodiscard]] HMENU Menu(std::wstring_view menu) const;
+    // Opens a top-level menu of the tree (mfile, mfile2) at the pointer; a
+    // chosen command arrives as WM_COMMAND and runs its handler.
+    void PopupMenu(MenuItem menu);
+    void SetCaption(MenuItem item, const std::wstring& caption);
+    [[nodiscard]] HMENU Menu(MenuItem menu) const;
     // Unloads the settings dialog if it is open, then this window.
     void Unload();
 
@@ -39,8 +40,8 @@ private:
 
     SettingsStore& store_;
     HWND mainWindow_;
-    std::map<std::wstring, UniqueMenu, std::less<>> popups_;
-    std::map<std::wstring, UINT, std::less<>> itemIds_;
+    std::map<MenuItem, UniqueMenu> popups_;
+    std::map<MenuItem, MenuItem> parentOf_;  // the popup that holds an item
     Form2* openDialog_ = nullptr;  // while moption_Click shows it
 };
 

@@ -1,22 +1,21 @@
 #include "recycle_menu/menu_commands.h"
 
-#include "drop/drop_processing.h"
+#include "layouts/names.h"
 #include "layouts/texts.h"
+#include "platform/vocabulary.h"
 
 namespace rublet {
 
 void mabout_Click(MenuDesktop& desktop) { desktop.ShowMessage(text::AboutText, box::Ok, text::AboutTitle); }
 
 void mopen_Click(MenuDesktop& desktop) {
-    desktop.ShellOpen(ExplorerVerb, ExplorerFile, ExplorerParameters, L"", ShowNormal);
+    desktop.ShellOpen(names::ExplorerVerb, names::ExplorerFile, names::ExplorerParameters, L"", names::ShowNormal);
 }
 
 void mempty_Click(MenuDesktop& desktop) {
-    desktop.UnhookWindow();
+    desktop.SuspendDropHandling();
     desktop.EmptyRecycleBin();
-    DropPending = 0;
-    desktop.DragAcceptFiles();
-    desktop.HookWindow();
+    desktop.ResumeDropHandling();
 }
 
 }  // namespace rublet

@@ -7,12 +7,6 @@
 
 namespace rublet {
 
-// Explorer rooted at the Recycle Bin folder.
-inline constexpr std::wstring_view ExplorerVerb = L"Open";
-inline constexpr std::wstring_view ExplorerFile = L"explorer.exe";
-inline constexpr std::wstring_view ExplorerParameters = L"/root,::{645FF040-5081-101B-9F08-00AA002F954E}";
-inline constexpr int ShowNormal = 1;
-
 class MenuDesktop {
 public:
     virtual ~MenuDesktop() = default;
@@ -20,10 +14,9 @@ public:
     // ShellExecute with no owner window.
     virtual void ShellOpen(std::wstring_view verb, std::wstring_view file, std::wstring_view parameters,
                               std::wstring_view directory, int show) = 0;
-    // The main window's drop handling.
-    virtual void UnhookWindow() = 0;
-    virtual void DragAcceptFiles() = 0;
-    virtual void HookWindow() = 0;
+    // The main window's drop handling, taken down and brought back.
+    virtual void SuspendDropHandling() = 0;
+    virtual void ResumeDropHandling() = 0;
     // SHEmptyRecycleBin for all drives, flags 0: the shell confirms,
     // shows its progress and plays its sound.
     virtual void EmptyRecycleBin() = 0;

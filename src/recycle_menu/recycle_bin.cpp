@@ -32,9 +32,8 @@ void ShellMenuDesktop::ShellOpen(std::wstring_view verb, std::wstring_view file,
                     std::wstring(parameters).c_str(), std::wstring(directory).c_str(), show);
 }
 
-void ShellMenuDesktop::UnhookWindow() { rublet::UnhookWindow(mainWindow_); }
-void ShellMenuDesktop::DragAcceptFiles() { ::DragAcceptFiles(mainWindow_, TRUE); }
-void ShellMenuDesktop::HookWindow() { rublet::HookWindow(mainWindow_); }
+void ShellMenuDesktop::SuspendDropHandling() { rublet::SuspendDropHandling(mainWindow_); }
+void ShellMenuDesktop::ResumeDropHandling() { rublet::ResumeDropHandling(mainWindow_); }
 void ShellMenuDesktop::EmptyRecycleBin() { ::SHEmptyRecycleBinW(menuHost_, L"", 0); }
 
 }  // namespace rublet

@@ -21,9 +21,8 @@ public:
     int ShowMessage(std::wstring_view text, unsigned style, std::wstring_view title) override;
     void ShellOpen(std::wstring_view verb, std::wstring_view file, std::wstring_view parameters,
                       std::wstring_view directory, int show) override;
-    void UnhookWindow() override;
-    void DragAcceptFiles() override;
-    void HookWindow() override;
+    void SuspendDropHandling() override;
+    void ResumeDropHandling() override;
     void EmptyRecycleBin() override;
 
 private:

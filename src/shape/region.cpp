@@ -41,7 +41,7 @@ void Unite(UniqueRegion& into, const UniqueRegion& other) {
 
 }  // namespace
 
-UniqueRegion CreateRegionFromRuns(std::span<const RunRect> runs) {
+UniqueRegion BuildShapeRegion(std::span<const RunRect> runs) {
     if (runs.empty()) return UniqueRegion(::CreateRectRgn(0, 0, 0, 0));
 
     struct Pending {

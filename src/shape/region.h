@@ -9,6 +9,6 @@
 namespace rublet {
 
 // The union of the runs, each one pixel high; an empty region for no runs.
-[[nodiscard]] UniqueRegion CreateRegionFromRuns(std::span<const RunRect> runs);
+[[nodiscard]] UniqueRegion BuildShapeRegion(std::span<const RunRect> runs);
 
 }  // namespace rublet

@@ -4,13 +4,14 @@
 
 #include "layouts/form1_layout.h"
 #include "layouts/form2_layout.h"
+#include "layouts/form3_layout.h"
 
 namespace rublet {
 namespace {
 
 // Left and top of a control in the window's client area, through its frame.
 std::pair<int, int> Origin(const FormLayout& form, const ControlLayout& control) {
-    if (control.Container.empty()) return {control.Left, control.Top};
+    if (control.Container == ControlName::None) return {control.Left, control.Top};
     for (const ControlLayout& frame : form.Controls)
         if (frame.Name == control.Container)
             return {frame.Left + control.Left, frame.Top + control.Top};
@@ -26,7 +27,7 @@ TEST(Form2Layout, EveryControlLiesInsideTheClientAreaAndItsFrame) {
         EXPECT_LE(top + control.Height, layouts::Form2.ClientHeight);
         if (control.Type != ControlType::Frame) right = std::max(right, left + control.Width);
         bottom = std::max(bottom, top + control.Height);
-        if (!control.Container.empty()) {
+        if (control.Container != ControlName::None) {
             for (const ControlLayout& frame : layouts::Form2.Controls)
                 if (frame.Name == control.Container) {
                     EXPECT_LE(control.Left + control.Width, frame.Width);
@@ -45,8 +46,8 @@ TEST(Form2Layout, TheTableIsInTabOrderWithOneExclusivePairOfOptionButtons) {
     for (const ControlLayout& control : layouts::Form2.Controls) {
         EXPECT_EQ(control.TabIndex, expected++);
         if (control.Type == ControlType::OptionButton) {
-            EXPECT_EQ(control.Name, L"Check1");
-            EXPECT_EQ(control.Container, L"Frame1");
+            EXPECT_EQ(control.Name, ControlName::Check1);
+            EXPECT_EQ(control.Container, ControlName::Frame1);
             EXPECT_EQ(control.Index, optionButtons++);
         }
     }
@@ -67,7 +68,7 @@ TEST(Form3Menus, HoldTheTwoPopupsInOrder) {
     std::wstring* current = nullptr;
     for (const MenuItemLayout& item : layouts::Form3Menus) {
         if (item.Level == 0) {
-            current = item.Name == L"mfile" ? &program : &trash;
+            current = item.Item == MenuItem::mfile ? &program : &trash;
             continue;
         }
         *current += std::wstring(item.Caption) + L"|";

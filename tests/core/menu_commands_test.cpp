@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "drop/drop_processing.h"
 
 namespace rublet {
 namespace {
@@ -21,20 +20,17 @@ public:
         calls.push_back(L"execute " + std::wstring(verb) + L"|" + std::wstring(file) + L"|" + std::wstring(parameters) +
                         L"|" + std::wstring(directory) + L"|" + std::to_wstring(show));
     }
-    void UnhookWindow() override { calls.push_back(L"unhook"); }
-    void DragAcceptFiles() override { calls.push_back(L"accept drops pending=" + std::to_wstring(DropPending)); }
-    void HookWindow() override { calls.push_back(L"hook"); }
-    void EmptyRecycleBin() override { calls.push_back(L"empty pending=" + std::to_wstring(DropPending)); }
+    void SuspendDropHandling() override { calls.push_back(L"suspend"); }
+    void ResumeDropHandling() override { calls.push_back(L"resume"); }
+    void EmptyRecycleBin() override { calls.push_back(L"empty"); }
 
     std::vector<std::wstring> calls;
 };
 
 TEST(MenuCommands, EmptyingTakesTheDropHandlingDownAroundTheShellAndDiscardsAPendingDrop) {
-    DropPending = -1;
     FakeMenuDesktop desktop;
     mempty_Click(desktop);
-    EXPECT_EQ(desktop.calls, (std::vector<std::wstring>{L"unhook", L"empty pending=-1", L"accept drops pending=0", L"hook"}));
-    EXPECT_EQ(DropPending, 0);
+    EXPECT_EQ(desktop.calls, (std::vector<std::wstring>{L"suspend", L"empty", L"resume"}));
 }
 
 TEST(MenuCommands, OpenStartsExplorerOnTheRecycleBinEachTime) {

@@ -11,12 +11,12 @@ namespace rublet::testing_pictures {
 
 class Canvas {
 public:
-    Canvas(int width, int height) : width_(width), height_(height), dib_(CreateDib32(width, height)) {
-        selected_.emplace(dc_.get(), dib_.bitmap.get());
+    Canvas(int width, int height) : width_(width), height_(height), dib_(width, height) {
+        selected_.emplace(dc_.get(), dib_.get());
     }
-    void Set(int x, int y, COLORREF color) { dib_.bits[y * width_ + x] = DibPixelOf(color); }
+    void Set(int x, int y, COLORREF color) { dib_.bits()[y * width_ + x] = DibPixelOf(color); }
     [[nodiscard]] HDC dc() const { return dc_.get(); }
-    [[nodiscard]] PixelView View() const { return {dib_.bits, width_, height_, width_}; }
+    [[nodiscard]] PixelView View() const { return {dib_.bits(), width_, height_, width_}; }
     [[nodiscard]] int width() const { return width_; }
     [[nodiscard]] int height() const { return height_; }
 

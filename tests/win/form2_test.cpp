@@ -93,7 +93,7 @@ TEST_P(SettingsDialogLayout, EveryControlSitsWhereTheDesignPutsItWithItsCaptionA
 
     HWND expectedNext = ::GetWindow(dialog.hwnd(), GW_CHILD);
     for (const ControlLayout& control : layouts::Form2.Controls) {
-        SCOPED_TRACE(testing::PrintToString(std::wstring(control.Name)) + " " + std::to_string(control.Index));
+        SCOPED_TRACE(std::to_string(static_cast<int>(control.Name)) + " " + std::to_string(control.Index));
         const HWND child = dialog.Control(control.Name, control.Index);
         ASSERT_TRUE(child);
         EXPECT_EQ(child, expectedNext) << "tab order follows the table";
@@ -140,24 +140,24 @@ INSTANTIATE_TEST_SUITE_P(Dpi, SettingsDialogLayout,
 TEST_F(SettingsDialog, OnAnEmptyStoreShowsTheDefaults) {
     Form2 dialog(store, main);
     dialog.Intoform();
-    EXPECT_EQ(TextOf(dialog.Control(L"Text1")), ProgramDirectory() + L"\\Rublet.bmp");
-    EXPECT_EQ(Check(dialog.Control(L"Check1", 0)), BST_UNCHECKED);
-    EXPECT_EQ(Check(dialog.Control(L"Check1", 1)), BST_CHECKED);
-    EXPECT_EQ(Check(dialog.Control(L"Check2")), BST_CHECKED);
-    EXPECT_EQ(Check(dialog.Control(L"Check3")), BST_CHECKED);
-    EXPECT_EQ(Check(dialog.Control(L"Check4")), BST_UNCHECKED);
-    EXPECT_EQ(Check(dialog.Control(L"Check5")), BST_CHECKED);
+    EXPECT_EQ(TextOf(dialog.Control(ControlName::Text1)), ProgramDirectory() + L"\\Rublet.bmp");
+    EXPECT_EQ(Check(dialog.Control(ControlName::Check1, 0)), BST_UNCHECKED);
+    EXPECT_EQ(Check(dialog.Control(ControlName::Check1, 1)), BST_CHECKED);
+    EXPECT_EQ(Check(dialog.Control(ControlName::Check2)), BST_CHECKED);
+    EXPECT_EQ(Check(dialog.Control(ControlName::Check3)), BST_CHECKED);
+    EXPECT_EQ(Check(dialog.Control(ControlName::Check4)), BST_UNCHECKED);
+    EXPECT_EQ(Check(dialog.Control(ControlName::Check5)), BST_CHECKED);
 }
 
 TEST_F(SettingsDialog, OkStoresTheChoicesAndAGrayedBoxStaysGrayed) {
     Settings.Option3 = 2;
     Form2 dialog(store, main);
     dialog.Intoform();
-    EXPECT_EQ(Check(dialog.Control(L"Check3")), BST_INDETERMINATE);
+    EXPECT_EQ(Check(dialog.Control(ControlName::Check3)), BST_INDETERMINATE);
     // Choosing "ｺﾞﾐ箱へ" as a user would clears "削除".
-    ::SendMessageW(dialog.Control(L"Check1", 0), BM_CLICK, 0, 0);
-    EXPECT_EQ(Check(dialog.Control(L"Check1", 1)), BST_UNCHECKED);
-    ::SendMessageW(dialog.Control(L"Check2"), BM_CLICK, 0, 0);
+    ::SendMessageW(dialog.Control(ControlName::Check1, 0), BM_CLICK, 0, 0);
+    EXPECT_EQ(Check(dialog.Control(ControlName::Check1, 1)), BST_UNCHECKED);
+    ::SendMessageW(dialog.Control(ControlName::Check2), BM_CLICK, 0, 0);
     dialog.Command2_Click();
     EXPECT_FALSE(dialog.Loaded());
     EXPECT_EQ(Stored(L"Bmpdir"), ProgramDirectory() + L"\\Rublet.bmp");
@@ -171,7 +171,7 @@ TEST_F(SettingsDialog, OkStoresTheChoicesAndAGrayedBoxStaysGrayed) {
 
     Form2 again(store, main);
     again.Intoform();
-    ::SendMessageW(again.Control(L"Check1", 1), BM_CLICK, 0, 0);
+    ::SendMessageW(again.Control(ControlName::Check1, 1), BM_CLICK, 0, 0);
     again.Command2_Click();
     EXPECT_EQ(Stored(L"Option1"), L"1");
 }
@@ -182,8 +182,8 @@ TEST_F(SettingsDialog, ValuesTheControlsCannotShowAreStoredAsTheyAreShown) {
     Settings.Option5 = -1;
     Form2 dialog(store, main);
     dialog.Intoform();
-    EXPECT_EQ(Check(dialog.Control(L"Check1", 1)), BST_CHECKED);
-    EXPECT_EQ(Check(dialog.Control(L"Check2")), BST_UNCHECKED);
+    EXPECT_EQ(Check(dialog.Control(ControlName::Check1, 1)), BST_CHECKED);
+    EXPECT_EQ(Check(dialog.Control(ControlName::Check2)), BST_UNCHECKED);
     dialog.Command2_Click();
     EXPECT_EQ(Stored(L"Option1"), L"1");
     EXPECT_EQ(Stored(L"Option2"), L"0");
@@ -196,7 +196,7 @@ TEST_F(SettingsDialog, ThePictureNoticeAppearsOnlyForAPathThatDiffersFromTheOneI
     const auto okWith = [&](const std::wstring& text) {
         Form2 dialog(store, main);
         dialog.Intoform();
-        ::SetWindowTextW(dialog.Control(L"Text1"), text.c_str());
+        ::SetWindowTextW(dialog.Control(ControlName::Text1), text.c_str());
         dialog.Command2_Click();
         return answerer.Seen().size();
     };
@@ -217,12 +217,12 @@ TEST_F(SettingsDialog, CancelAndTheTitleBarCloseStoreNothing) {
     for (const bool fromTitleBar : {false, true}) {
         Form2 dialog(store, main);
         dialog.Intoform();
-        ::SetWindowTextW(dialog.Control(L"Text1"), L"T:\\other.gif");
-        ::SendMessageW(dialog.Control(L"Check4"), BM_CLICK, 0, 0);
+        ::SetWindowTextW(dialog.Control(ControlName::Text1), L"T:\\other.gif");
+        ::SendMessageW(dialog.Control(ControlName::Check4), BM_CLICK, 0, 0);
         if (fromTitleBar)
             ::SendMessageW(dialog.hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0);
         else
-            ::SendMessageW(dialog.Control(L"Command3"), BM_CLICK, 0, 0);
+            ::SendMessageW(dialog.Control(ControlName::Command3), BM_CLICK, 0, 0);
         EXPECT_FALSE(dialog.Loaded());
         EXPECT_EQ(Stored(L"Bmpdir"), std::nullopt);
         EXPECT_EQ(Settings.Bmpdir, before.Bmpdir);
@@ -238,7 +238,7 @@ TEST_F(SettingsDialog, IsModalToTheMainWindowUntilItIsUnloaded) {
         Driver driver([&] {
             const HWND shown = WaitForWindow(L"Rublet.Form2");
             mainDisabledWhileOpen = shown && !::IsWindowEnabled(main);
-            ::PostMessageW(dialog.Control(L"Command2"), BM_CLICK, 0, 0);
+            ::PostMessageW(dialog.Control(ControlName::Command2), BM_CLICK, 0, 0);
         });
         dialog.ShowModal();
     }
@@ -260,8 +260,8 @@ TEST_F(SettingsDialog, AlwaysOnTopIsAppliedToTheMainWindowAtOnceWithoutMovingIt)
     for (const bool onTop : {true, false}) {
         Form2 dialog(store, form->hwnd());
         dialog.Intoform();
-        if (onTop != (Check(dialog.Control(L"Check4")) == BST_CHECKED))
-            ::SendMessageW(dialog.Control(L"Check4"), BM_CLICK, 0, 0);
+        if (onTop != (Check(dialog.Control(ControlName::Check4)) == BST_CHECKED))
+            ::SendMessageW(dialog.Control(ControlName::Check4), BM_CLICK, 0, 0);
         dialog.Command2_Click();
         EXPECT_EQ((::GetWindowLongPtrW(form->hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0, onTop);
         bool otherBelow = false;
@@ -312,14 +312,14 @@ TEST_F(SettingsDialog, TheChooserOpensInTheProgramFolderAndReturnsTheChosenFileW
     }
     EXPECT_EQ(seen.folder, ProgramDirectory());
     EXPECT_EQ(seen.filter, L"画像ﾌｧｲﾙ");
-    EXPECT_EQ(TextOf(dialog.Control(L"Text1")), ProgramDirectory() + L"\\" + name);
+    EXPECT_EQ(TextOf(dialog.Control(ControlName::Text1)), ProgramDirectory() + L"\\" + name);
 
-    ::SetWindowTextW(dialog.Control(L"Text1"), L"");
+    ::SetWindowTextW(dialog.Control(ControlName::Text1), L"");
     {
         Driver driver([&] { AnswerChooser(seen, L""); });
         dialog.Command1_Click();
     }
-    EXPECT_EQ(TextOf(dialog.Control(L"Text1")), L"") << "a cancel leaves the text as it was";
+    EXPECT_EQ(TextOf(dialog.Control(ControlName::Text1)), L"") << "a cancel leaves the text as it was";
 
     std::wstring result = L"unset";
     {

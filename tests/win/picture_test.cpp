@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "layouts/resource_ids.h"
+#include "shape/run_scan.h"
 #include "test_pictures.h"
 
 namespace rublet {

@@ -30,12 +30,12 @@ TEST(ShapeRegion, ThreeByTwoPicture) {
     const COLORREF white = RGB(255, 255, 255), red = RGB(255, 0, 0);
     canvas.Set(0, 0, white), canvas.Set(1, 0, red), canvas.Set(2, 0, red);
     canvas.Set(0, 1, white), canvas.Set(1, 1, red), canvas.Set(2, 1, white);
-    const UniqueRegion region = CreateRegionFromRuns(Scan(canvas.View(), ::GetPixel(canvas.dc(), 0, 0)));
+    const UniqueRegion region = BuildShapeRegion(Scan(canvas.View(), ::GetPixel(canvas.dc(), 0, 0)));
     EXPECT_EQ(reference::RegionRects(region.get()), (std::vector<RECT>{{1, 0, 3, 1}, {1, 1, 2, 2}}));
 }
 
 TEST(ShapeRegion, NoRunsGiveAnEmptyRegion) {
-    const UniqueRegion region = CreateRegionFromRuns({});
+    const UniqueRegion region = BuildShapeRegion({});
     RECT box{};
     EXPECT_EQ(::GetRgnBox(region.get(), &box), NULLREGION);
 }
@@ -48,7 +48,7 @@ TEST(ShapeRegion, TheDefaultBinIsExactlyItsNonBackgroundPixels) {
     const COLORREF transparent = box.Point(0, 0);
     ASSERT_EQ(transparent, RGB(255, 0, 128));
     box.SetBackColor(transparent);
-    const UniqueRegion region = CreateRegionFromRuns(Scan(box.Pixels(), transparent));
+    const UniqueRegion region = BuildShapeRegion(Scan(box.Pixels(), transparent));
 
     int inside = 0;
     for (int y = 0; y < 32; ++y)
@@ -95,7 +95,7 @@ TEST_P(ShapeRegionOnRandomPictures, EqualsTheStepByStepReference) {
             reference::ScanWithGetPixel(canvas.dc(), c.width, c.height, transparent);
         const std::vector<RunRect> runs = Scan(canvas.View(), transparent);
         ASSERT_EQ(runs, referenceRuns);
-        const UniqueRegion fast = CreateRegionFromRuns(runs);
+        const UniqueRegion fast = BuildShapeRegion(runs);
         const UniqueRegion expected = reference::BuildWithCombineRgn(referenceRuns);
         ASSERT_TRUE(::EqualRgn(fast.get(), expected.get()));
         ASSERT_EQ(reference::RegionRects(fast.get()), reference::RegionRects(expected.get()));
