@@ -9,7 +9,6 @@
 #include <random>
 #include <string>
 
-#include "canvas.h"
 #include "platform/handles.h"
 #include "reference_region.h"
 #include "shape/region.h"
@@ -20,7 +19,7 @@ namespace {
 using Clock = std::chrono::steady_clock;
 constexpr COLORREF Transparent = RGB(255, 0, 128);
 
-using rublet::testing_pictures::Canvas;
+using rublet::reference::Canvas;
 
 // A filled ellipse with a hole: few runs per row.
 void DrawCleanShape(Canvas& canvas) {

@@ -15,7 +15,7 @@ public:
         return answer;
     }
     void SetMousePointer(MousePointer pointer) override {
-        calls.push_back(pointer == MousePointer::Hourglass ? L"hourglass" : L"default pointer");
+        calls.push_back(pointer == MousePointer::Hourglass ? L"hourglass" : L"arrow");
     }
     ShellResult DeleteFiles(const std::wstring& sourceList, unsigned flags) override {
         calls.push_back(L"delete " + std::to_wstring(flags));
@@ -23,122 +23,80 @@ public:
         return shellResult;
     }
     std::wstring EventSoundName() override {
-        calls.push_back(L"sound lookup");
         if (soundLookupFails) throw std::runtime_error("lookup");
-        return L"%SystemRoot%\\Media\\empty.wav";
+        return L"%SystemRoot%\\empty.wav";
     }
     void PlayEventSound(const std::wstring& name) override { calls.push_back(L"play " + name); }
 
     int answer = box::IdOk;
     ShellResult shellResult;
     bool soundLookupFails = false;
-    std::vector<std::wstring> calls;
-    std::vector<std::wstring> lists;
+    std::vector<std::wstring> calls, lists;
 };
 
-SettingsRecord Options(std::int16_t option1, std::int16_t option2, std::int16_t option3, std::int16_t option5) {
+const std::wstring AskRecycle = L"box 33 RUblet: 3個のファイルを「ｺﾞﾐ箱に移動」します\r\nよろしいですか？";
+const std::wstring AskDelete = L"box 49 RUblet: 3個のファイルを「削除」します\r\nよろしいですか？";
+const std::wstring Done = L"box 64 Rublet: 処理が完了しました";
+const std::wstring Failed = L"box 16 Rublet: エラーが発生したため、処理は完了しませんでした";
+const std::wstring Play = L"play %SystemRoot%\\empty.wav";
+
+struct Case {
+    std::int16_t option1, option2, option3, option5;
+    std::vector<std::wstring> calls;
+    int answer = box::IdOk;
+    ShellResult shell = {};
+    bool soundLookupFails = false;
+};
+
+class ProcessDroppedFilesRuns : public testing::TestWithParam<Case> {};
+
+TEST_P(ProcessDroppedFilesRuns, TheStepsTheOptionsAsk) {
+    const Case& c = GetParam();
+    FakeDesktop desktop;
+    desktop.answer = c.answer;
+    desktop.shellResult = c.shell;
+    desktop.soundLookupFails = c.soundLookupFails;
     SettingsRecord settings;
-    settings.Option1 = option1;
-    settings.Option2 = option2;
-    settings.Option3 = option3;
-    settings.Option5 = option5;
-    return settings;
+    settings.Option1 = c.option1, settings.Option2 = c.option2, settings.Option3 = c.option3, settings.Option5 = c.option5;
+    ProcessDroppedFiles(settings, {L"C:\\a.txt", L"C:\\フォルダ", L"C:\\b 😀.doc"}, desktop);
+    EXPECT_EQ(desktop.calls, c.calls);
+    constexpr wchar_t list[] = L"C:\\a.txt\0C:\\フォルダ\0C:\\b 😀.doc\0";  // and the literal's own NUL
+    for (const std::wstring& sent : desktop.lists) EXPECT_EQ(sent, std::wstring(list, std::size(list)));
 }
 
-const std::vector<std::wstring> ThreePaths = {L"C:\\a.txt", L"C:\\フォルダ", L"C:\\b 😀.doc"};
-constexpr wchar_t ThreePathListText[] = L"C:\\a.txt\0C:\\フォルダ\0C:\\b 😀.doc\0\0";
-const std::wstring ThreePathList(ThreePathListText, std::size(ThreePathListText) - 1);
+INSTANTIATE_TEST_SUITE_P(
+    Options, ProcessDroppedFilesRuns,
+    testing::Values(
+        Case{0, 1, 1, 1, {AskRecycle, L"hourglass", L"delete 16464", L"arrow", Done, Play}},
+        Case{1, 1, 0, 0, {AskDelete, L"hourglass", L"delete 272", L"arrow"}},
+        Case{-1, 1, 0, 0, {AskDelete, L"hourglass", L"delete 272", L"arrow"}},  // every value but 0 deletes
+        Case{5, 1, 0, 0, {AskDelete, L"hourglass", L"delete 272", L"arrow"}},
+        Case{0, 1, 1, 1, {AskRecycle}, 2},  // cancel: nothing more
+        Case{0, 1, 1, 1, {AskRecycle}, 0},
+        Case{0, 2, 2, 2, {L"hourglass", L"delete 16464", L"arrow"}},  // only 1 is on
+        Case{0, -1, -1, -1, {L"hourglass", L"delete 16464", L"arrow"}},
+        Case{0, 0, 0, 1, {L"hourglass", L"delete 16464", L"arrow", Play}},  // the sound at once
+        Case{0, 0, 1, 1, {L"hourglass", L"delete 16464", L"arrow", Failed}, 1, {0x7C, false}},
+        Case{0, 0, 1, 1, {L"hourglass", L"delete 16464", L"arrow", Failed}, 1, {0, true}},  // aborted
+        Case{0, 0, 1, 1, {L"hourglass", L"delete 16464", L"arrow", Done, L"arrow", Failed}, 1, {}, true}));
 
-TEST(ProcessDroppedFiles, ConfirmedRecycleRunsOneShellCallThenTheMessageThenTheSound) {
+TEST(ProcessDroppedFiles, CountsEveryItemBeyondSixteenBitsAndRefusesADriveRoot) {
     FakeDesktop desktop;
-    ProcessDroppedFiles(Options(0, 1, 1, 1), ThreePaths, desktop);
-    EXPECT_EQ(desktop.calls, (std::vector<std::wstring>{
-                                 L"box 33 RUblet: 3個のファイルを「ｺﾞﾐ箱に移動」します\r\nよろしいですか？",
-                                 L"hourglass", L"delete 16464", L"default pointer",
-                                 L"box 64 Rublet: 処理が完了しました", L"sound lookup",
-                                 L"play %SystemRoot%\\Media\\empty.wav"}));
-    ASSERT_EQ(desktop.lists.size(), 1u);
-    EXPECT_EQ(desktop.lists[0], ThreePathList);
-}
-
-TEST(ProcessDroppedFiles, EveryNonZeroOption1DeletesOutrightWithTheExclamationBox) {
-    for (const std::int16_t option1 : {1, -1, 2, 5}) {
-        FakeDesktop desktop;
-        ProcessDroppedFiles(Options(option1, 1, 0, 0), {L"D:\\x"}, desktop);
-        EXPECT_EQ(desktop.calls, (std::vector<std::wstring>{
-                                     L"box 49 RUblet: 1個のファイルを「削除」します\r\nよろしいですか？",
-                                     L"hourglass", L"delete 272", L"default pointer"}))
-            << option1;
-    }
-}
-
-TEST(ProcessDroppedFiles, CancelEndsWithNothingDeletedAndNothingShown) {
-    for (const int answer : {2, 0, 7}) {
-        FakeDesktop desktop;
-        desktop.answer = answer;
-        ProcessDroppedFiles(Options(0, 1, 1, 1), ThreePaths, desktop);
-        ASSERT_EQ(desktop.calls.size(), 1u);
-        EXPECT_TRUE(desktop.lists.empty());
-    }
-}
-
-TEST(ProcessDroppedFiles, OnlyExactlyOneTurnsAnOptionOn) {
-    for (const std::int16_t off : {0, -1, 2}) {
-        FakeDesktop desktop;
-        ProcessDroppedFiles(Options(0, off, off, off), ThreePaths, desktop);
-        EXPECT_EQ(desktop.calls, (std::vector<std::wstring>{L"hourglass", L"delete 16464", L"default pointer"}))
-            << off;
-    }
-}
-
-TEST(ProcessDroppedFiles, WithoutTheMessageTheSoundFollowsTheShellAtOnce) {
-    FakeDesktop desktop;
-    ProcessDroppedFiles(Options(0, 0, 0, 1), ThreePaths, desktop);
-    EXPECT_EQ(desktop.calls, (std::vector<std::wstring>{L"hourglass", L"delete 16464", L"default pointer",
-                                                         L"sound lookup", L"play %SystemRoot%\\Media\\empty.wav"}));
-}
-
-TEST(ProcessDroppedFiles, TheConfirmationCountsEveryItemTrulyBeyondSixteenBits) {
-    EXPECT_EQ(ConfirmationText(12, 0), L"12個のファイルを「ｺﾞﾐ箱に移動」します\r\nよろしいですか？");
-    std::vector<std::wstring> many(40000, L"C:\\f");
-    FakeDesktop desktop;
-    ProcessDroppedFiles(Options(1, 1, 0, 0), many, desktop);
+    SettingsRecord settings;
+    settings.Option1 = settings.Option2 = 1;
+    ProcessDroppedFiles(settings, std::vector<std::wstring>(40000, L"C:\\f"), desktop);
     EXPECT_EQ(desktop.calls.front(), L"box 49 RUblet: 40000個のファイルを「削除」します\r\nよろしいですか？");
     ASSERT_EQ(desktop.lists.size(), 1u);
     EXPECT_EQ(desktop.lists[0].size(), 40000u * 5 + 1);
-}
 
-TEST(ProcessDroppedFiles, AFailedOrAbortedShellOperationIsReportedAsAFailure) {
-    for (const ShellResult result : {ShellResult{0x7C, false}, ShellResult{0, true}, ShellResult{1223, true}}) {
-        FakeDesktop desktop;
-        desktop.shellResult = result;
-        ProcessDroppedFiles(Options(0, 0, 1, 1), ThreePaths, desktop);
-        EXPECT_EQ(desktop.calls,
-                  (std::vector<std::wstring>{L"hourglass", L"delete 16464", L"default pointer",
-                                             L"box 16 Rublet: エラーが発生したため、処理は完了しませんでした"}));
-    }
-}
-
-TEST(ProcessDroppedFiles, AFailingSoundLookupEndsInTheErrorMessage) {
-    FakeDesktop desktop;
-    desktop.soundLookupFails = true;
-    ProcessDroppedFiles(Options(0, 0, 1, 1), ThreePaths, desktop);
-    EXPECT_EQ(desktop.calls, (std::vector<std::wstring>{L"hourglass", L"delete 16464", L"default pointer",
-                                                         L"box 64 Rublet: 処理が完了しました", L"sound lookup",
-                                                         L"default pointer",
-                                                         L"box 16 Rublet: エラーが発生したため、処理は完了しませんでした"}));
-}
-
-TEST(ProcessDroppedFiles, ADropHoldingADriveOrShareRootDeletesNothing) {
-    FakeDesktop desktop;
-    ProcessDroppedFiles(Options(0, 1, 1, 1), {L"C:\\a.txt", L"D:\\", L"C:\\b"}, desktop);
-    EXPECT_EQ(desktop.calls, (std::vector<std::wstring>{L"box 48 Rublet: ドライブそのものは削除できません。\r\nD:\\"}));
-    EXPECT_TRUE(desktop.lists.empty());
+    FakeDesktop refusing;
+    ProcessDroppedFiles(settings, {L"C:\\a.txt", L"D:\\", L"C:\\b"}, refusing);
+    EXPECT_EQ(refusing.calls, (std::vector<std::wstring>{L"box 48 Rublet: ドライブそのものは削除できません。\r\nD:\\"}));
 }
 
 TEST(IsDriveOrShareRoot, KnowsRootsFromWhatLiesBelowThem) {
-    for (const wchar_t* root : {L"C:\\", L"c:", L"Z:/", L"\\\\server\\share", L"\\\\server\\share\\",
-                                L"\\\\?\\C:\\", L"\\\\?\\UNC\\server\\share", L"\\\\.\\D:", L"\\"})
+    for (const wchar_t* root : {L"C:\\", L"c:", L"Z:/", L"\\\\server\\share", L"\\\\server\\share\\", L"\\\\?\\C:\\",
+                                L"\\\\?\\UNC\\server\\share", L"\\\\.\\D:", L"\\"})
         EXPECT_TRUE(IsDriveOrShareRoot(root)) << testing::PrintToString(std::wstring(root));
     for (const wchar_t* below : {L"C:\\a", L"C:\\a\\", L"\\\\server\\share\\f", L"\\\\?\\C:\\x",
                                  L"\\\\?\\UNC\\server\\share\\x", L"relative", L"C:a", L""})

@@ -3,95 +3,73 @@
 #include <gtest/gtest.h>
 
 #include <string_view>
-#include <vector>
 
+#include "platform/bitmap_file.h"
 #include "platform/paths.h"
 
 namespace rublet {
 namespace {
 
-constexpr std::uint32_t White = 0x00FFFFFF;  // the same in both layouts
-constexpr std::uint32_t RedColorRef = 0x000000FF;
+constexpr std::uint32_t White = 0x00FFFFFF;
 
-// A picture from rows of characters: '.' is the corner colour `background`
-// (0x00BBGGRR), any other letter a colour of its own.
-class TestPicture {
-public:
-    TestPicture(std::initializer_list<std::string_view> rows, std::uint32_t background = White) {
-        height_ = static_cast<int>(rows.size());
-        width_ = static_cast<int>(rows.begin()->size());
-        for (std::string_view row : rows)
-            for (char c : row)
-                pixels_.push_back(c == '.' ? DibPixelOf(background) : DibPixelOf(0x00010000u * static_cast<unsigned char>(c)));
-    }
-    [[nodiscard]] PixelView View() const { return {pixels_.data(), width_, height_, width_}; }
-    std::vector<std::uint32_t>& Pixels() { return pixels_; }
+// A picture from rows of characters: '.' is white, the corner colour; any
+// other letter a colour of its own.
+std::vector<std::uint32_t> Pixels(std::initializer_list<std::string_view> rows) {
+    std::vector<std::uint32_t> pixels;
+    for (std::string_view row : rows)
+        for (char c : row) pixels.push_back(c == '.' ? White : static_cast<unsigned char>(c));
+    return pixels;
+}
 
-private:
-    std::vector<std::uint32_t> pixels_;
-    int width_ = 0;
-    int height_ = 0;
-};
-
-std::vector<RunRect> Scan(const PixelView& view, std::uint32_t transparent = White) {
+std::vector<RunRect> Scan(const std::vector<std::uint32_t>& pixels, int width, std::uint32_t transparent = White) {
     std::vector<RunRect> runs;
-    ScanPictureRuns(runs, transparent, view);
+    ScanPictureRuns(runs, transparent, {pixels.data(), width, static_cast<int>(pixels.size()) / width, width});
     return runs;
 }
 
-TEST(ScanPictureRuns, ThreeByTwoPicture) {
-    const std::vector<std::uint32_t> pixels = {DibPixelOf(White), DibPixelOf(RedColorRef), DibPixelOf(RedColorRef),
-                                               DibPixelOf(White), DibPixelOf(RedColorRef), DibPixelOf(White)};
-    const auto runs = Scan({pixels.data(), 3, 2, 3});
-    EXPECT_EQ(runs, (std::vector<RunRect>{{1, 0, 3, 0}, {1, 1, 2, 1}}));
+TEST(ScanPictureRuns, GivesOneRunPerStretchOfPixelsOtherThanTheCornerColour) {
+    EXPECT_EQ(Scan(Pixels({".rr", ".r."}), 3), (std::vector<RunRect>{{1, 0, 3, 0}, {1, 1, 2, 1}}));
+    EXPECT_EQ(Scan(Pixels({"..ab", "c..."}), 4), (std::vector<RunRect>{{2, 0, 4, 0}, {0, 1, 1, 1}}))
+        << "a run ends at the row's end and never wraps";
+    EXPECT_EQ(Scan(Pixels({".....", "...x."}), 5), (std::vector<RunRect>{{3, 1, 4, 1}}));
+    EXPECT_EQ(Scan(Pixels({".....", ".xxx.", ".x.x.", ".xxx."}), 5),
+              (std::vector<RunRect>{{1, 1, 4, 1}, {1, 2, 2, 2}, {3, 2, 4, 2}, {1, 3, 4, 3}}))
+        << "an enclosed area of the corner colour is a hole";
+    EXPECT_TRUE(Scan(Pixels({"....", "...."}), 4).empty());
 }
 
-TEST(ScanPictureRuns, ARunReachingTheRowsEndEndsAtTheWidthAndNeverWraps) {
-    const TestPicture picture({"..ab", "c..."});
-    EXPECT_EQ(Scan(picture.View()), (std::vector<RunRect>{{2, 0, 4, 0}, {0, 1, 1, 1}}));
-}
-
-TEST(ScanPictureRuns, ASinglePixel) {
-    const TestPicture picture({".....", ".....", "...x.", "....."});
-    EXPECT_EQ(Scan(picture.View()), (std::vector<RunRect>{{3, 2, 4, 2}}));
-}
-
-TEST(ScanPictureRuns, AnEnclosedAreaOfTheCornerColourIsAHole) {
-    const TestPicture picture({".....", ".xxx.", ".x.x.", ".xxx."});
-    EXPECT_EQ(Scan(picture.View()),
-              (std::vector<RunRect>{{1, 1, 4, 1}, {1, 2, 2, 2}, {3, 2, 4, 2}, {1, 3, 4, 3}}));
-}
-
-TEST(ScanPictureRuns, AColourOneUnitOffInAnyChannelIsKept) {
-    for (const std::uint32_t offByOne : {0x00FFFFFEu, 0x00FFFEFFu, 0x00FEFFFFu}) {
-        const std::vector<std::uint32_t> pixels = {DibPixelOf(White), DibPixelOf(offByOne)};
-        EXPECT_EQ(Scan({pixels.data(), 2, 1, 2}), (std::vector<RunRect>{{1, 0, 2, 0}})) << std::hex << offByOne;
-    }
-}
-
-TEST(ScanPictureRuns, ComparesTheColourInThePlatformsLayout) {
-    // 0x00BBGGRR red is 0x00FF0000 in the DIB: the transparent colour must
-    // be converted, not compared as it stands.
-    const std::vector<std::uint32_t> pixels = {0x00FF0000u, 0x000000FFu};
-    EXPECT_EQ(Scan({pixels.data(), 2, 1, 2}, RedColorRef), (std::vector<RunRect>{{1, 0, 2, 0}}));
-}
-
-TEST(ScanPictureRuns, TheTopByteOfAPixelDoesNotCount) {
-    const std::vector<std::uint32_t> pixels = {0xFF000000u | DibPixelOf(White), 0x12000000u | DibPixelOf(White)};
-    EXPECT_TRUE(Scan({pixels.data(), 2, 1, 2}).empty());
-}
-
-TEST(ScanPictureRuns, APictureOfOnlyTheCornerColourHasNoRuns) {
-    const TestPicture picture({"....", "...."});
-    EXPECT_TRUE(Scan(picture.View()).empty());
+TEST(ScanPictureRuns, ComparesWholeColoursInThePlatformsLayoutIgnoringTheTopByte) {
+    for (const std::uint32_t offByOne : {0x00FFFFFEu, 0x00FFFEFFu, 0x00FEFFFFu})
+        EXPECT_EQ(Scan({White, offByOne}, 2), (std::vector<RunRect>{{1, 0, 2, 0}})) << std::hex << offByOne;
+    // 0x00BBGGRR red is 0x00FF0000 in the DIB.
+    EXPECT_EQ(Scan({0x00FF0000u, 0x000000FFu}, 2, 0x000000FF), (std::vector<RunRect>{{1, 0, 2, 0}}));
+    EXPECT_TRUE(Scan({0xFF000000u | White, 0x12000000u | White}, 2).empty());
 }
 
 TEST(ScanPictureRuns, FollowsTheStrideAndAppendsToTheList) {
-    // A 2-wide view into 3-wide rows: the third column is outside it.
-    const TestPicture picture({".ax", "b.x"});
+    const std::vector<std::uint32_t> pixels = Pixels({".ax", "b.x"});
     std::vector<RunRect> runs = {{9, 9, 10, 9}};
-    ScanPictureRuns(runs, White, {picture.View().Pixels, 2, 2, 3});
+    ScanPictureRuns(runs, White, {pixels.data(), 2, 2, 3});  // a 2-wide view into 3-wide rows
     EXPECT_EQ(runs, (std::vector<RunRect>{{9, 9, 10, 9}, {1, 0, 2, 0}, {0, 1, 1, 1}}));
+}
+
+TEST(IsWholeIfBitmap, RefusesABitmapShorterThanItsHeadersSay) {
+    // A 7 x 5 24-bit bitmap: 54 bytes of headers, 5 rows of 24 bytes.
+    std::vector<std::uint8_t> file(54 + 5 * 24, 0);
+    const auto put32 = [&](std::size_t at, std::uint32_t v) {
+        for (int i = 0; i < 4; ++i) file[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
+    };
+    file[0] = 'B', file[1] = 'M', file[26] = 1, file[28] = 24;
+    put32(10, 54), put32(14, 40), put32(18, 7), put32(22, 5);
+    EXPECT_TRUE(IsWholeIfBitmap(file));
+    put32(22, static_cast<std::uint32_t>(-5));
+    EXPECT_TRUE(IsWholeIfBitmap(file)) << "top-down";
+    put32(22, 0x00FFFFFF);
+    EXPECT_FALSE(IsWholeIfBitmap(file)) << "millions of rows claimed";
+    put32(22, 5);
+    for (const std::size_t size : {file.size() - 1, std::size_t{60}, std::size_t{30}})
+        EXPECT_FALSE(IsWholeIfBitmap({file.data(), size})) << size;
+    EXPECT_TRUE(IsWholeIfBitmap(std::vector<std::uint8_t>{'G', 'I', 'F', '8', '9', 'a'})) << "left to the decoder";
 }
 
 TEST(DirectoryOfModule, KeepsTheBackslashOfADriveRootOnly) {

@@ -4,8 +4,6 @@
 
 #include <map>
 
-#include "layouts/texts.h"
-
 namespace rublet {
 namespace {
 
@@ -15,18 +13,15 @@ public:
     std::optional<std::wstring> Read(std::wstring_view application, std::wstring_view section,
                                      std::wstring_view key) const override {
         const auto found = values.find(Address(application, section, key));
-        if (found == values.end()) return std::nullopt;
-        return found->second;
+        return found == values.end() ? std::nullopt : std::optional(found->second);
     }
     void Save(std::wstring_view application, std::wstring_view section, std::wstring_view key,
               std::wstring_view text) override {
-        values[Address(application, section, key)] = std::wstring(text);
+        values[Address(application, section, key)] = text;
         ++writes;
     }
     void Set(std::wstring_view key, std::wstring_view text) { Save(L"Rublet", L"setting", key, text); }
-
-    static std::wstring Address(std::wstring_view application, std::wstring_view section,
-                                std::wstring_view key) {
+    static std::wstring Address(std::wstring_view application, std::wstring_view section, std::wstring_view key) {
         return std::wstring(application) + L"|" + std::wstring(section) + L"|" + std::wstring(key);
     }
 
@@ -35,46 +30,27 @@ public:
 };
 
 constexpr ScreenTwips Screen1024x768{1024 * 15.0f, 768 * 15.0f};
-constexpr wchar_t ProgramDir[] = L"C:\\Program Files\\Rublet";
 
 SettingsReading ReadFrom(const MemoryStore& store, ScreenTwips screen = Screen1024x768) {
-    return ReadSettings(store, screen, ProgramDir);
+    return ReadSettings(store, screen, L"C:\\Program Files\\Rublet");
 }
 
-TEST(ReadSettings, EmptyStoreGivesTheDefaults) {
+TEST(ReadSettings, AnEmptyStoreGivesTheDefaults) {
     const MemoryStore store;
-    const SettingsReading reading = ReadFrom(store);
-    const SettingsRecord& record = reading.Record;
+    const SettingsRecord record = ReadFrom(store).Record;
     EXPECT_EQ(record.Defleft, 7680);
     EXPECT_EQ(record.Deftop, 5760);
     EXPECT_EQ(record.Bmpdir, L"C:\\Program Files\\Rublet\\Rublet.bmp");
-    EXPECT_EQ(record.Option1, 1);
-    EXPECT_EQ(record.Option2, 1);
-    EXPECT_EQ(record.Option3, 1);
-    EXPECT_EQ(record.Option4, 0);
-    EXPECT_EQ(record.Option5, 1);
-    EXPECT_TRUE(reading.Invalid.empty());
-}
-
-TEST(ReadSettings, ReadsNothingButTheApplicationsOwnSection) {
-    MemoryStore store;
-    store.Save(L"Other", L"setting", L"Defleft", L"100");
-    store.Save(L"Rublet", L"other", L"Defleft", L"100");
-    EXPECT_EQ(ReadFrom(store).Record.Defleft, 7680);
-}
-
-TEST(ReadSettings, AnOddScreenHalfIsReadThroughItsTextForm) {
-    // 1023 pixels: half the width is 7672.5 twips, whose text converts to 7672.
-    const MemoryStore store;
+    EXPECT_EQ((std::vector<int>{record.Option1, record.Option2, record.Option3, record.Option4, record.Option5}),
+              (std::vector<int>{1, 1, 1, 0, 1}));
+    // 1023 x 767 pixels: half the width is 7672.5 twips, whose text converts to 7672.
     EXPECT_EQ(ReadFrom(store, {1023 * 15.0f, 767 * 15.0f}).Record.Defleft, 7672);
     EXPECT_EQ(ReadFrom(store, {1023 * 15.0f, 767 * 15.0f}).Record.Deftop, 5752);
 }
 
 struct PositionCase {
-    const wchar_t* defleft;
-    const wchar_t* deftop;
-    std::int32_t expectedLeft;
-    std::int32_t expectedTop;
+    const wchar_t *defleft, *deftop;
+    std::int32_t left, top;
 };
 
 class StoredPosition : public testing::TestWithParam<PositionCase> {};
@@ -84,22 +60,19 @@ TEST_P(StoredPosition, IsKeptWithinTheScreenCoordinateByCoordinate) {
     store.Set(L"Defleft", GetParam().defleft);
     store.Set(L"Deftop", GetParam().deftop);
     const SettingsReading reading = ReadFrom(store);
-    EXPECT_EQ(reading.Record.Defleft, GetParam().expectedLeft);
-    EXPECT_EQ(reading.Record.Deftop, GetParam().expectedTop);
+    EXPECT_EQ(reading.Record.Defleft, GetParam().left);
+    EXPECT_EQ(reading.Record.Deftop, GetParam().top);
     EXPECT_TRUE(reading.Invalid.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, StoredPosition,
-    testing::Values(PositionCase{L"15360", L"11520", 15360, 11520},  // the screen size passes
-                    PositionCase{L"-15", L"300", 7680, 300},
-                    PositionCase{L"300", L"11521", 300, 5760},
-                    PositionCase{L"15361", L"-1", 7680, 5760},
-                    PositionCase{L"0", L"0", 0, 0},
-                    PositionCase{L"7680.5", L"7681.5", 7680, 7682},
-                    PositionCase{L"-0.4", L"-0.5", 0, 0}));
+INSTANTIATE_TEST_SUITE_P(Cases, StoredPosition,
+                         testing::Values(PositionCase{L"15360", L"11520", 15360, 11520},  // the screen size passes
+                                         PositionCase{L"-15", L"300", 7680, 300}, PositionCase{L"300", L"11521", 300, 5760},
+                                         PositionCase{L"15361", L"-1", 7680, 5760}, PositionCase{L"0", L"0", 0, 0},
+                                         PositionCase{L"7680.5", L"7681.5", 7680, 7682},
+                                         PositionCase{L"-0.4", L"-0.5", 0, 0}));
 
-TEST(ReadSettings, TextThatIsNoNumberGivesTheDefaultAndAWarning) {
+TEST(ReadSettings, ANumberThatCannotBeReadGivesItsDefaultAndAWarningAndWritesNothing) {
     MemoryStore store;
     store.Set(L"Defleft", L"left");
     store.Set(L"Deftop", L"99999999999");
@@ -108,50 +81,30 @@ TEST(ReadSettings, TextThatIsNoNumberGivesTheDefaultAndAWarning) {
     store.Set(L"Option4", L"1");
     const int writesBefore = store.writes;
     const SettingsReading reading = ReadFrom(store);
-
     EXPECT_EQ(reading.Record.Defleft, 7680);
     EXPECT_EQ(reading.Record.Deftop, 5760);
     EXPECT_EQ(reading.Record.Option2, 1);
     EXPECT_EQ(reading.Record.Option3, 1);
     EXPECT_EQ(reading.Record.Option4, 1);
-    ASSERT_EQ(reading.Invalid.size(), 4u);
-    EXPECT_EQ(reading.Invalid[0].Key, L"Defleft");
-    EXPECT_EQ(reading.Invalid[1].StoredText, L"99999999999");
-    EXPECT_EQ(reading.Invalid[2].Key, L"Option2");
-    EXPECT_EQ(reading.Invalid[3].Key, L"Option3");
+    std::vector<std::wstring> messages;
+    for (const InvalidSetting& invalid : reading.Invalid) messages.push_back(InvalidSettingMessage(invalid));
+    const std::wstring warning = L"設定の値が正しくないため、既定値を使用します。\r\n";
+    EXPECT_EQ(messages, (std::vector<std::wstring>{warning + L"Defleft=left", warning + L"Deftop=99999999999",
+                                                   warning + L"Option2=abc", warning + L"Option3=70000"}));
     EXPECT_EQ(store.writes, writesBefore);
 }
 
-TEST(InvalidSettingMessage, NamesTheKeyAndTheStoredText) {
-    EXPECT_EQ(InvalidSettingMessage({L"Option3", L"70000"}),
-              L"設定の値が正しくないため、既定値を使用します。\r\nOption3=70000");
-}
-
-TEST(ReadSettings, OptionsArriveAsStoredWhateverTheirValue) {
+TEST(ReadSettings, OptionsAndThePicturePathArriveAsStored) {
     MemoryStore store;
-    store.Set(L"Option1", L"5");
-    store.Set(L"Option2", L"2");
-    store.Set(L"Option3", L"-1");
-    store.Set(L"Option4", L"32767");
-    store.Set(L"Option5", L"0");
+    for (const auto& [key, text] : {std::pair{L"Option1", L"5"}, {L"Option2", L"2"}, {L"Option3", L"-1"},
+                                    {L"Option4", L"32767"}, {L"Option5", L"0"}, {L"Bmpdir", L" D:\\ごみ箱.gif "}})
+        store.Set(key, text);
     const SettingsRecord record = ReadFrom(store).Record;
-    EXPECT_EQ(record.Option1, 5);
-    EXPECT_EQ(record.Option2, 2);
-    EXPECT_EQ(record.Option3, -1);
-    EXPECT_EQ(record.Option4, 32767);
-    EXPECT_EQ(record.Option5, 0);
-}
-
-TEST(ReadSettings, TheStoredPicturePathIsKeptAsItIsEvenWhenEmpty) {
-    MemoryStore store;
+    EXPECT_EQ((std::vector<int>{record.Option1, record.Option2, record.Option3, record.Option4, record.Option5}),
+              (std::vector<int>{5, 2, -1, 32767, 0}));
+    EXPECT_EQ(record.Bmpdir, L" D:\\ごみ箱.gif ");
     store.Set(L"Bmpdir", L"");
-    EXPECT_EQ(ReadFrom(store).Record.Bmpdir, L"");
-    store.Set(L"Bmpdir", L"  D:\\pictures\\ごみ箱.gif ");
-    EXPECT_EQ(ReadFrom(store).Record.Bmpdir, L"  D:\\pictures\\ごみ箱.gif ");
-}
-
-TEST(DefaultPicturePath, FollowsTheProgramDirectoryEvenAtADriveRoot) {
-    EXPECT_EQ(DefaultPicturePath(L"C:\\Tools"), L"C:\\Tools\\Rublet.bmp");
+    EXPECT_EQ(ReadFrom(store).Record.Bmpdir, L"") << "an empty path stays empty";
     EXPECT_EQ(DefaultPicturePath(L"C:\\"), L"C:\\\\Rublet.bmp");
 }
 

@@ -47,4 +47,16 @@ std::vector<RECT> RegionRects(HRGN region) {
     return {rects, rects + data->rdh.nCount};
 }
 
+std::vector<RECT> RegionRectsOfPicture(const std::wstring& path) {
+    auto picture = Picture::FromFile(path);
+    if (!picture) return {};
+    PictureBox box;
+    box.SetPicture(std::move(*picture));
+    const COLORREF transparent = box.Point(0, 0);
+    box.SetBackColor(transparent);
+    UniqueMemoryDc dc(::CreateCompatibleDC(nullptr));
+    SelectedObject selected(dc.get(), box.Bitmap());
+    return RegionRects(BuildWithCombineRgn(ScanWithGetPixel(dc.get(), box.ScaleWidth(), box.ScaleHeight(), transparent)).get());
+}
+
 }  // namespace rublet::reference
