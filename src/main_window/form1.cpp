@@ -1,6 +1,7 @@
 #include "main_window/form1.h"
 
 #include <shellapi.h>
+#include <windowsx.h>
 
 #include "drop/drop_processing.h"
 #include "drop/hook.h"
@@ -20,6 +21,12 @@ namespace rublet {
 namespace {
 
 constexpr UINT_PTR Timer2Id = 2;
+
+// Where the pointer was, on the screen, when the current message was posted.
+POINT PointerOfMessage() noexcept {
+    const DWORD position = ::GetMessagePos();
+    return {GET_X_LPARAM(position), GET_Y_LPARAM(position)};
+}
 
 void Warn(const std::wstring& message) {
     MsgBox(nullptr, message, MB_OK | MB_ICONEXCLAMATION, text::MessageTitle);
@@ -41,13 +48,7 @@ std::unique_ptr<Form1> Form1::Create(SettingsStore& store) {
 void Form1::Form_Load() {
     Loadsetting();
     SetAlwaysOnTop(hwnd(), IsOn(Settings.Option4));
-    const COLORREF TransparentColor = Picture1.Point(0, 0);
-    // Wherever the picture is transparent or absent the holder shows its
-    // background, which now reads as the transparent colour as well.
-    Picture1.SetBackColor(TransparentColor);
-    std::vector<RunRect> ShapeRuns;
-    ScanPictureRuns(ShapeRuns, TransparentColor, Picture1.Pixels());
-    UniqueRegion ShapeRegion = BuildShapeRegion(ShapeRuns);
+    UniqueRegion ShapeRegion = BuildShapeRegion(ShapeRuns());
     if (::SetWindowRgn(hwnd(), ShapeRegion.get(), TRUE))
         static_cast<void>(ShapeRegion.release());  // the window owns the region now
     ::InvalidateRect(hwnd(), nullptr, FALSE);
@@ -68,20 +69,33 @@ void Form1::Loadsetting() {
 }
 
 // The picture named by Bmpdir; the embedded default for an empty name, and
-// after a warning for one that cannot be loaded. Bmpdir stays as stored.
+// after a warning for one that cannot be loaded. A picture made only of its
+// corner colour counts as one that cannot be loaded: its window could not
+// be seen, clicked, dropped on, moved or ended. Bmpdir stays as stored.
 void Form1::LoadPicture1() {
-    std::optional<Picture> picture;
     if (!Settings.Bmpdir.empty()) {
-        picture = Picture::FromFile(Settings.Bmpdir);
-        if (!picture) {
-            std::wstring message(text::PictureUnreadable);
-            message += text::LineBreak;
-            message += Settings.Bmpdir;
-            Warn(message);
+        std::optional<Picture> picture = Picture::FromFile(Settings.Bmpdir);
+        if (picture) {
+            Picture1.SetPicture(std::move(*picture));
+            if (!ShapeRuns().empty()) return;
         }
+        std::wstring message(text::PictureUnreadable);
+        message += text::LineBreak;
+        message += Settings.Bmpdir;
+        Warn(message);
     }
-    if (!picture) picture = Picture::FromResource(::GetModuleHandleW(nullptr), IDR_DEFAULT_PICTURE);
-    if (picture) Picture1.SetPicture(std::move(*picture));
+    if (auto embedded = Picture::FromResource(::GetModuleHandleW(nullptr), IDR_DEFAULT_PICTURE))
+        Picture1.SetPicture(std::move(*embedded));
+}
+
+// The runs of every pixel of Picture1 other than its corner colour, which
+// then also shows wherever the picture is transparent or absent.
+std::vector<RunRect> Form1::ShapeRuns() {
+    const COLORREF TransparentColor = Picture1.Point(0, 0);
+    Picture1.SetBackColor(TransparentColor);
+    std::vector<RunRect> runs;
+    ScanPictureRuns(runs, TransparentColor, Picture1.Pixels());
+    return runs;
 }
 
 void Form1::setform() { ResumeDropHandling(hwnd()); }
@@ -109,14 +123,25 @@ Form3& Form1::MenuHost() {
 }
 
 void Form1::Form_MouseDown(int button) {
+    if (button == 1) {
+        // A drag may follow: the window keeps the mouse until the release,
+        // wherever the pointer goes, and remembers where it was held.
+        ::SetCapture(hwnd());
+        RECT frame{};
+        ::GetWindowRect(hwnd(), &frame);
+        const POINT pointer = PointerOfMessage();
+        dragHold_ = POINT{pointer.x - frame.left, pointer.y - frame.top};
+    }
     if (button == 2) MenuHost().PopupMenu(MenuItem::mfile);
 }
 
 void Form1::Form_MouseMove(WPARAM buttons) {
-    if (!(buttons & MK_LBUTTON)) return;
-    ::ReleaseCapture();
-    // The system's move loop, as for a press on a title bar.
-    ::SendMessageW(hwnd(), WM_NCLBUTTONDOWN, HTCAPTION, 0);
+    if (!(buttons & MK_LBUTTON) || !dragHold_ || ::GetCapture() != hwnd()) return;
+    // The window follows the pointer by its whole travel since the press,
+    // however far it went between two messages.
+    const POINT pointer = PointerOfMessage();
+    ::SetWindowPos(hwnd(), nullptr, pointer.x - dragHold_->x, pointer.y - dragHold_->y, 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Form1::Form_DblClick() {
@@ -160,6 +185,15 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         // Only while the hook is away: the drop is lost, its handle released.
         ::DragFinish(reinterpret_cast<HDROP>(wParam));
         return 0;
+    case WM_LBUTTONDOWN:
+        Form_MouseDown(1);
+        return 0;
+    case WM_LBUTTONUP:
+        ::ReleaseCapture();
+        return 0;
+    case WM_CAPTURECHANGED:
+        dragHold_.reset();
+        return 0;
     case WM_RBUTTONDOWN:
         Form_MouseDown(2);
         return 0;
@@ -173,6 +207,12 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 1;  // the picture covers the whole window
     case WM_CLOSE:
         Unload();
+        return 0;
+    case WM_QUERYENDSESSION:
+        return TRUE;
+    case WM_ENDSESSION:
+        // Log-off or shut-down: an orderly end, which stores the place too.
+        if (wParam) Unload();
         return 0;
     case WM_DESTROY:
         ::PostQuitMessage(0);

@@ -5,11 +5,13 @@
 
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "platform/picture.h"
 #include "platform/settings_store.h"
 #include "platform/window_runtime.h"
 #include "recycle_menu/form3.h"
+#include "shape/run_scan.h"
 
 namespace rublet {
 
@@ -39,11 +41,13 @@ private:
     void Form_DblClick();
     Form3& MenuHost();
     void LoadPicture1();
+    [[nodiscard]] std::vector<RunRect> ShapeRuns();
 
     SettingsStore& store_;
     PictureBox Picture1;
     std::optional<WindowTimer> Timer2;
     std::unique_ptr<Form3> form3_;  // made at the first menu; its window goes at unload
+    std::optional<POINT> dragHold_;  // the held point, from the window's corner, while dragging
 };
 
 }  // namespace rublet

@@ -29,8 +29,10 @@ Form2::Form2(SettingsStore& store, HWND mainWindow, TwipsPerPixel factor)
     // No owner: the main window disables itself while the dialog is up
     // instead. An owned dialog would tie the main window's z-order to it,
     // and a main window at the bottom must stay there.
-    if (CreateFromLayout(layouts::Form2, names::Form2Class, Form2Style, Form2ExStyle, 0, 0, factor))
-        CentreOnScreen(hwnd());
+    if (!CreateFromLayout(layouts::Form2, names::Form2Class, Form2Style, Form2ExStyle, 0, 0, factor)) return;
+    CentreOnScreen(hwnd());
+    // Enter means OK, as in every Windows dialog; OK shows it.
+    ::SendMessageW(Control(ControlName::Command2), BM_SETSTYLE, BS_DEFPUSHBUTTON, FALSE);
 }
 
 Form2::~Form2() { Unload(); }
@@ -138,8 +140,16 @@ void Form2::OnCommand(HWND control, WORD notification) {
 LRESULT Form2::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_COMMAND:
-        OnCommand(reinterpret_cast<HWND>(lParam), HIWORD(wParam));
+        // IsDialogMessage turns Escape into IDCANCEL, from no control.
+        if (LOWORD(wParam) == IDCANCEL && !lParam) Command3_Click();
+        else OnCommand(reinterpret_cast<HWND>(lParam), HIWORD(wParam));
         return 0;
+    case DM_GETDEFID: {
+        // What Enter clicks: the button that has the focus, else OK.
+        const HWND focus = ::GetFocus();
+        const bool onButton = focus == Control(ControlName::Command1) || focus == Control(ControlName::Command3);
+        return MAKELRESULT(::GetDlgCtrlID(onButton ? focus : Control(ControlName::Command2)), DC_HASDEFID);
+    }
     case WM_CLOSE:
         Unload();  // like CANCEL: nothing is saved
         return 0;
