@@ -3,9 +3,7 @@
 #include <psapi.h>
 #include <shlobj.h>
 
-#include <filesystem>
 #include <fstream>
-#include <utility>
 
 #include "platform/handles.h"
 
@@ -15,13 +13,6 @@ bool operator==(const RECT& a, const RECT& b) {
 
 namespace rublet::testing_support {
 namespace {
-
-std::wstring Long(const std::wstring& path) { return L"\\\\?\\" + path; }
-
-std::wstring EnvironmentVariable(const wchar_t* name) {
-    wchar_t value[256] = {};
-    return ::GetEnvironmentVariableW(name, value, 256) < 256 ? value : L"";
-}
 
 SIZE_T PrivateBytes() {
     PROCESS_MEMORY_COUNTERS_EX counters{};
@@ -35,9 +26,11 @@ SIZE_T PrivateBytes() {
 
 bool InSandbox() {
     static const bool inSandbox = [] {
+        wchar_t expected[256] = {};
         std::wifstream file("C:\\rublet-sandbox.token");
         std::wstring token;
-        return file >> token && !token.empty() && token == EnvironmentVariable(L"RUBLET_SANDBOX_TOKEN");
+        return ::GetEnvironmentVariableW(L"RUBLET_SANDBOX_TOKEN", expected, 256) > 0 && file >> token &&
+               token == expected;
     }();
     return inSandbox;
 }
@@ -54,40 +47,6 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD limitMs) {
         ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
     }
     return true;
-}
-
-void WriteFile(const std::wstring& path, const std::string& bytes) {
-    UniqueFile file(::CreateFileW(Long(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
-    DWORD written = 0;
-    ::WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-}
-
-bool Exists(const std::wstring& path) { return ::GetFileAttributesW(Long(path).c_str()) != INVALID_FILE_ATTRIBUTES; }
-
-std::map<std::wstring, std::uint64_t> Listing(const std::wstring& root) {
-    std::map<std::wstring, std::uint64_t> listing;
-    std::vector<std::wstring> folders = {L""};
-    while (!folders.empty()) {
-        const std::wstring folder = folders.back();
-        folders.pop_back();
-        WIN32_FIND_DATAW found{};
-        HANDLE search = ::FindFirstFileW(Long(root + folder + L"\\*").c_str(), &found);
-        for (BOOL more = search != INVALID_HANDLE_VALUE; more; more = ::FindNextFileW(search, &found)) {
-            const std::wstring path = folder + L"\\" + found.cFileName;
-            if (found.cFileName == std::wstring(L".") || found.cFileName == std::wstring(L"..")) continue;
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                listing[path + L"\\"] = 0;
-                folders.push_back(path);
-                continue;
-            }
-            std::ifstream file(std::filesystem::path(Long(root + path)), std::ios::binary);
-            std::uint64_t hash = 1469598103934665603ull;  // FNV-1a
-            for (char c; file.get(c);) hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
-            listing[path] = hash;
-        }
-        if (search != INVALID_HANDLE_VALUE) ::FindClose(search);
-    }
-    return listing;
 }
 
 void StoreRegValue(HKEY root, const std::wstring& subkey, const std::wstring& name, DWORD type,
@@ -120,63 +79,6 @@ bool FreesDrop(const std::vector<std::wstring>& paths, const std::function<void(
     const SIZE_T before = PrivateBytes();
     action(MakeDrop(paths, Ballast));
     return PrivateBytes() < before + Ballast / 2;
-}
-
-namespace {
-
-struct WindowSearch {
-    DWORD process;
-    const wchar_t* className;
-    HWND found = nullptr;
-};
-
-BOOL CALLBACK MatchWindow(HWND hwnd, LPARAM parameter) {
-    auto* search = reinterpret_cast<WindowSearch*>(parameter);
-    DWORD owner = 0;
-    ::GetWindowThreadProcessId(hwnd, &owner);
-    wchar_t name[64] = {};
-    ::GetClassNameW(hwnd, name, 64);
-    if (owner != search->process || std::wstring(name) != search->className || !::IsWindowVisible(hwnd)) return TRUE;
-    search->found = hwnd;
-    return FALSE;
-}
-
-}  // namespace
-
-HWND VisibleWindowOf(DWORD processId, const wchar_t* className) {
-    WindowSearch search{processId, className};
-    ::EnumWindows(&MatchWindow, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
-BoxAnswerer::BoxAnswerer(int button, std::function<void()> whileFirstBoxIsOpen)
-    : button_(button), whileFirstBoxIsOpen_(std::move(whileFirstBoxIsOpen)), thread_([this] { Run(); }) {}
-
-BoxAnswerer::~BoxAnswerer() {
-    stop_ = true;
-    thread_.join();
-}
-
-std::vector<std::wstring> BoxAnswerer::Seen() {
-    std::lock_guard lock(mutex_);
-    return seen_;
-}
-
-void BoxAnswerer::Run() {
-    for (; !stop_; ::Sleep(20)) {
-        const HWND box = VisibleWindowOf(::GetCurrentProcessId(), L"#32770");
-        if (!box) continue;
-        wchar_t title[128] = {}, text[2048] = {};
-        ::GetWindowTextW(box, title, 128);
-        ::GetDlgItemTextW(box, 0xFFFF, text, 2048);
-        {
-            std::lock_guard lock(mutex_);
-            seen_.push_back(std::wstring(title) + L"|" + text);
-        }
-        if (whileFirstBoxIsOpen_) std::exchange(whileFirstBoxIsOpen_, nullptr)();
-        ::PostMessageW(box, WM_COMMAND, static_cast<WPARAM>(button_), 0);
-        for (int i = 0; i < 200 && ::IsWindow(box); ++i) ::Sleep(10);
-    }
 }
 
 }  // namespace rublet::testing_support

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "main_window/form1.h"
+#include "platform/registry_settings_store.h"
 #include "support.h"
 
 namespace rublet {
@@ -41,24 +43,13 @@ protected:
     HWND hwnd = nullptr;
 };
 
-TEST_F(HookedWindow, CollectsEveryPathWholeAndRaisesThePendingFlagOnce) {
-    const std::wstring longPath = L"T:\\" + std::wstring(40, L'd') + L"\\" + std::wstring(300, L'長') + L".txt";
-    const std::vector<std::wstring> paths = {longPath, L"T:\\a", L"T:\\フォルダ", L"T:\\ごみ 😀 file.txt"};
-    EXPECT_EQ(Drop(paths), paths) << "a shorter path after a longer one holds nothing of it";
-    EXPECT_TRUE(received.empty()) << "the drop is consumed";
-    EXPECT_TRUE(TakePendingDrop());
-    EXPECT_FALSE(TakePendingDrop());
-}
-
-TEST_F(HookedWindow, OfTwoDropsBeforeATickOnlyTheSecondRemains) {
+TEST_F(HookedWindow, OfTwoDropsBeforeATickOnlyTheSecondRemainsAndIsTakenOnce) {
     Drop({L"T:\\one", L"T:\\two", L"T:\\three"});
     EXPECT_EQ(Drop({L"T:\\four"}), (std::vector<std::wstring>{L"T:\\four"}));
     EXPECT_EQ(DroppedCount(), 1u);
-}
-
-TEST_F(HookedWindow, PassesEveryOtherMessageOnWithThePreviousResult) {
-    EXPECT_EQ(::SendMessageW(hwnd, WM_USER + 1, 5, 6), 1234);
-    EXPECT_EQ(received, (std::vector<UINT>{WM_USER + 1}));
+    EXPECT_TRUE(received.empty()) << "the drops are consumed";
+    EXPECT_TRUE(TakePendingDrop());
+    EXPECT_FALSE(TakePendingDrop());
 }
 
 TEST_F(HookedWindow, HookingTwiceOrUnhookingTwiceChangesNothing) {
@@ -85,6 +76,29 @@ TEST_F(HookedWindow, ResumingDiscardsADropNotYetTaken) {
     SuspendDropHandling(hwnd);
     ResumeDropHandling(hwnd);
     EXPECT_FALSE(TakePendingDrop());
+}
+
+TEST(MainWindow, ClosedWithADropPendingNeverProcessesItAndReleasesIt) {
+    RUBLET_SKIP_OUTSIDE_SANDBOX();
+    ::RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Rublet");
+    RegistrySettingsStore store;
+    store.Save(L"Rublet", L"setting", L"Option2", L"0");
+    store.Save(L"Rublet", L"setting", L"Option3", L"0");
+    auto form = Form1::Create(store);
+    ASSERT_TRUE(form);
+    const std::wstring kept = L"T:\\kept while closing.txt";
+    ::CloseHandle(::CreateFileW(kept.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    EXPECT_TRUE(testing_support::FreesDrop({kept}, [&](HDROP drop) {
+        // Both are queued before the timer can tick.
+        ::PostMessageW(form->hwnd(), WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
+        ::PostMessageW(form->hwnd(), WM_CLOSE, 0, 0);
+        const HWND hwnd = form->hwnd();
+        EXPECT_TRUE(testing_support::WaitUntil([&] { return !::IsWindow(hwnd); }));
+    }));
+    EXPECT_EQ(PrevWndProc, nullptr);
+    EXPECT_NE(::GetFileAttributesW(kept.c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_TRUE(store.Read(L"Rublet", L"setting", L"Defleft").has_value());
+    ::DeleteFileW(kept.c_str());
 }
 
 }  // namespace

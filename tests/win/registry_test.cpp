@@ -23,6 +23,7 @@ protected:
         ::RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Rublet");
         ::RegDeleteTreeW(HKEY_CURRENT_USER, SoundKey.c_str());
     }
+    void TearDown() override { ::RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Rublet"); }
     std::optional<std::wstring> Read(const wchar_t* key) const { return store.Read(L"Rublet", L"setting", key); }
     RegistrySettingsStore store;
 };

@@ -37,26 +37,4 @@ UniqueRegion BuildWithCombineRgn(const std::vector<RunRect>& runs) {
     return region;
 }
 
-std::vector<RECT> RegionRects(HRGN region) {
-    const DWORD size = ::GetRegionData(region, 0, nullptr);
-    if (size == 0) return {};
-    std::vector<unsigned char> buffer(size);
-    auto* data = reinterpret_cast<RGNDATA*>(buffer.data());
-    if (::GetRegionData(region, size, data) == 0) return {};
-    const auto* rects = reinterpret_cast<const RECT*>(data->Buffer);
-    return {rects, rects + data->rdh.nCount};
-}
-
-std::vector<RECT> RegionRectsOfPicture(const std::wstring& path) {
-    auto picture = Picture::FromFile(path);
-    if (!picture) return {};
-    PictureBox box;
-    box.SetPicture(std::move(*picture));
-    const COLORREF transparent = box.Point(0, 0);
-    box.SetBackColor(transparent);
-    UniqueMemoryDc dc(::CreateCompatibleDC(nullptr));
-    SelectedObject selected(dc.get(), box.Bitmap());
-    return RegionRects(BuildWithCombineRgn(ScanWithGetPixel(dc.get(), box.ScaleWidth(), box.ScaleHeight(), transparent)).get());
-}
-
 }  // namespace rublet::reference

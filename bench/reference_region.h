@@ -1,6 +1,6 @@
 #pragma once
-// The shape made step by step as first designed: one GetPixel per pixel,
-// one CombineRgn per run. The shipped code must give the same region.
+// The shape made step by step as first designed, for timing against the
+// shipped code: one GetPixel per pixel, one CombineRgn per run.
 
 #include <windows.h>
 
@@ -21,12 +21,6 @@ namespace rublet::reference {
 // CreateRectRgn for the first run, then for each further run a temporary
 // region united with CombineRgn and deleted.
 [[nodiscard]] UniqueRegion BuildWithCombineRgn(const std::vector<RunRect>& runs);
-
-// The rectangles of a region as GetRegionData gives them.
-[[nodiscard]] std::vector<RECT> RegionRects(HRGN region);
-
-// The region a picture file gives, made step by step; empty for no picture.
-[[nodiscard]] std::vector<RECT> RegionRectsOfPicture(const std::wstring& path);
 
 // A 32-bit DIB selected into a memory DC: GetPixel reads what the scan reads.
 class Canvas {
