@@ -216,7 +216,7 @@ class Scenario:
                                              for c in b["controls"]))), None)
         box = self.wait("box %s|%s" % (title, text), matching)
         if screenshot:
-            self.screenshot_(screenshot)
+            self.screenshot_(*screenshot.split())
         if button != "-":
             self.press_(button, box)
             self.wait("end of the box", lambda: box["handle"] not in [w["handle"] for w in self.windows("#32770")])
@@ -311,9 +311,9 @@ class Scenario:
     def trash_(self, count):
         self.wait("%s items in the trash" % count, lambda: len(list((TRASH / "files").glob("*"))) == int(count))
 
-    def screenshot_(self, name):
+    def screenshot_(self, name, crop="1024x768+0+0"):
         SHOTS.mkdir(parents=True, exist_ok=True)
-        run("import", "-display", os.environ["DISPLAY"], "-window", "root", SHOTS / (name + ".png"))
+        run("import", "-display", os.environ["DISPLAY"], "-window", "root", "-crop", crop, "+repage", SHOTS / (name + ".png"))
 
 
 def play(program, path):
