@@ -53,8 +53,9 @@ def pixels(rects):
 
 
 class Scenario:
-    def __init__(self, program, name):
-        self.program, self.rublets = program, []
+    def __init__(self, source, tools, name):
+        # Rublet.exe runs from `program`; the probe stays in `tools`.
+        self.source, self.tools, self.program, self.rublets = source, tools, tools, []
         self.folder = WORK / "scenarios" / name
         for folder in (self.folder, TRASH / "files", TRASH / "info"):
             shutil.rmtree(folder, ignore_errors=True)
@@ -64,6 +65,9 @@ class Scenario:
     def expand(self, text):
         return text.replace("$dir", windows_path(self.folder)).replace("$bin", windows_path(self.program))
 
+    def unix(self, text):
+        return text.replace("$dir", str(self.folder)).replace("$bin", str(self.program)).replace("\\", "/")
+
     def registry(self, *lines):
         script = WORK / "settings.reg"
         script.write_text("\n".join(["Windows Registry Editor Version 5.00", *lines, ""]), encoding="utf-16")
@@ -71,7 +75,7 @@ class Scenario:
 
     def windows(self, kind=None):
         found = []
-        for line in run("wine", windows_path(self.program / "probe.exe")).splitlines()[1:]:
+        for line in run("wine", windows_path(self.tools / "probe.exe")).splitlines()[1:]:
             fields = line.split("\t")
             if fields[0]:
                 rect = list(map(int, fields[3].split(",")))
@@ -152,7 +156,18 @@ class Scenario:
     def picture_(self, name, *convert):
         """Draws a picture with ImageMagick; BMP3:name chooses the format."""
         form, _, name = name.rpartition(":")
-        run("convert", *convert, (form + ":" if form else "") + str(self.folder / name))
+        run("convert", *convert, (form + ":" if form else "") + str(self.folder / self.unix(name)))
+
+    def unpack_(self):
+        """This build's download, unpacked here: Rublet runs from it now."""
+        download = next((self.source.parent / "release").glob("Rublet-*.zip"))
+        run(sys.executable, "-m", "zipfile", "-e", download, self.folder)
+        self.program = self.folder / download.stem
+        held = sorted(p.name for p in self.folder.rglob("*"))
+        if held != sorted([download.stem, "LICENSE.txt", "ReadMe.txt", "Rublet.bmp", "Rublet.exe"]):
+            raise Failure("the download holds %s" % held)
+        if not (self.program / "ReadMe.txt").read_bytes().startswith(b"\xef\xbb\xbf"):
+            raise Failure("the read-me has no byte-order mark")
 
     def start_(self, *how):
         command = ["wine", windows_path(self.program / "Rublet.exe")]
@@ -166,7 +181,7 @@ class Scenario:
         self.ended_()
 
     def endsession_(self):
-        run("wine", windows_path(self.program / "probe.exe"), "endsession")
+        run("wine", windows_path(self.tools / "probe.exe"), "endsession")
         self.ended_()
 
     def ended_(self):
@@ -187,7 +202,7 @@ class Scenario:
     def shape_(self, picture):
         """The bin's shape is the picture's pixels other than its corner
         colour; transparent pixels are cut away as well."""
-        path = picture.replace("$dir", str(self.folder)).replace("$bin", str(self.program)).replace("\\", "/")
+        path = self.unix(picture)
         width = int(run("identify", "-format", "%w", path + "[0]"))
         rgba = run("convert", path + "[0]", "-depth", "8", "rgba:-", binary=True)
         px = [rgba[i:i + 4] for i in range(0, len(rgba), 4)]
@@ -227,7 +242,7 @@ class Scenario:
             raise Failure("a window %s: %s" % (kind, self.windows(kind)[0]))
 
     def processes_(self, count):
-        if run("wine", windows_path(self.program / "probe.exe")).split()[1] != count:
+        if run("wine", windows_path(self.tools / "probe.exe")).split()[1] != count:
             raise Failure("not %s Rublet processes" % count)
 
     def press_(self, text, window=None):
@@ -316,8 +331,8 @@ class Scenario:
         run("import", "-display", os.environ["DISPLAY"], "-window", "root", "-crop", crop, "+repage", SHOTS / (name + ".png"))
 
 
-def play(program, path):
-    scenario = Scenario(program, path.stem)
+def play(source, tools, path):
+    scenario = Scenario(source, tools, path.stem)
     try:
         for number, line in enumerate(path.read_text().splitlines(), 1):
             lexer = shlex.shlex(line, posix=True)
@@ -344,12 +359,12 @@ def main(source, *names):
     if header[int.from_bytes(header[60:64], "little") + 4] == 0x4C and os.environ.get("RUBLET_WINE_BITS") == "64":
         print("Skipped: Rublet.exe is a 32-bit program. %s." % os.environ.get("RUBLET_WINE_WHY"))
         return 77
-    program = WORK / "bin" / (source.parent.name + "-scenarios")
-    program.mkdir(parents=True, exist_ok=True)
+    tools = WORK / "bin" / (source.parent.name + "-scenarios")
+    tools.mkdir(parents=True, exist_ok=True)
     for name in ("Rublet.exe", "Rublet.bmp", "probe.exe", "menu_reader.dll"):
-        shutil.copy(source / name, program)
+        shutil.copy(source / name, tools)
     paths = [HERE / "scenarios" / (n + ".txt") for n in names] or sorted((HERE / "scenarios").glob("*.txt"))
-    failed = [p.stem for p in paths if not play(program, p)]
+    failed = [p.stem for p in paths if not play(source, tools, p)]
     print("scenarios: %d passed, %d failed %s" % (len(paths) - len(failed), len(failed), " ".join(failed)))
     return 1 if failed else 0
 
