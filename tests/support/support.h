@@ -33,7 +33,7 @@ void StoreRegValue(HKEY root, const std::wstring& subkey, const std::wstring& na
 // An HDROP as the shell makes it, with `padding` bytes of ballast after the paths.
 [[nodiscard]] HDROP MakeDrop(const std::vector<std::wstring>& paths, SIZE_T padding = 0);
 // True when `action` frees the drop of `paths` it is given: the drop carries
-// 64 MB, which the process's private memory shows until it is freed.
+// 64 MB, which the process's committed memory shows until it is freed.
 [[nodiscard]] bool FreesDrop(const std::vector<std::wstring>& paths, const std::function<void(HDROP)>& action);
 
 }  // namespace rublet::testing_support

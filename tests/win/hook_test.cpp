@@ -84,6 +84,7 @@ TEST(MainWindow, ClosedWithADropPendingNeverProcessesItAndReleasesIt) {
     RegistrySettingsStore store;
     store.Save(L"Rublet", L"setting", L"Option2", L"0");
     store.Save(L"Rublet", L"setting", L"Option3", L"0");
+    store.Save(L"Rublet", L"setting", L"Bmpdir", L"");  // the embedded bin, whatever lies beside the program
     auto form = Form1::Create(store);
     ASSERT_TRUE(form);
     const std::wstring kept = L"T:\\kept while closing.txt";
