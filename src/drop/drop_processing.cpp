@@ -1,5 +1,6 @@
 #include "drop/drop_processing.h"
 
+#include <algorithm>
 #include <exception>
 
 #include "layouts/texts.h"
@@ -105,7 +106,10 @@ void ProcessDroppedFiles(const SettingsRecord& settings, const std::vector<std::
     try {
         desktop.SetMousePointer(MousePointer::Hourglass);
         const ShellResult result = desktop.DeleteFiles(SourceList(paths), DeleteFlags(settings.Option1));
-        if (result.Code != 0 || result.AnyOperationsAborted) {
+        // A shell can report success and leave an item where it was (Wine's,
+        // when its trash folder has gone): what is left is a failure too.
+        if (result.Code != 0 || result.AnyOperationsAborted ||
+            std::any_of(paths.begin(), paths.end(), [&](const std::wstring& path) { return desktop.Exists(path); })) {
             ReportFailure(desktop);
             return;
         }

@@ -25,6 +25,8 @@ public:
     virtual void SetMousePointer(MousePointer pointer) = 0;
     // One FO_DELETE request; `sourceList` is double-NUL terminated.
     virtual ShellResult DeleteFiles(const std::wstring& sourceList, unsigned flags) = 0;
+    // Whether a file or folder is (still) there.
+    [[nodiscard]] virtual bool Exists(const std::wstring& path) = 0;
     // The "EmptyRecycleBin" event's sound as stored (unexpanded), or "".
     virtual std::wstring EventSoundName() = 0;
     virtual void PlayEventSound(const std::wstring& name) = 0;

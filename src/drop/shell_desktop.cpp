@@ -4,6 +4,7 @@
 
 #include "drop/event_sound.h"
 #include "layouts/names.h"
+#include "platform/paths.h"
 #include "platform/window_runtime.h"
 
 namespace rublet {
@@ -22,6 +23,10 @@ ShellResult ShellDesktop::DeleteFiles(const std::wstring& sourceList, unsigned f
     operation.fFlags = static_cast<FILEOP_FLAGS>(flags);
     const int code = ::SHFileOperationW(&operation);
     return {code, operation.fAnyOperationsAborted != FALSE};
+}
+
+bool ShellDesktop::Exists(const std::wstring& path) {
+    return ::GetFileAttributesW(ExtendedLengthPath(path).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 std::wstring ShellDesktop::EventSoundName() {

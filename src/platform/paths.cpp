@@ -10,4 +10,12 @@ std::wstring DirectoryOfModule(std::wstring_view modulePath) {
     return directory;
 }
 
+std::wstring ExtendedLengthPath(std::wstring_view path) {
+    if (path.size() >= 3 && path[1] == L':' && path[2] == L'\\')
+        return L"\\\\?\\" + std::wstring(path);
+    if (path.size() > 2 && path.substr(0, 2) == L"\\\\" && path[2] != L'?' && path[2] != L'.')
+        return L"\\\\?\\UNC\\" + std::wstring(path.substr(2));
+    return std::wstring(path);
+}
+
 }  // namespace rublet

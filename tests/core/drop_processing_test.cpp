@@ -26,11 +26,12 @@ public:
         if (soundLookupFails) throw std::runtime_error("lookup");
         return L"%SystemRoot%\\empty.wav";
     }
+    bool Exists(const std::wstring& path) override { return leftBehind && path == L"C:\\a.txt"; }
     void PlayEventSound(const std::wstring& name) override { calls.push_back(L"play " + name); }
 
     int answer = box::IdOk;
     ShellResult shellResult;
-    bool soundLookupFails = false;
+    bool soundLookupFails = false, leftBehind = false;
     std::vector<std::wstring> calls, lists;
 };
 
@@ -45,7 +46,7 @@ struct Case {
     std::vector<std::wstring> calls;
     int answer = box::IdOk;
     ShellResult shell = {};
-    bool soundLookupFails = false;
+    bool soundLookupFails = false, leftBehind = false;
 };
 
 class ProcessDroppedFilesRuns : public testing::TestWithParam<Case> {};
@@ -56,6 +57,7 @@ TEST_P(ProcessDroppedFilesRuns, TheStepsTheOptionsAsk) {
     desktop.answer = c.answer;
     desktop.shellResult = c.shell;
     desktop.soundLookupFails = c.soundLookupFails;
+    desktop.leftBehind = c.leftBehind;
     SettingsRecord settings;
     settings.Option1 = c.option1, settings.Option2 = c.option2, settings.Option3 = c.option3, settings.Option5 = c.option5;
     ProcessDroppedFiles(settings, {L"C:\\a.txt", L"C:\\フォルダ", L"C:\\b 😀.doc"}, desktop);
@@ -78,7 +80,9 @@ INSTANTIATE_TEST_SUITE_P(
         Case{0, 0, 0, 1, {L"hourglass", L"delete 16464", L"arrow", Play}},  // the sound at once
         Case{0, 0, 1, 1, {L"hourglass", L"delete 16464", L"arrow", Failed}, 1, {0x7C, false}},
         Case{0, 0, 1, 1, {L"hourglass", L"delete 16464", L"arrow", Failed}, 1, {0, true}},  // aborted
-        Case{0, 0, 1, 1, {L"hourglass", L"delete 16464", L"arrow", Done, L"arrow", Failed}, 1, {}, true}));
+        Case{0, 0, 1, 1, {L"hourglass", L"delete 16464", L"arrow", Done, L"arrow", Failed}, 1, {}, true},
+        // The shell said it was done, but an item is still there.
+        Case{0, 0, 1, 1, {L"hourglass", L"delete 16464", L"arrow", Failed}, 1, {}, false, true}));
 
 TEST(ProcessDroppedFiles, CountsEveryItemBeyondSixteenBitsAndRefusesADriveRoot) {
     FakeDesktop desktop;

@@ -78,5 +78,12 @@ TEST(DirectoryOfModule, KeepsTheBackslashOfADriveRootOnly) {
     EXPECT_EQ(DirectoryOfModule(L"\\\\server\\share\\Rublet.exe"), L"\\\\server\\share");
 }
 
+TEST(ExtendedLengthPath, ReachesBeyondMaxPathForFullPathsOnly) {
+    EXPECT_EQ(ExtendedLengthPath(L"C:\\a b"), L"\\\\?\\C:\\a b");
+    EXPECT_EQ(ExtendedLengthPath(L"\\\\server\\share\\f"), L"\\\\?\\UNC\\server\\share\\f");
+    for (const wchar_t* as_is : {L"\\\\?\\C:\\a", L"\\\\.\\D:", L"relative", L"C:a"})
+        EXPECT_EQ(ExtendedLengthPath(as_is), as_is);
+}
+
 }  // namespace
 }  // namespace rublet

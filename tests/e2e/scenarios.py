@@ -323,6 +323,10 @@ class Scenario:
         self.wait("%s in the trash" % (names,),
                   lambda: all(where + urllib.parse.quote(n) + "\n" in info(n) for n in names))
 
+    def untrash_(self):
+        """The trash folder removed while Rublet runs, as a cleaner might."""
+        shutil.rmtree(TRASH)
+
     def trash_(self, count):
         self.wait("%s items in the trash" % count, lambda: len(list((TRASH / "files").glob("*"))) == int(count))
 
@@ -350,19 +354,28 @@ def play(source, tools, path):
         scenario.close()
 
 
-def main(source, *names):
-    source = Path(source)
+def prepare(source):
+    """The sandbox's copy of the program and its probe, or None (said why)
+    where this host's Wine cannot run the program."""
     if not (WORK / "xdg-data").exists():
-        sys.exit("scenarios: no test sandbox; run the tests with scripts/test")
+        sys.exit("no test sandbox; run the tests with scripts/test")
     # A 32-bit program runs only where Wine runs 32-bit programs at all.
     header = (source / "Rublet.exe").read_bytes()[:1024]
     if header[int.from_bytes(header[60:64], "little") + 4] == 0x4C and os.environ.get("RUBLET_WINE_BITS") == "64":
         print("Skipped: Rublet.exe is a 32-bit program. %s." % os.environ.get("RUBLET_WINE_WHY"))
-        return 77
+        return None
     tools = WORK / "bin" / (source.parent.name + "-scenarios")
     tools.mkdir(parents=True, exist_ok=True)
     for name in ("Rublet.exe", "Rublet.bmp", "probe.exe", "menu_reader.dll"):
         shutil.copy(source / name, tools)
+    return tools
+
+
+def main(source, *names):
+    source = Path(source).resolve()
+    tools = prepare(source)
+    if tools is None:
+        return 77
     paths = [HERE / "scenarios" / (n + ".txt") for n in names] or sorted((HERE / "scenarios").glob("*.txt"))
     failed = [p.stem for p in paths if not play(source, tools, p)]
     print("scenarios: %d passed, %d failed %s" % (len(paths) - len(failed), len(failed), " ".join(failed)))
