@@ -19,7 +19,11 @@ bool IsWholeIfBitmap(std::span<const std::uint8_t> file) noexcept {
     if (file.size() < FileHeader + 12) return false;
     const std::uint32_t pixelsAt = Read32(file, 10);
     const std::uint32_t infoSize = Read32(file, FileHeader);
-    if (infoSize < 12 || file.size() < FileHeader + infoSize || pixelsAt > file.size()) return false;
+    // The old core header has 12 bytes; every later one at least 16 (up to
+    // the bit count), with the compression from 20 on.
+    if (infoSize < 12 || (infoSize > 12 && infoSize < 16) || file.size() < FileHeader + infoSize ||
+        pixelsAt > file.size())
+        return false;
 
     std::uint64_t width = 0, height = 0, bits = 0, compression = 0;
     if (infoSize == 12) {  // the old core header
@@ -31,7 +35,7 @@ bool IsWholeIfBitmap(std::span<const std::uint8_t> file) noexcept {
         width = Read32(file, FileHeader + 4);
         height = signedHeight < 0 ? 0ull - static_cast<std::int64_t>(signedHeight) : static_cast<std::uint64_t>(signedHeight);
         bits = Read16(file, FileHeader + 14);
-        compression = Read32(file, FileHeader + 16);
+        compression = infoSize >= 20 ? Read32(file, FileHeader + 16) : 0;
     }
     if (compression != 0 && compression != 3) return true;  // compressed: sizes vary, left to the decoder
     const std::uint64_t rowBytes = (width * bits + 31) / 32 * 4;

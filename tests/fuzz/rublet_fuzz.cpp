@@ -1,0 +1,74 @@
+// libFuzzer over the portable rules that read what a user or a file gives:
+// number texts, the stored settings, bitmap headers and dropped paths. The
+// first byte picks the rule; the checks are the rules' own promises.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <map>
+#include <span>
+#include <string>
+
+#include "drop/drop_processing.h"
+#include "main_window/settings.h"
+#include "platform/bitmap_file.h"
+#include "platform/conversions.h"
+
+namespace {
+
+using namespace rublet;
+
+std::wstring Text(const std::uint8_t* data, std::size_t size) {
+    std::wstring text;
+    for (std::size_t i = 0; i + 1 < size; i += 2) text += static_cast<wchar_t>(data[i] | data[i + 1] << 8);
+    return text;
+}
+
+void Require(bool promise) {
+    if (!promise) std::abort();
+}
+
+class Store final : public SettingsStore {
+public:
+    std::optional<std::wstring> Read(std::wstring_view, std::wstring_view, std::wstring_view key) const override {
+        const auto found = values.find(std::wstring(key));
+        return found == values.end() ? std::nullopt : std::optional(found->second);
+    }
+    void Save(std::wstring_view, std::wstring_view, std::wstring_view, std::wstring_view) override { std::abort(); }
+    std::map<std::wstring, std::wstring> values;
+};
+
+void Numbers(const std::wstring& text) {
+    const auto wide = TextToInt32(text);
+    const auto narrow = TextToInt16(text);
+    Require(!narrow.ok() || (wide.ok() && wide.value == narrow.value));
+    Require(narrow.ok() || !wide.ok() || wide.value < -32768 || wide.value > 32767);
+    if (wide.ok()) Require(TextToInt32(SingleToText(static_cast<float>(wide.value))).ok());
+    if (const auto single = TextToSingle(text)) Require(TextToSingle(FormatFixed2(*single)).has_value());
+}
+
+void StoredSettings(const std::uint8_t* data, std::size_t size) {
+    static const wchar_t* keys[] = {L"Defleft", L"Deftop", L"Bmpdir", L"Option1", L"Option2", L"Option3", L"Option4", L"Option5"};
+    Store store;
+    for (std::size_t at = 0; at + 2 < size;) {
+        const std::size_t length = std::min<std::size_t>(data[at + 1], size - at - 2);
+        store.values[keys[data[at] % 8]] = Text(data + at + 2, length);
+        at += 2 + length;
+    }
+    const SettingsReading reading = ReadSettings(store, {15360, 11520}, L"C:\\Rublet");
+    Require(reading.Record.Defleft >= 0 && reading.Record.Defleft <= 15360);
+    Require(reading.Record.Deftop >= 0 && reading.Record.Deftop <= 11520);
+    Require(reading.Invalid.size() <= store.values.size());
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size == 0) return 0;
+    switch (data[0] % 4) {
+    case 0: Numbers(Text(data + 1, size - 1)); break;
+    case 1: StoredSettings(data + 1, size - 1); break;
+    case 2: static_cast<void>(IsWholeIfBitmap({data + 1, size - 1})); break;
+    case 3: static_cast<void>(IsDriveOrShareRoot(Text(data + 1, size - 1))); break;
+    }
+    return 0;
+}
