@@ -55,7 +55,7 @@ def pixels(rects):
 class Scenario:
     def __init__(self, source, tools, name):
         # Rublet.exe runs from `program`; the probe stays in `tools`.
-        self.source, self.tools, self.program, self.rublets = source, tools, tools, []
+        self.source, self.tools, self.program, self.rublets, self.point = source, tools, tools, [], None
         self.folder = WORK / "scenarios" / name
         for folder in (self.folder, TRASH / "files", TRASH / "info"):
             shutil.rmtree(folder, ignore_errors=True)
@@ -99,10 +99,13 @@ class Scenario:
         return self.wait(kind, lambda: next((w for w in self.windows(kind) if title in (None, w["title"])), None))
 
     def bin_point(self):
-        """The middle of the widest run of the bin's shape, on the screen."""
-        w = self.window()
-        left, top, right, bottom = max(w["region"], key=lambda r: (r[2] - r[0]) * (r[3] - r[1]))
-        return w["rect"][0] + (left + right) // 2, w["rect"][1] + (top + bottom) // 2
+        """The middle of the widest run of the bin's shape, on the screen;
+        asked again after each start and drag."""
+        if not self.point:
+            w = self.window()
+            left, top, right, bottom = max(w["region"], key=lambda r: (r[2] - r[0]) * (r[3] - r[1]))
+            self.point = w["rect"][0] + (left + right) // 2, w["rect"][1] + (top + bottom) // 2
+        return self.point
 
     def click_at(self, x, y, *how):
         xdotool("mousemove", x, y, "click", *(how or (1,)))
@@ -170,7 +173,7 @@ class Scenario:
             raise Failure("the read-me has no byte-order mark")
 
     def start_(self, *how):
-        command = ["wine", windows_path(self.program / "Rublet.exe")]
+        command, self.point = ["wine", windows_path(self.program / "Rublet.exe")], None
         self.rublets.append(subprocess.Popen(command, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
         if "quietly" not in how:
             self.window()
@@ -299,6 +302,7 @@ class Scenario:
 
     def drag_(self, dx, dy, steps):
         x, y = self.bin_point()
+        self.point = None
         xdotool("mousemove", x, y, "mousedown", 1)
         for _ in range(int(steps)):
             xdotool("mousemove_relative", "--", dx, dy)
@@ -354,14 +358,19 @@ def play(source, tools, path):
         scenario.close()
 
 
+def is_32bit(program):
+    """The machine field of the program's PE header."""
+    header = program.read_bytes()[:1024]
+    return header[int.from_bytes(header[60:64], "little") + 4] == 0x4C
+
+
 def prepare(source):
     """The sandbox's copy of the program and its probe, or None (said why)
     where this host's Wine cannot run the program."""
     if not (WORK / "xdg-data").exists():
         sys.exit("no test sandbox; run the tests with scripts/test")
     # A 32-bit program runs only where Wine runs 32-bit programs at all.
-    header = (source / "Rublet.exe").read_bytes()[:1024]
-    if header[int.from_bytes(header[60:64], "little") + 4] == 0x4C and os.environ.get("RUBLET_WINE_BITS") == "64":
+    if is_32bit(source / "Rublet.exe") and os.environ.get("RUBLET_WINE_BITS") == "64":
         print("Skipped: Rublet.exe is a 32-bit program. %s." % os.environ.get("RUBLET_WINE_WHY"))
         return None
     tools = WORK / "bin" / (source.parent.name + "-scenarios")
