@@ -1,7 +1,8 @@
 #include "drop/drop_processing.h"
 
-#include <algorithm>
 #include <exception>
+#include <map>
+#include <set>
 
 #include "layouts/texts.h"
 
@@ -87,6 +88,18 @@ std::wstring SourceList(const std::vector<std::wstring>& paths) {
     return list;
 }
 
+bool AnyStillThere(const std::vector<std::wstring>& paths, DropDesktop& desktop) {
+    std::map<std::wstring_view, std::set<std::wstring_view>> byFolder;
+    for (const std::wstring_view path : paths) {
+        const std::size_t cut = path.find_last_of(L"\\/");
+        if (cut != std::wstring_view::npos) byFolder[path.substr(0, cut)].insert(path.substr(cut + 1));
+    }
+    for (const auto& [folder, names] : byFolder)
+        for (const std::wstring& name : desktop.FolderNames(std::wstring(folder)))
+            if (names.count(name)) return true;
+    return false;
+}
+
 void ProcessDroppedFiles(const SettingsRecord& settings, const std::vector<std::wstring>& paths,
                          DropDesktop& desktop) {
     for (const std::wstring& path : paths) {
@@ -108,8 +121,7 @@ void ProcessDroppedFiles(const SettingsRecord& settings, const std::vector<std::
         const ShellResult result = desktop.DeleteFiles(SourceList(paths), DeleteFlags(settings.Option1));
         // A shell can report success and leave an item where it was (Wine's,
         // when its trash folder has gone): what is left is a failure too.
-        if (result.Code != 0 || result.AnyOperationsAborted ||
-            std::any_of(paths.begin(), paths.end(), [&](const std::wstring& path) { return desktop.Exists(path); })) {
+        if (result.Code != 0 || result.AnyOperationsAborted || AnyStillThere(paths, desktop)) {
             ReportFailure(desktop);
             return;
         }

@@ -25,8 +25,8 @@ public:
     virtual void SetMousePointer(MousePointer pointer) = 0;
     // One FO_DELETE request; `sourceList` is double-NUL terminated.
     virtual ShellResult DeleteFiles(const std::wstring& sourceList, unsigned flags) = 0;
-    // Whether a file or folder is (still) there.
-    [[nodiscard]] virtual bool Exists(const std::wstring& path) = 0;
+    // The names of what a folder holds.
+    [[nodiscard]] virtual std::vector<std::wstring> FolderNames(const std::wstring& folder) = 0;
     // The "EmptyRecycleBin" event's sound as stored (unexpanded), or "".
     virtual std::wstring EventSoundName() = 0;
     virtual void PlayEventSound(const std::wstring& name) = 0;
@@ -40,6 +40,10 @@ public:
 [[nodiscard]] unsigned DeleteFlags(std::int16_t option1);
 // Each path followed by a NUL, and one more NUL after the last.
 [[nodiscard]] std::wstring SourceList(const std::vector<std::wstring>& paths);
+// Whether any of the paths is still there: one look into each folder they
+// lie in, since a look at each of a big drop's items costs more than the
+// rest of the drop together. The shell's paths name the items as they are.
+[[nodiscard]] bool AnyStillThere(const std::vector<std::wstring>& paths, DropDesktop& desktop);
 
 void ProcessDroppedFiles(const SettingsRecord& settings, const std::vector<std::wstring>& paths,
                          DropDesktop& desktop);

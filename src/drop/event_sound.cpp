@@ -2,6 +2,7 @@
 
 #include <mmsystem.h>
 
+#include "platform/late_bound.h"
 #include "platform/registry.h"
 
 namespace rublet {
@@ -27,7 +28,8 @@ std::wstring ExpandEnvironment(const std::wstring& text) {
 }
 
 void PlayEventSound(const std::wstring& name) {
-    ::sndPlaySoundW(ExpandEnvironment(name).c_str(), SND_ASYNC);
+    static const auto play = LateBound<decltype(::sndPlaySoundW)>(L"winmm.dll", "sndPlaySoundW");
+    if (play) play(ExpandEnvironment(name).c_str(), SND_ASYNC);
 }
 
 }  // namespace rublet

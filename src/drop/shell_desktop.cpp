@@ -25,8 +25,16 @@ ShellResult ShellDesktop::DeleteFiles(const std::wstring& sourceList, unsigned f
     return {code, operation.fAnyOperationsAborted != FALSE};
 }
 
-bool ShellDesktop::Exists(const std::wstring& path) {
-    return ::GetFileAttributesW(ExtendedLengthPath(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+std::vector<std::wstring> ShellDesktop::FolderNames(const std::wstring& folder) {
+    std::vector<std::wstring> names;
+    WIN32_FIND_DATAW found{};
+    const HANDLE search = ::FindFirstFileExW((ExtendedLengthPath(folder) + L"\\*").c_str(), FindExInfoBasic, &found,
+                                             FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH);
+    if (search == INVALID_HANDLE_VALUE) return names;
+    do names.emplace_back(found.cFileName);
+    while (::FindNextFileW(search, &found));
+    ::FindClose(search);
+    return names;
 }
 
 std::wstring ShellDesktop::EventSoundName() {

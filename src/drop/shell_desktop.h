@@ -15,7 +15,7 @@ public:
     int ShowMessage(std::wstring_view text, unsigned style, std::wstring_view title) override;
     void SetMousePointer(MousePointer pointer) override;
     ShellResult DeleteFiles(const std::wstring& sourceList, unsigned flags) override;
-    bool Exists(const std::wstring& path) override;
+    std::vector<std::wstring> FolderNames(const std::wstring& folder) override;
     std::wstring EventSoundName() override;
     void PlayEventSound(const std::wstring& name) override;
 

@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "platform/late_bound.h"
+
 namespace rublet {
 
 std::wstring ShowOpenFileDialog(HWND owner, std::wstring_view filter,
@@ -28,7 +30,8 @@ std::wstring ShowOpenFileDialog(HWND owner, std::wstring_view filter,
     dialog.lpstrInitialDir = initialDirectory.c_str();
     dialog.lpstrTitle = title.c_str();
     dialog.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
-    if (!::GetOpenFileNameW(&dialog)) return {};
+    static const auto open = LateBound<decltype(::GetOpenFileNameW)>(L"comdlg32.dll", "GetOpenFileNameW");
+    if (!open || !open(&dialog)) return {};
     return std::wstring(file.data());
 }
 

@@ -26,7 +26,10 @@ public:
         if (soundLookupFails) throw std::runtime_error("lookup");
         return L"%SystemRoot%\\empty.wav";
     }
-    bool Exists(const std::wstring& path) override { return leftBehind && path == L"C:\\a.txt"; }
+    std::vector<std::wstring> FolderNames(const std::wstring& folder) override {
+        if (folder != L"C:") return {};
+        return leftBehind ? std::vector<std::wstring>{L"b.txt", L"a.txt"} : std::vector<std::wstring>{L"b.txt"};
+    }
     void PlayEventSound(const std::wstring& name) override { calls.push_back(L"play " + name); }
 
     int answer = box::IdOk;
