@@ -19,6 +19,8 @@ inline constexpr std::wstring_view KeyOption4 = L"Option4";
 inline constexpr std::wstring_view KeyOption5 = L"Option5";
 
 inline constexpr std::wstring_view DefaultPictureFile = L"Rublet.bmp";
+// Before the extension of the picture shown while the Recycle Bin holds anything.
+inline constexpr std::wstring_view FullPictureSuffix = L"_full";
 
 // The sound of the "EmptyRecycleBin" event, as the user's scheme stores it.
 inline constexpr std::wstring_view EmptyRecycleBinSoundKey =
@@ -29,6 +31,15 @@ inline constexpr std::wstring_view ExplorerVerb = L"Open";
 inline constexpr std::wstring_view ExplorerFile = L"explorer.exe";
 inline constexpr std::wstring_view ExplorerParameters = L"/root,::{645FF040-5081-101B-9F08-00AA002F954E}";
 inline constexpr int ShowNormal = 1;
+
+// One bin per user session: the mutex that the running one holds, in the
+// session's own namespace.
+inline constexpr wchar_t SingleBinMutex[] = L"Local\\Rublet";
+
+// Messages of the main window beyond the system's (WM_APP on).
+inline constexpr unsigned RecycleBinChangedMessage = 0x8001;  // the program changed the Recycle Bin
+inline constexpr unsigned ShellChangeMessage = 0x8002;        // the shell reports a change in it
+inline constexpr unsigned ShowTheBinMessage = 0x8003;         // a second start asks to see the bin
 
 inline constexpr wchar_t Form1Class[] = L"Rublet.Form1";
 inline constexpr wchar_t Form2Class[] = L"Rublet.Form2";

@@ -20,14 +20,15 @@ public:
     }
 
     // A coordinate within 0 to `extent`; anything else, or text that is no
-    // 32-bit number, gives the middle.
-    std::int32_t Position(std::wstring_view key, float extent) {
+    // 32-bit number, gives the middle. `stored` keeps the number as stored.
+    std::int32_t Position(std::wstring_view key, float extent, std::int32_t& stored) {
         const float half = extent / 2;
         const std::wstring text = Text(key, SingleToText(half));
         const auto converted = TextToInt32(text);
+        stored = converted.ok() ? converted.value : RoundHalfEven(half);
         if (!converted.ok()) {
             reading_.Invalid.push_back({std::wstring(key), text});
-            return RoundHalfEven(half);
+            return stored;
         }
         const double value = converted.value;
         if (static_cast<double>(extent) < value || value < 0) return RoundHalfEven(half);
@@ -58,13 +59,23 @@ std::wstring DefaultPicturePath(std::wstring_view programDirectory) {
     return path;
 }
 
+std::wstring FullPicturePath(std::wstring_view picturePath) {
+    const std::size_t name = picturePath.find_last_of(L"\\/") + 1;  // 0 without a folder
+    std::size_t dot = picturePath.rfind(L'.');
+    if (dot == std::wstring_view::npos || dot < name) dot = picturePath.size();
+    std::wstring path(picturePath.substr(0, dot));
+    path += names::FullPictureSuffix;
+    path += picturePath.substr(dot);
+    return path;
+}
+
 SettingsReading ReadSettings(const SettingsStore& store, ScreenTwips screen,
                              std::wstring_view programDirectory) {
     SettingsReading reading;
     Reader reader(store, reading);
     SettingsRecord& record = reading.Record;
-    record.Defleft = reader.Position(names::KeyDefleft, screen.Width);
-    record.Deftop = reader.Position(names::KeyDeftop, screen.Height);
+    record.Defleft = reader.Position(names::KeyDefleft, screen.Width, reading.StoredDefleft);
+    record.Deftop = reader.Position(names::KeyDeftop, screen.Height, reading.StoredDeftop);
     record.Bmpdir = reader.Text(names::KeyBmpdir, DefaultPicturePath(programDirectory));
     record.Option1 = reader.Option(names::KeyOption1, 1);
     record.Option2 = reader.Option(names::KeyOption2, 1);
@@ -72,6 +83,16 @@ SettingsReading ReadSettings(const SettingsStore& store, ScreenTwips screen,
     record.Option4 = reader.Option(names::KeyOption4, 0);
     record.Option5 = reader.Option(names::KeyOption5, 1);
     return reading;
+}
+
+void KeepOnSomeMonitor(SettingsReading& reading, float width, float height, std::span<const TwipsRect> monitors) {
+    const auto left = static_cast<float>(reading.StoredDefleft), top = static_cast<float>(reading.StoredDeftop);
+    for (const TwipsRect& monitor : monitors)
+        if (left < monitor.Right && left + width > monitor.Left && top < monitor.Bottom && top + height > monitor.Top) {
+            reading.Record.Defleft = reading.StoredDefleft;
+            reading.Record.Deftop = reading.StoredDeftop;
+            return;
+        }
 }
 
 std::wstring InvalidSettingMessage(const InvalidSetting& invalid) {

@@ -2,6 +2,7 @@
 // The settings record and the rules by which start-up reads it. Portable.
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -38,15 +39,29 @@ struct InvalidSetting {
 struct SettingsReading {
     SettingsRecord Record;
     std::vector<InvalidSetting> Invalid;
+    // The place as stored, before the rules pulled it within the primary
+    // screen; the defaults where nothing usable was stored.
+    std::int32_t StoredDefleft = 0;
+    std::int32_t StoredDeftop = 0;
 };
 
 [[nodiscard]] std::wstring DefaultPicturePath(std::wstring_view programDirectory);
+
+// The picture shown while the Recycle Bin holds anything: the chosen one's
+// name with "_full" before its extension, in the same folder.
+[[nodiscard]] std::wstring FullPicturePath(std::wstring_view picturePath);
 
 // Reads every key with its default, pulls a position outside the screen
 // back to its middle and replaces unconvertible numbers by their defaults.
 // Reads only; nothing is written to the store.
 [[nodiscard]] SettingsReading ReadSettings(const SettingsStore& store, ScreenTwips screen,
                                            std::wstring_view programDirectory);
+
+// A stored place outside the primary screen, which ReadSettings put back in
+// the middle, stands after all when the window there, `width` by `height`
+// twips, lies at least partly on one of the monitors: a bin kept on a
+// second monitor stays there.
+void KeepOnSomeMonitor(SettingsReading& reading, float width, float height, std::span<const TwipsRect> monitors);
 
 // The warning shown for a value that ReadSettings replaced.
 [[nodiscard]] std::wstring InvalidSettingMessage(const InvalidSetting& invalid);

@@ -36,6 +36,14 @@ struct ScreenTwips {
     float Height = 0;
 };
 
+// A rectangle on the screen in twips: left and top inside, right and bottom just outside.
+struct TwipsRect {
+    float Left = 0;
+    float Top = 0;
+    float Right = 0;
+    float Bottom = 0;
+};
+
 // 32-bit pixels as a top-down DIB holds them: 0x00RRGGBB, top byte ignored.
 struct PixelView {
     const std::uint32_t* Pixels = nullptr;

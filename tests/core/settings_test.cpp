@@ -72,6 +72,42 @@ INSTANTIATE_TEST_SUITE_P(Cases, StoredPosition,
                                          PositionCase{L"7680.5", L"7681.5", 7680, 7682},
                                          PositionCase{L"-0.4", L"-0.5", 0, 0}));
 
+struct MonitorCase {
+    const wchar_t *defleft, *deftop;
+    std::vector<TwipsRect> monitors;
+    std::int32_t left, top;
+};
+
+class StoredPlace : public testing::TestWithParam<MonitorCase> {};
+
+// A 32 x 32 pixel window (480 twips), the primary screen 1024 x 768 pixels.
+TEST_P(StoredPlace, StandsWhereTheWindowLiesAtLeastPartlyOnAMonitor) {
+    MemoryStore store;
+    store.Set(L"Defleft", GetParam().defleft);
+    store.Set(L"Deftop", GetParam().deftop);
+    SettingsReading reading = ReadFrom(store);
+    KeepOnSomeMonitor(reading, 480, 480, GetParam().monitors);
+    EXPECT_EQ(reading.Record.Defleft, GetParam().left);
+    EXPECT_EQ(reading.Record.Deftop, GetParam().top);
+}
+
+constexpr TwipsRect Primary{0, 0, 15360, 11520};
+constexpr TwipsRect ToTheLeft{-19200, 1000, 0, 11800};         // 1280 x 720, a little lower
+constexpr TwipsRect Above{-2000, -16200, 26800, 0};             // 1920 x 1080
+constexpr TwipsRect ToTheRight{15360, -3000, 44160, 13200};     // taller than the primary
+
+INSTANTIATE_TEST_SUITE_P(
+    Monitors, StoredPlace,
+    testing::Values(MonitorCase{L"-15000", L"3000", {Primary, ToTheLeft}, -15000, 3000},
+                    MonitorCase{L"3000", L"-6000", {Primary, Above}, 3000, -6000},
+                    MonitorCase{L"30000", L"12000", {ToTheRight, Primary}, 30000, 12000},
+                    MonitorCase{L"-15000", L"3000", {Primary}, 7680, 3000},  // unplugged since
+                    MonitorCase{L"-15000", L"400", {Primary, ToTheLeft}, 7680, 400},  // just above the monitor on the left
+                    MonitorCase{L"-15", L"3000", {Primary}, -15, 3000},  // partly off the primary screen
+                    MonitorCase{L"-480", L"-480", {Primary}, 7680, 5760},  // touching it, not on it
+                    MonitorCase{L"15360", L"11520", {Primary}, 15360, 11520},  // what the rules accept stays
+                    MonitorCase{L"abc", L"3000", {Primary, ToTheLeft}, 7680, 3000}));
+
 TEST(ReadSettings, ANumberThatCannotBeReadGivesItsDefaultAndAWarningAndWritesNothing) {
     MemoryStore store;
     store.Set(L"Defleft", L"left");
@@ -106,6 +142,13 @@ TEST(ReadSettings, OptionsAndThePicturePathArriveAsStored) {
     store.Set(L"Bmpdir", L"");
     EXPECT_EQ(ReadFrom(store).Record.Bmpdir, L"") << "an empty path stays empty";
     EXPECT_EQ(DefaultPicturePath(L"C:\\"), L"C:\\\\Rublet.bmp");
+}
+
+TEST(FullPicturePath, PutsFullBeforeTheExtensionOfTheFileName) {
+    EXPECT_EQ(FullPicturePath(L"C:\\Tools\\Rublet.bmp"), L"C:\\Tools\\Rublet_full.bmp");
+    EXPECT_EQ(FullPicturePath(L"D:\\絵.pics\\ごみ箱.large.gif"), L"D:\\絵.pics\\ごみ箱.large_full.gif");
+    EXPECT_EQ(FullPicturePath(L"D:\\my.pics\\bin"), L"D:\\my.pics\\bin_full") << "no extension";
+    EXPECT_EQ(FullPicturePath(L"bin.ico"), L"bin_full.ico");
 }
 
 }  // namespace

@@ -46,5 +46,14 @@ TEST(MenuCommands, EmptyingTakesTheDropHandlingDownAroundTheShell) {
     EXPECT_EQ(desktop.calls, (std::vector<std::wstring>{L"suspend", L"empty", L"resume"}));
 }
 
+TEST(NextRecycleBinCheck, LooksEveryTwoSecondsUnlessLookingWouldTakeMoreThanAFortiethOfTheTime) {
+    EXPECT_EQ(NextRecycleBinCheckMs(0), 2000u);
+    EXPECT_EQ(NextRecycleBinCheckMs(50), 2000u);
+    EXPECT_EQ(NextRecycleBinCheckMs(51), 2040u);
+    EXPECT_EQ(NextRecycleBinCheckMs(908), 36320u);
+    EXPECT_EQ(NextRecycleBinCheckMs(1500), 60000u);
+    EXPECT_EQ(NextRecycleBinCheckMs(4000000000u), 60000u) << "no overflow";
+}
+
 }  // namespace
 }  // namespace rublet
