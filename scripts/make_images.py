@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Build Rublet's default bin picture from ASCII art.
 
-usage: python3 make_images.py ART.txt OUT.bmp OUT.ico
+usage: python3 make_images.py ART.txt OUT.bmp [OUT.ico]
 
 The art is 32 lines of 32 characters, one character per pixel, top row
 first. Lines starting with '#' are comments. '.' is the background; every
@@ -147,12 +147,13 @@ def write(path, data):
 
 
 def main(argv):
-    if len(argv) != 4:
-        sys.stderr.write('usage: python3 make_images.py ART.txt OUT.bmp OUT.ico\n')
+    if len(argv) not in (3, 4):
+        sys.stderr.write('usage: python3 make_images.py ART.txt OUT.bmp [OUT.ico]\n')
         return 2
     rows = read_art(argv[1])
     write(argv[2], make_bmp(rows))
-    write(argv[3], make_ico(rows))
+    if len(argv) == 4:
+        write(argv[3], make_ico(rows))
     return 0
 
 

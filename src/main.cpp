@@ -1,10 +1,20 @@
 #include <windows.h>
 
+#include "layouts/names.h"
 #include "main_window/form1.h"
 #include "platform/com.h"
+#include "platform/handles.h"
 #include "platform/registry_settings_store.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    // One bin per user session: a second start shows the first one's bin
+    // and ends.
+    const rublet::UniqueKernelHandle running(::CreateMutexW(nullptr, FALSE, rublet::names::SingleBinMutex));
+    if (::GetLastError() == ERROR_ALREADY_EXISTS) {
+        if (const HWND first = ::FindWindowW(rublet::names::Form1Class, nullptr))
+            ::PostMessageW(first, rublet::names::ShowTheBinMessage, 0, 0);
+        return 0;
+    }
     rublet::ComApartment com;
     rublet::RegistrySettingsStore store;
     const auto form = rublet::Form1::Create(store);

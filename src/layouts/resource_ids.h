@@ -2,3 +2,4 @@
 // Shared by the resource scripts and the code.
 #define IDI_RUBLET 1
 #define IDR_DEFAULT_PICTURE 101
+#define IDR_DEFAULT_FULL_PICTURE 102

@@ -1,7 +1,10 @@
 #include "main_window/form1.h"
 
+#include <commctrl.h>
 #include <shellapi.h>
 #include <windowsx.h>
+
+#include <algorithm>
 
 #include "drop/drop_processing.h"
 #include "drop/hook.h"
@@ -21,6 +24,12 @@ namespace rublet {
 namespace {
 
 constexpr UINT_PTR Timer2Id = 2;
+// Where the shell does not report every change of the Recycle Bin (Wine's
+// does not), the window looks for itself (NextRecycleBinCheckMs).
+constexpr UINT_PTR RecycleBinCheckId = 3;
+// How long a second start brings the bin to the top.
+constexpr UINT_PTR ShowTheBinId = 4;
+constexpr UINT ShowTheBinMs = 1500;
 
 // Where the pointer was, on the screen, when the current message was posted.
 POINT PointerOfMessage() noexcept {
@@ -48,54 +57,92 @@ std::unique_ptr<Form1> Form1::Create(SettingsStore& store) {
 void Form1::Form_Load() {
     Loadsetting();
     SetAlwaysOnTop(hwnd(), IsOn(Settings.Option4));
-    UniqueRegion ShapeRegion = BuildShapeRegion(ShapeRuns());
-    if (::SetWindowRgn(hwnd(), ShapeRegion.get(), TRUE))
-        static_cast<void>(ShapeRegion.release());  // the window owns the region now
-    ::InvalidateRect(hwnd(), nullptr, FALSE);
+    ShowRecycleBinState(true);
     Timer2.emplace(hwnd(), Timer2Id, layouts::Timer2IntervalMs);
+    if (FullPicture1.Bitmap()) {
+        recycleBinWatch_.emplace(hwnd(), names::ShellChangeMessage);
+        recycleBinCheck_.emplace(hwnd(), RecycleBinCheckId, NextRecycleBinCheckMs(0));
+    }
+    tooltip_.reset(CreateTooltip(nullptr));
+    AddTool(tooltip_.get(), hwnd(), 0, LPSTR_TEXTCALLBACKW);
     setform();
 }
 
 void Form1::Loadsetting() {
     SettingsReading reading = ReadSettings(store_, ScreenSizeInTwips(), ProgramDirectory());
-    Settings = std::move(reading.Record);
+    Settings = reading.Record;
     for (const InvalidSetting& invalid : reading.Invalid) Warn(InvalidSettingMessage(invalid));
     LoadPicture1();
 
     const TwipsPerPixel factor = ScreenTwipsPerPixel();
+    KeepOnSomeMonitor(reading, static_cast<float>(Picture1.ScaleWidth()) * factor.X,
+                      static_cast<float>(Picture1.ScaleHeight()) * factor.Y, MonitorsInTwips());
+    Settings.Defleft = reading.Record.Defleft;
+    Settings.Deftop = reading.Record.Deftop;
     ::SetWindowPos(hwnd(), nullptr, TwipsToPixels(Settings.Defleft, factor.X),
                    TwipsToPixels(Settings.Deftop, factor.Y), Picture1.ScaleWidth(),
                    Picture1.ScaleHeight(), SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-// The picture named by Bmpdir; the embedded default for an empty name, and
-// after a warning for one that cannot be loaded. A picture made only of its
-// corner colour counts as one that cannot be loaded: its window could not
-// be seen, clicked, dropped on, moved or ended. Bmpdir stays as stored.
+// The picture named by Bmpdir, and its "_full" twin where there is one; the
+// embedded pair for an empty name, and after a warning for a picture that
+// cannot be loaded. A picture made only of its corner colour counts as one
+// that cannot be loaded: its window could not be seen, clicked, dropped on,
+// moved or ended. Bmpdir stays as stored.
 void Form1::LoadPicture1() {
     if (!Settings.Bmpdir.empty()) {
-        std::optional<Picture> picture = Picture::FromFile(Settings.Bmpdir);
-        if (picture) {
+        if (std::optional<Picture> picture = Picture::FromFile(Settings.Bmpdir)) {
             Picture1.SetPicture(std::move(*picture));
-            if (!ShapeRuns().empty()) return;
+            if (!ShapeRuns(Picture1).empty()) {
+                if (std::optional<Picture> full = Picture::FromFile(FullPicturePath(Settings.Bmpdir)))
+                    FullPicture1.SetPicture(std::move(*full));
+                if (FullPicture1.Bitmap() && ShapeRuns(FullPicture1).empty()) FullPicture1 = PictureBox();
+                return;
+            }
         }
         std::wstring message(text::PictureUnreadable);
         message += text::LineBreak;
         message += Settings.Bmpdir;
         Warn(message);
     }
-    if (auto embedded = Picture::FromResource(::GetModuleHandleW(nullptr), IDR_DEFAULT_PICTURE))
-        Picture1.SetPicture(std::move(*embedded));
+    const HINSTANCE module = ::GetModuleHandleW(nullptr);
+    if (auto embedded = Picture::FromResource(module, IDR_DEFAULT_PICTURE)) Picture1.SetPicture(std::move(*embedded));
+    if (auto full = Picture::FromResource(module, IDR_DEFAULT_FULL_PICTURE)) FullPicture1.SetPicture(std::move(*full));
 }
 
-// The runs of every pixel of Picture1 other than its corner colour, which
-// then also shows wherever the picture is transparent or absent.
-std::vector<RunRect> Form1::ShapeRuns() {
-    const COLORREF TransparentColor = Picture1.Point(0, 0);
-    Picture1.SetBackColor(TransparentColor);
+std::vector<RunRect> Form1::ShapeRuns(PictureBox& picture) {
+    const COLORREF TransparentColor = picture.Point(0, 0);
+    picture.SetBackColor(TransparentColor);
     std::vector<RunRect> runs;
-    ScanPictureRuns(runs, TransparentColor, Picture1.Pixels());
+    ScanPictureRuns(runs, TransparentColor, picture.Pixels());
     return runs;
+}
+
+PictureBox& Form1::ShownPicture() noexcept { return showsFull_ ? FullPicture1 : Picture1; }
+
+void Form1::ShowRecycleBinState(bool force) {
+    const bool full = FullPicture1.Bitmap() && TrashCount() != 0;
+    if (full == showsFull_ && !force) return;
+    showsFull_ = full;
+    PictureBox& picture = ShownPicture();
+    UniqueRegion ShapeRegion = BuildShapeRegion(ShapeRuns(picture));
+    ::SetWindowPos(hwnd(), nullptr, 0, 0, picture.ScaleWidth(), picture.ScaleHeight(),
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (::SetWindowRgn(hwnd(), ShapeRegion.get(), TRUE))
+        static_cast<void>(ShapeRegion.release());  // the window owns the region now
+    ::InvalidateRect(hwnd(), nullptr, FALSE);
+}
+
+void Form1::RecycleBinCheck_Timer() {
+    const ULONGLONG start = ::GetTickCount64();
+    ShowRecycleBinState();
+    const auto tookMs = static_cast<unsigned>(std::min<ULONGLONG>(::GetTickCount64() - start, 60000));
+    recycleBinCheck_.emplace(hwnd(), RecycleBinCheckId, NextRecycleBinCheckMs(tookMs));
+}
+
+void Form1::OnTooltipText(NMTTDISPINFOW& request) {
+    tooltipText_ = TrashStatusLine();
+    request.lpszText = tooltipText_.data();
 }
 
 void Form1::setform() { ResumeDropHandling(hwnd()); }
@@ -106,6 +153,7 @@ void Form1::Timer2_Timer() {
     ShellDesktop desktop(hwnd());
     ProcessDroppedFiles(Settings, DroppedFiles, desktop);
     ResumeDropHandling(hwnd());
+    ShowRecycleBinState();
 }
 
 Form1::~Form1() { Unload(); }
@@ -114,6 +162,9 @@ void Form1::Unload() {
     if (!hwnd()) return;
     Form_Unload();
     Timer2.reset();
+    recycleBinCheck_.reset();
+    recycleBinWatch_.reset();
+    tooltip_.reset();
     ::DestroyWindow(hwnd());
 }
 
@@ -145,10 +196,8 @@ void Form1::Form_MouseMove(WPARAM buttons) {
 }
 
 void Form1::Form_DblClick() {
-    const std::int64_t count = TrashCount();
-    const std::int64_t size = count != 0 ? TrashSize() : 0;
     Form3& menus = MenuHost();
-    menus.SetCaption(MenuItem::mtrashstatus, TrashStatusText(count, size));
+    menus.SetCaption(MenuItem::mtrashstatus, TrashStatusLine());
     menus.PopupMenu(MenuItem::mfile2);
 }
 
@@ -167,19 +216,46 @@ void Form1::Form_Unload() {
 
 void Form1::Form_Paint() {
     const PaintDc paint(hwnd());
-    if (!Picture1.Bitmap()) return;
+    const PictureBox& picture = ShownPicture();
+    if (!picture.Bitmap()) return;
     UniqueMemoryDc source(::CreateCompatibleDC(paint.get()));
-    SelectedObject selected(source.get(), Picture1.Bitmap());
-    ::BitBlt(paint.get(), 0, 0, Picture1.ScaleWidth(), Picture1.ScaleHeight(), source.get(), 0, 0, SRCCOPY);
+    SelectedObject selected(source.get(), picture.Bitmap());
+    ::BitBlt(paint.get(), 0, 0, picture.ScaleWidth(), picture.ScaleHeight(), source.get(), 0, 0, SRCCOPY);
 }
 
 LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (tooltip_ && message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) {
+        MSG relayed{hwnd(), message, wParam, lParam, 0, {}};
+        ::SendMessageW(tooltip_.get(), TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
+    }
     switch (message) {
     case WM_PAINT:
         Form_Paint();
         return 0;
     case WM_TIMER:
         if (wParam == Timer2Id) Timer2_Timer();
+        if (wParam == RecycleBinCheckId) RecycleBinCheck_Timer();
+        if (wParam == ShowTheBinId) {
+            ::KillTimer(hwnd(), ShowTheBinId);
+            SetAlwaysOnTop(hwnd(), IsOn(Settings.Option4));
+        }
+        return 0;
+    case WM_NOTIFY:
+        if (reinterpret_cast<const NMHDR*>(lParam)->code == TTN_GETDISPINFOW)
+            OnTooltipText(*reinterpret_cast<NMTTDISPINFOW*>(lParam));
+        return 0;
+    case names::RecycleBinChangedMessage:
+        ShowRecycleBinState();
+        return 0;
+    case names::ShellChangeMessage:
+        RecycleBinWatch::Acknowledge(wParam, lParam);
+        ShowRecycleBinState();
+        return 0;
+    case names::ShowTheBinMessage:
+        // A second start: the bin comes to the top for a moment, then goes
+        // back where its setting puts it.
+        SetAlwaysOnTop(hwnd(), true);
+        ::SetTimer(hwnd(), ShowTheBinId, ShowTheBinMs, nullptr);
         return 0;
     case WM_DROPFILES:
         // Only while the hook is away: the drop is lost, its handle released.

@@ -1,13 +1,19 @@
 #pragma once
 // Form1: the shaped main window. Its start-up reads the settings, takes the
 // picture's size and outline and hooks the drop machinery; its unload
-// stores the position.
+// stores the position. While the Recycle Bin holds anything it shows the
+// full picture, where there is one, in that picture's outline.
+
+#include <windows.h>
+#include <commctrl.h>
 
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "platform/picture.h"
+#include "platform/recycle_bin_watch.h"
 #include "platform/settings_store.h"
 #include "platform/window_runtime.h"
 #include "recycle_menu/form3.h"
@@ -41,11 +47,28 @@ private:
     void Form_DblClick();
     Form3& MenuHost();
     void LoadPicture1();
-    [[nodiscard]] std::vector<RunRect> ShapeRuns();
+    // The runs of every pixel of the picture other than its corner colour,
+    // which then also shows wherever the picture is transparent or absent.
+    [[nodiscard]] static std::vector<RunRect> ShapeRuns(PictureBox& picture);
+    // The full picture while the Recycle Bin holds anything, Picture1
+    // otherwise: the window takes its size and outline.
+    void ShowRecycleBinState(bool force = false);
+    void RecycleBinCheck_Timer();
+    [[nodiscard]] PictureBox& ShownPicture() noexcept;
+    // The status line as the tooltip's text, asked of the shell afresh.
+    void OnTooltipText(NMTTDISPINFOW& request);
 
     SettingsStore& store_;
     PictureBox Picture1;
+    PictureBox FullPicture1;  // none when the picture has no "_full" twin
+    bool showsFull_ = false;
     std::optional<WindowTimer> Timer2;
+    std::optional<WindowTimer> recycleBinCheck_;
+    std::optional<RecycleBinWatch> recycleBinWatch_;
+    // Not owned by the bin: Wine puts a window with an owned popup below
+    // that popup rather than among the topmost windows.
+    UniqueWindow tooltip_;
+    std::wstring tooltipText_;  // what the tooltip shows, kept while it shows it
     std::unique_ptr<Form3> form3_;  // made at the first menu; its window goes at unload
     std::optional<POINT> dragHold_;  // the held point, from the window's corner, while dragging
 };

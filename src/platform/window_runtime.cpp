@@ -23,6 +23,26 @@ ScreenTwips ScreenSizeInTwips() noexcept {
             static_cast<float>(::GetSystemMetrics(SM_CYSCREEN)) * factor.Y};
 }
 
+namespace {
+
+BOOL CALLBACK AddMonitor(HMONITOR, HDC, LPRECT rect, LPARAM found) {
+    reinterpret_cast<std::vector<RECT>*>(found)->push_back(*rect);
+    return TRUE;
+}
+
+}  // namespace
+
+std::vector<TwipsRect> MonitorsInTwips() {
+    std::vector<RECT> monitors;
+    ::EnumDisplayMonitors(nullptr, nullptr, &AddMonitor, reinterpret_cast<LPARAM>(&monitors));
+    const TwipsPerPixel factor = ScreenTwipsPerPixel();
+    std::vector<TwipsRect> twips;
+    for (const RECT& r : monitors)
+        twips.push_back({static_cast<float>(r.left) * factor.X, static_cast<float>(r.top) * factor.Y,
+                         static_cast<float>(r.right) * factor.X, static_cast<float>(r.bottom) * factor.Y});
+    return twips;
+}
+
 std::wstring ProgramDirectory() {
     std::vector<wchar_t> buffer(MAX_PATH);
     for (;;) {
@@ -170,20 +190,27 @@ bool Window::CreateFromLayout(const FormLayout& layout, const wchar_t* className
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(i))), instance, nullptr);
         ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
         if (control.Tooltip.empty()) continue;
-        if (!tooltips)
-            tooltips = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
-                                         CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd,
-                                         nullptr, instance, nullptr);
+        if (!tooltips) tooltips = CreateTooltip(hwnd);
         std::wstring tip(control.Tooltip);
-        TTTOOLINFOW tool{};
-        tool.cbSize = sizeof tool;
-        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-        tool.hwnd = hwnd;
-        tool.uId = reinterpret_cast<UINT_PTR>(child);
-        tool.lpszText = tip.data();
-        ::SendMessageW(tooltips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+        AddTool(tooltips, child, TTF_SUBCLASS, tip.data());
     }
     return true;
+}
+
+HWND CreateTooltip(HWND owner) noexcept {
+    return ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr,
+                             ::GetModuleHandleW(nullptr), nullptr);
+}
+
+void AddTool(HWND tooltip, HWND tool, UINT flags, wchar_t* text) noexcept {
+    TTTOOLINFOW info{};
+    info.cbSize = sizeof info;
+    info.uFlags = TTF_IDISHWND | flags;
+    info.hwnd = ::GetParent(tool) ? ::GetParent(tool) : tool;
+    info.uId = reinterpret_cast<UINT_PTR>(tool);
+    info.lpszText = text;
+    ::SendMessageW(tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
 }
 
 HWND Window::Control(ControlName name, int index) const noexcept {

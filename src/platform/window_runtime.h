@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "layouts/layout.h"
 #include "platform/handles.h"
@@ -19,6 +20,8 @@ struct TwipsPerPixel {
 
 [[nodiscard]] TwipsPerPixel ScreenTwipsPerPixel() noexcept;
 [[nodiscard]] ScreenTwips ScreenSizeInTwips() noexcept;
+// Every monitor's rectangle, in the same twips.
+[[nodiscard]] std::vector<TwipsRect> MonitorsInTwips();
 
 // The folder of the program file (see DirectoryOfModule).
 [[nodiscard]] std::wstring ProgramDirectory();
@@ -36,6 +39,15 @@ bool ApplyAppMousePointer() noexcept;
 void SetAlwaysOnTop(HWND hwnd, bool onTop) noexcept;
 // Shows a hidden window in that place of the z-order.
 void ShowInZOrder(HWND hwnd, bool onTop) noexcept;
+
+// A tooltip control, owned by `owner` and destroyed with it; without an
+// owner, whoever holds it destroys it.
+[[nodiscard]] HWND CreateTooltip(HWND owner) noexcept;
+// Adds a window as a tool: `text` is copied, or LPSTR_TEXTCALLBACKW to ask
+// the tool's parent (or the tool itself) with TTN_GETDISPINFOW each time the
+// tip shows. TTF_SUBCLASS lets the tooltip watch the mouse itself; without
+// it, the window relays its mouse messages (TTM_RELAYEVENT).
+void AddTool(HWND tooltip, HWND tool, UINT flags, wchar_t* text) noexcept;
 
 // A window object bound to its HWND from WM_NCCREATE to WM_NCDESTROY; each
 // form derives from it and hands messages to its named handlers.

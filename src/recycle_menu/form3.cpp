@@ -91,6 +91,7 @@ void Form3::mopen_Click() {
 void Form3::mempty_Click() {
     ShellMenuDesktop desktop(mainWindow_, hwnd());
     rublet::mempty_Click(desktop);
+    ::PostMessageW(mainWindow_, names::RecycleBinChangedMessage, 0, 0);
 }
 
 LRESULT Form3::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

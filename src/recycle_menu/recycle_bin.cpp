@@ -6,6 +6,7 @@
 
 #include "drop/hook.h"
 #include "platform/window_runtime.h"
+#include "recycle_menu/trash_status.h"
 
 namespace rublet {
 namespace {
@@ -20,7 +21,12 @@ SHQUERYRBINFO QueryRecycleBin() noexcept {
 }  // namespace
 
 std::int64_t TrashCount() noexcept { return QueryRecycleBin().i64NumItems; }
-std::int64_t TrashSize() noexcept { return QueryRecycleBin().i64Size; }
+
+// One query for both figures: each walks the whole Recycle Bin.
+std::wstring TrashStatusLine() {
+    const SHQUERYRBINFO info = QueryRecycleBin();
+    return TrashStatusText(info.i64NumItems, info.i64NumItems != 0 ? info.i64Size : 0);
+}
 
 int ShellMenuDesktop::ShowMessage(std::wstring_view text, unsigned style, std::wstring_view title) {
     return MsgBox(mainWindow_, text, style, title);

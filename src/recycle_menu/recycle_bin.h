@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <string>
 
 #include "recycle_menu/menu_commands.h"
 
@@ -12,7 +13,8 @@ namespace rublet {
 
 // Fresh queries each time; a query that fails reads as 0.
 [[nodiscard]] std::int64_t TrashCount() noexcept;
-[[nodiscard]] std::int64_t TrashSize() noexcept;
+// The status line from fresh queries: the size only for a count that is not 0.
+[[nodiscard]] std::wstring TrashStatusLine();
 
 class ShellMenuDesktop final : public MenuDesktop {
 public:

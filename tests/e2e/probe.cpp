@@ -67,8 +67,7 @@ std::wstring MenuItems(HWND menuWindow) {
 std::wstring Describe(HWND hwnd) {
     RECT rect{};
     ::GetWindowRect(hwnd, &rect);
-    wchar_t title[512] = {};
-    if (ClassOf(hwnd) != L"#32768") ::GetWindowTextW(hwnd, title, 512);  // a menu's holds its items
+    const std::wstring title = ClassOf(hwnd) == L"#32768" ? L"" : Text(hwnd);  // a menu's title holds its items
     std::wstring region;
     const rublet::UniqueRegion shape(::CreateRectRgn(0, 0, 0, 0));
     std::vector<unsigned char> data(::GetWindowRgn(hwnd, shape.get()) != ERROR ? ::GetRegionData(shape.get(), 0, nullptr) : 0);

@@ -167,7 +167,7 @@ class Scenario:
         run(sys.executable, "-m", "zipfile", "-e", download, self.folder)
         self.program = self.folder / download.stem
         held = sorted(p.name for p in self.folder.rglob("*"))
-        if held != sorted([download.stem, "LICENSE.txt", "ReadMe.txt", "Rublet.bmp", "Rublet.exe"]):
+        if held != sorted([download.stem, "LICENSE.txt", "ReadMe.txt", "Rublet.bmp", "Rublet.exe", "Rublet_full.bmp"]):
             raise Failure("the download holds %s" % held)
         if not (self.program / "ReadMe.txt").read_bytes().startswith(b"\xef\xbb\xbf"):
             raise Failure("the read-me has no byte-order mark")
@@ -199,8 +199,7 @@ class Scenario:
                   lambda: self.window()["rect"] == [x, y, x + width, y + height])
 
     def topmost_(self, expected):
-        if self.window()["topmost"] != (expected == "yes"):
-            raise Failure("topmost is %s" % self.window()["topmost"])
+        self.wait("topmost %s" % expected, lambda: self.window()["topmost"] == (expected == "yes"))
 
     def shape_(self, picture):
         """The bin's shape is the picture's pixels other than its corner
@@ -211,8 +210,7 @@ class Scenario:
         px = [rgba[i:i + 4] for i in range(0, len(rgba), 4)]
         corner = px[0][:3] if px[0][3] else None
         expected = {(i % width, i // width) for i, p in enumerate(px) if p[3] and p[:3] != corner}
-        if pixels(self.window()["region"]) != expected:
-            raise Failure("the shape differs from %s's pixels" % picture)
+        self.wait("the shape of %s's pixels" % picture, lambda: pixels(self.window()["region"]) == expected)
 
     def drop_(self, *names, outcome=0, at=None):
         x, y = at or self.bin_point()
@@ -243,6 +241,22 @@ class Scenario:
         time.sleep(1)
         if self.windows(kind):
             raise Failure("a window %s: %s" % (kind, self.windows(kind)[0]))
+
+    def again_(self):
+        """A second start, which must end by itself after raising the first
+        bin to the top for a moment (watched while it lasts)."""
+        self.start_("quietly")
+        self.topmost_("yes")
+        self.ended_()
+        self.rublets.pop()
+
+    def hover_(self):
+        """The pointer comes from outside and rests on the bin."""
+        x, y = self.bin_point()
+        xdotool("mousemove", 1, 1, "sleep", "0.5", "mousemove", x - 3, y, "mousemove", x, y)
+
+    def tooltip_(self, text):
+        self.wait("tooltip %s" % text, lambda: any(w["title"] == text for w in self.windows("tooltips_class32")))
 
     def processes_(self, count):
         if run("wine", windows_path(self.tools / "probe.exe")).split()[1] != count:
@@ -375,7 +389,7 @@ def prepare(source):
         return None
     tools = WORK / "bin" / (source.parent.name + "-scenarios")
     tools.mkdir(parents=True, exist_ok=True)
-    for name in ("Rublet.exe", "Rublet.bmp", "probe.exe", "menu_reader.dll"):
+    for name in ("Rublet.exe", "Rublet.bmp", "Rublet_full.bmp", "probe.exe", "menu_reader.dll"):
         shutil.copy(source / name, tools)
     return tools
 
