@@ -133,6 +133,12 @@ void Form1::ShowRecycleBinState(bool force) {
     ::InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
+void Form1::RecycleBinChanged() {
+    // A status line on show is out of date now; the next one is asked afresh.
+    if (tooltip_) ::SendMessageW(tooltip_.get(), TTM_POP, 0, 0);
+    ShowRecycleBinState();
+}
+
 void Form1::RecycleBinCheck_Timer() {
     const ULONGLONG start = ::GetTickCount64();
     ShowRecycleBinState();
@@ -153,7 +159,7 @@ void Form1::Timer2_Timer() {
     ShellDesktop desktop(hwnd());
     ProcessDroppedFiles(Settings, DroppedFiles, desktop);
     ResumeDropHandling(hwnd());
-    ShowRecycleBinState();
+    RecycleBinChanged();
 }
 
 Form1::~Form1() { Unload(); }
@@ -245,11 +251,11 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             OnTooltipText(*reinterpret_cast<NMTTDISPINFOW*>(lParam));
         return 0;
     case names::RecycleBinChangedMessage:
-        ShowRecycleBinState();
+        RecycleBinChanged();
         return 0;
     case names::ShellChangeMessage:
         RecycleBinWatch::Acknowledge(wParam, lParam);
-        ShowRecycleBinState();
+        RecycleBinChanged();
         return 0;
     case names::ShowTheBinMessage:
         // A second start: the bin comes to the top for a moment, then goes

@@ -53,6 +53,8 @@ private:
     // The full picture while the Recycle Bin holds anything, Picture1
     // otherwise: the window takes its size and outline.
     void ShowRecycleBinState(bool force = false);
+    // After a drop, emptying or the shell's word of a change.
+    void RecycleBinChanged();
     void RecycleBinCheck_Timer();
     [[nodiscard]] PictureBox& ShownPicture() noexcept;
     // The status line as the tooltip's text, asked of the shell afresh.
