@@ -169,6 +169,7 @@ void Form1::Unload() {
     Form_Unload();
     Timer2.reset();
     recycleBinCheck_.reset();
+    showTheBin_.reset();
     recycleBinWatch_.reset();
     tooltip_.reset();
     ::DestroyWindow(hwnd());
@@ -242,7 +243,7 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (wParam == Timer2Id) Timer2_Timer();
         if (wParam == RecycleBinCheckId) RecycleBinCheck_Timer();
         if (wParam == ShowTheBinId) {
-            ::KillTimer(hwnd(), ShowTheBinId);
+            showTheBin_.reset();
             SetAlwaysOnTop(hwnd(), IsOn(Settings.Option4));
         }
         return 0;
@@ -261,7 +262,7 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         // A second start: the bin comes to the top for a moment, then goes
         // back where its setting puts it.
         SetAlwaysOnTop(hwnd(), true);
-        ::SetTimer(hwnd(), ShowTheBinId, ShowTheBinMs, nullptr);
+        showTheBin_.emplace(hwnd(), ShowTheBinId, ShowTheBinMs);
         return 0;
     case WM_DROPFILES:
         // Only while the hook is away: the drop is lost, its handle released.

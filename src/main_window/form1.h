@@ -66,6 +66,7 @@ private:
     bool showsFull_ = false;
     std::optional<WindowTimer> Timer2;
     std::optional<WindowTimer> recycleBinCheck_;
+    std::optional<WindowTimer> showTheBin_;  // while a second start has the bin on top
     std::optional<RecycleBinWatch> recycleBinWatch_;
     // Not owned by the bin: Wine puts a window with an owned popup below
     // that popup rather than among the topmost windows.
