@@ -1,11 +1,11 @@
+// The window region against the pixels it must hold; the real program's
+// shape is held against its pictures by the scenarios.
 #include "shape/region.h"
 
 #include <gtest/gtest.h>
 
 #include <random>
 
-#include "layouts/resource_ids.h"
-#include "platform/picture.h"
 #include "support.h"
 
 namespace rublet {
@@ -29,30 +29,6 @@ testing::AssertionResult HoldsExactlyTheOtherPixels(HRGN region, const PixelView
     ::GetRgnBox(region, &box);
     if (box.right > view.Width || box.bottom > view.Height) return testing::AssertionFailure() << "beyond the picture";
     return testing::AssertionSuccess();
-}
-
-TEST(ShapeRegion, OfAThreeByTwoPictureIsItsTwoRuns) {
-    const std::uint32_t white = DibPixelOf(RGB(255, 255, 255)), red = DibPixelOf(RGB(255, 0, 0));
-    const std::vector<std::uint32_t> pixels = {white, red, red, white, red, white};
-    const UniqueRegion region = RegionOf({pixels.data(), 3, 2, 3}, RGB(255, 255, 255));
-    const UniqueRegion expected(::CreateRectRgn(1, 0, 3, 1)), second(::CreateRectRgn(1, 1, 2, 2));
-    ::CombineRgn(expected.get(), expected.get(), second.get(), RGN_OR);
-    EXPECT_TRUE(::EqualRgn(region.get(), expected.get()));
-    RECT box{};
-    EXPECT_EQ(::GetRgnBox(BuildShapeRegion({}).get(), &box), NULLREGION);
-}
-
-TEST(ShapeRegion, OfTheDefaultBinIsTheBinAlone) {
-    auto picture = Picture::FromResource(::GetModuleHandleW(nullptr), IDR_DEFAULT_PICTURE);
-    ASSERT_TRUE(picture);
-    PictureBox box;
-    box.SetPicture(std::move(*picture));
-    ASSERT_EQ(box.Point(0, 0), RGB(255, 0, 128));
-    const UniqueRegion region = RegionOf(box.Pixels(), RGB(255, 0, 128));
-    EXPECT_TRUE(HoldsExactlyTheOtherPixels(region.get(), box.Pixels(), RGB(255, 0, 128)));
-    RECT bounds{};
-    EXPECT_EQ(::GetRgnBox(region.get(), &bounds), COMPLEXREGION);
-    EXPECT_EQ(bounds, (RECT{3, 1, 29, 31})) << "the bin, its background cut away";
 }
 
 struct RandomCase {
