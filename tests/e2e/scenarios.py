@@ -378,14 +378,25 @@ def is_32bit(program):
     return header[int.from_bytes(header[60:64], "little") + 4] == 0x4C
 
 
+def in_sandbox():
+    """Only the prefix of scripts/wine-sandbox holds its run's token."""
+    token = Path(os.environ.get("WINEPREFIX", "/nonexistent")) / "drive_c" / "rublet-sandbox.token"
+    return token.exists() and token.read_text() == os.environ.get("RUBLET_SANDBOX_TOKEN") and WORK.exists()
+
+
 def prepare(source):
     """The sandbox's copy of the program and its probe, or None (said why)
-    where this host's Wine cannot run the program."""
-    if not (WORK / "xdg-data").exists():
-        sys.exit("no test sandbox; run the tests with scripts/test")
+    where these tests may not or cannot run."""
+    why = None
+    if not in_sandbox():
+        why = "only in the prefix of scripts/wine-sandbox (scripts/test): these tests delete files and write the registry"
     # A 32-bit program runs only where Wine runs 32-bit programs at all.
-    if is_32bit(source / "Rublet.exe") and os.environ.get("RUBLET_WINE_BITS") == "64":
-        print("Skipped: Rublet.exe is a 32-bit program. %s." % os.environ.get("RUBLET_WINE_WHY"))
+    elif is_32bit(source / "Rublet.exe") and os.environ.get("RUBLET_WINE_BITS") == "64":
+        why = "Rublet.exe is a 32-bit program. %s" % os.environ.get("RUBLET_WINE_WHY")
+    elif run("xdotool", "getdisplaygeometry").split() != ["1024", "768"]:
+        why = "the steps' places are those of a 1024 x 768 screen"
+    if why:
+        print("Skipped: %s." % why)
         return None
     tools = WORK / "bin" / (source.parent.name + "-scenarios")
     tools.mkdir(parents=True, exist_ok=True)
