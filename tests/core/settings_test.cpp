@@ -48,40 +48,17 @@ TEST(ReadSettings, AnEmptyStoreGivesTheDefaults) {
     EXPECT_EQ(ReadFrom(store, {1023 * 15.0f, 767 * 15.0f}).Record.Deftop, 5752);
 }
 
-struct PositionCase {
+struct PlaceCase {
     const wchar_t *defleft, *deftop;
+    std::vector<TwipsRect> monitors;  // none: the rules of the primary screen alone
     std::int32_t left, top;
+    std::size_t invalid = 0;
 };
 
-class StoredPosition : public testing::TestWithParam<PositionCase> {};
-
-TEST_P(StoredPosition, IsKeptWithinTheScreenCoordinateByCoordinate) {
-    MemoryStore store;
-    store.Set(L"Defleft", GetParam().defleft);
-    store.Set(L"Deftop", GetParam().deftop);
-    const SettingsReading reading = ReadFrom(store);
-    EXPECT_EQ(reading.Record.Defleft, GetParam().left);
-    EXPECT_EQ(reading.Record.Deftop, GetParam().top);
-    EXPECT_TRUE(reading.Invalid.empty());
-}
-
-INSTANTIATE_TEST_SUITE_P(Cases, StoredPosition,
-                         testing::Values(PositionCase{L"15360", L"11520", 15360, 11520},  // the screen size passes
-                                         PositionCase{L"-15", L"300", 7680, 300}, PositionCase{L"300", L"11521", 300, 5760},
-                                         PositionCase{L"15361", L"-1", 7680, 5760}, PositionCase{L"0", L"0", 0, 0},
-                                         PositionCase{L"7680.5", L"7681.5", 7680, 7682},
-                                         PositionCase{L"-0.4", L"-0.5", 0, 0}));
-
-struct MonitorCase {
-    const wchar_t *defleft, *deftop;
-    std::vector<TwipsRect> monitors;
-    std::int32_t left, top;
-};
-
-class StoredPlace : public testing::TestWithParam<MonitorCase> {};
+class StoredPlace : public testing::TestWithParam<PlaceCase> {};
 
 // A 32 x 32 pixel window (480 twips), the primary screen 1024 x 768 pixels.
-TEST_P(StoredPlace, StandsWhereTheWindowLiesAtLeastPartlyOnAMonitor) {
+TEST_P(StoredPlace, IsKeptWithinTheScreenOrWhereTheWindowLiesAtLeastPartlyOnAMonitor) {
     MemoryStore store;
     store.Set(L"Defleft", GetParam().defleft);
     store.Set(L"Deftop", GetParam().deftop);
@@ -89,7 +66,15 @@ TEST_P(StoredPlace, StandsWhereTheWindowLiesAtLeastPartlyOnAMonitor) {
     KeepOnSomeMonitor(reading, 480, 480, GetParam().monitors);
     EXPECT_EQ(reading.Record.Defleft, GetParam().left);
     EXPECT_EQ(reading.Record.Deftop, GetParam().top);
+    EXPECT_EQ(reading.Invalid.size(), GetParam().invalid);
 }
+
+INSTANTIATE_TEST_SUITE_P(PrimaryScreen, StoredPlace,
+                         testing::Values(PlaceCase{L"15360", L"11520", {}, 15360, 11520},  // the screen size passes
+                                         PlaceCase{L"-15", L"300", {}, 7680, 300}, PlaceCase{L"300", L"11521", {}, 300, 5760},
+                                         PlaceCase{L"15361", L"-1", {}, 7680, 5760}, PlaceCase{L"0", L"0", {}, 0, 0},
+                                         PlaceCase{L"7680.5", L"7681.5", {}, 7680, 7682},
+                                         PlaceCase{L"-0.4", L"-0.5", {}, 0, 0}));
 
 constexpr TwipsRect Primary{0, 0, 15360, 11520};
 constexpr TwipsRect ToTheLeft{-19200, 1000, 0, 11800};         // 1280 x 720, a little lower
@@ -98,15 +83,15 @@ constexpr TwipsRect ToTheRight{15360, -3000, 44160, 13200};     // taller than t
 
 INSTANTIATE_TEST_SUITE_P(
     Monitors, StoredPlace,
-    testing::Values(MonitorCase{L"-15000", L"3000", {Primary, ToTheLeft}, -15000, 3000},
-                    MonitorCase{L"3000", L"-6000", {Primary, Above}, 3000, -6000},
-                    MonitorCase{L"30000", L"12000", {ToTheRight, Primary}, 30000, 12000},
-                    MonitorCase{L"-15000", L"3000", {Primary}, 7680, 3000},  // unplugged since
-                    MonitorCase{L"-15000", L"400", {Primary, ToTheLeft}, 7680, 400},  // just above the monitor on the left
-                    MonitorCase{L"-15", L"3000", {Primary}, -15, 3000},  // partly off the primary screen
-                    MonitorCase{L"-480", L"-480", {Primary}, 7680, 5760},  // touching it, not on it
-                    MonitorCase{L"15360", L"11520", {Primary}, 15360, 11520},  // what the rules accept stays
-                    MonitorCase{L"abc", L"3000", {Primary, ToTheLeft}, 7680, 3000}));
+    testing::Values(PlaceCase{L"-15000", L"3000", {Primary, ToTheLeft}, -15000, 3000},
+                    PlaceCase{L"3000", L"-6000", {Primary, Above}, 3000, -6000},
+                    PlaceCase{L"30000", L"12000", {ToTheRight, Primary}, 30000, 12000},
+                    PlaceCase{L"-15000", L"3000", {Primary}, 7680, 3000},  // unplugged since
+                    PlaceCase{L"-15000", L"400", {Primary, ToTheLeft}, 7680, 400},  // just above the monitor on the left
+                    PlaceCase{L"-15", L"3000", {Primary}, -15, 3000},  // partly off the primary screen
+                    PlaceCase{L"-480", L"-480", {Primary}, 7680, 5760},  // touching it, not on it
+                    PlaceCase{L"15360", L"11520", {Primary}, 15360, 11520},  // what the rules accept stays
+                    PlaceCase{L"abc", L"3000", {Primary, ToTheLeft}, 7680, 3000, 1}));
 
 TEST(ReadSettings, ANumberThatCannotBeReadGivesItsDefaultAndAWarningAndWritesNothing) {
     MemoryStore store;
