@@ -4,12 +4,12 @@
 // call. Five rounds; prints the medians and their ratio.
 #include <windows.h>
 
-#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <string>
 #include <vector>
 
+#include "bench.h"
 #include "drop/hook.h"
 #include "drop/shell_desktop.h"
 #include "support.h"
@@ -40,12 +40,9 @@ private:
     rublet::ShellDesktop shell_;
 };
 
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
 }  // namespace
+
+using bench::Median;
 
 int wmain() {
     const HWND window = ::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);

@@ -4,11 +4,12 @@
 // their ratio.
 #include <windows.h>
 
-#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <string>
 #include <vector>
+
+#include "bench.h"
 
 namespace {
 
@@ -26,30 +27,20 @@ BOOL CALLBACK Visible(HWND hwnd, LPARAM parameter) {
     return FALSE;
 }
 
-double Cycle(const std::wstring& program) {
+double Cycle(const std::wstring& path) {
     const auto start = std::chrono::steady_clock::now();
-    std::wstring command = L"\"" + program + L"\"";
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION info{};
-    if (!::CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info))
-        return -1;
-    Search search{info.dwProcessId};
-    while (!search.found && ::WaitForSingleObject(info.hProcess, 1) == WAIT_TIMEOUT)
+    const bench::StartedProgram program = bench::StartProgram(path);
+    if (!program.Process) return -1;
+    Search search{program.Id};
+    while (!search.found && ::WaitForSingleObject(program.Process.get(), 1) == WAIT_TIMEOUT)
         ::EnumWindows(&Visible, reinterpret_cast<LPARAM>(&search));
-    ::PostMessageW(search.found, WM_CLOSE, 0, 0);
-    ::WaitForSingleObject(info.hProcess, INFINITE);
-    ::CloseHandle(info.hThread);
-    ::CloseHandle(info.hProcess);
+    bench::CloseAndWait(program, search.found);
     return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
 }
 
-double Median(std::vector<double> times) {
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
-
 }  // namespace
+
+using bench::Median;
 
 // startup_bench [PROGRAM [YARDSTICK]]: Rublet.exe and minimal_window.exe
 // of the bench's own folder unless named.

@@ -4,6 +4,7 @@
 
 #include "drop/event_sound.h"
 #include "layouts/names.h"
+#include "platform/handles.h"
 #include "platform/paths.h"
 #include "platform/window_runtime.h"
 
@@ -28,12 +29,11 @@ ShellResult ShellDesktop::DeleteFiles(const std::wstring& sourceList, unsigned f
 std::vector<std::wstring> ShellDesktop::FolderNames(const std::wstring& folder) {
     std::vector<std::wstring> names;
     WIN32_FIND_DATAW found{};
-    const HANDLE search = ::FindFirstFileExW((ExtendedLengthPath(folder) + L"\\*").c_str(), FindExInfoBasic, &found,
-                                             FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH);
-    if (search == INVALID_HANDLE_VALUE) return names;
+    const UniqueFind search(::FindFirstFileExW((ExtendedLengthPath(folder) + L"\\*").c_str(), FindExInfoBasic, &found,
+                                               FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH));
+    if (!search) return names;
     do names.emplace_back(found.cFileName);
-    while (::FindNextFileW(search, &found));
-    ::FindClose(search);
+    while (::FindNextFileW(search.get(), &found));
     return names;
 }
 

@@ -52,6 +52,12 @@ struct FileHandleTraits {
     static void Close(Handle handle) noexcept { ::CloseHandle(handle); }
 };
 
+struct FindHandleTraits {
+    using Handle = HANDLE;
+    static Handle Invalid() noexcept { return INVALID_HANDLE_VALUE; }
+    static void Close(Handle handle) noexcept { ::FindClose(handle); }
+};
+
 inline void DeleteGdiObject(HGDIOBJ object) noexcept { ::DeleteObject(object); }
 inline void FreeGlobal(HGLOBAL memory) noexcept { ::GlobalFree(memory); }
 inline void CloseRegKey(HKEY key) noexcept { ::RegCloseKey(key); }
@@ -67,6 +73,8 @@ using UniqueMenu = UniqueHandle<NullHandleTraits<HMENU, ::DestroyMenu>>;
 using UniqueRegKey = UniqueHandle<NullHandleTraits<HKEY, CloseRegKey>>;
 using UniqueGlobal = UniqueHandle<NullHandleTraits<HGLOBAL, FreeGlobal>>;
 using UniqueFile = UniqueHandle<FileHandleTraits>;
+// A search of FindFirstFileW or FindFirstFileExW.
+using UniqueFind = UniqueHandle<FindHandleTraits>;
 // Process, thread and event handles, which are null when invalid.
 using UniqueKernelHandle = UniqueHandle<NullHandleTraits<HANDLE, CloseKernelHandle>>;
 
