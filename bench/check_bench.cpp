@@ -10,14 +10,15 @@
 #include <windows.h>
 #include <shellapi.h>
 
-#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cwchar>
 #include <string>
 #include <vector>
 
+#include "bench.h"
 #include "layouts/names.h"
+#include "platform/handles.h"
 #include "support.h"
 
 namespace {
@@ -25,11 +26,6 @@ namespace {
 using Clock = std::chrono::steady_clock;
 constexpr int Items = 5000;
 constexpr int Rounds = 3;
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 std::wstring SettingsKey() {
     return L"Software\\" + std::wstring(rublet::names::SettingsApplication) + L"\\" +
@@ -41,7 +37,7 @@ bool FillRecycleBin(const std::wstring& folder, int count) {
     std::wstring list;
     for (int i = 0; i < count; ++i) {
         const std::wstring path = folder + L"\\item " + std::to_wstring(i) + L".txt";
-        ::CloseHandle(::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+        rublet::testing_support::WriteEmptyFile(path);
         list += path;
         list += L'\0';
     }
@@ -61,34 +57,40 @@ double ProcessorMs(HANDLE process) {
 }
 
 // Wine gives no processor times of other processes (it answers with the
-// caller's own); there, the host's own
-// account of the process named `name`, read through Wine's "\\?\unix"
-// namespace (user and system time, in the usual 100 ticks a second).
+// caller's own); there, the host's own account of the newest living process
+// named `name`, read through Wine's "\\?\unix" namespace (user and system
+// time, in the usual 100 ticks a second). An ended one lingers a while as a
+// zombie beside the next.
 double HostProcessorMs(const char* name) {
     WIN32_FIND_DATAW entry;
-    const HANDLE search = ::FindFirstFileW(L"\\\\?\\unix\\proc\\*", &entry);
-    if (search == INVALID_HANDLE_VALUE) return -1;
+    const rublet::UniqueFind search(::FindFirstFileW(L"\\\\?\\unix\\proc\\*", &entry));
+    if (!search) return -1;
     double found = -1;
+    unsigned long long newest = 0;
     do {
         if (entry.cFileName[0] < L'1' || entry.cFileName[0] > L'9') continue;
         const std::wstring path = std::wstring(L"\\\\?\\unix\\proc\\") + entry.cFileName + L"\\stat";
-        const HANDLE file = ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-        if (file == INVALID_HANDLE_VALUE) continue;
+        const rublet::UniqueFile file(
+            ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+        if (!file) continue;
         char text[1024] = {};
         DWORD read = 0;
-        ::ReadFile(file, text, sizeof text - 1, &read, nullptr);
-        ::CloseHandle(file);
+        ::ReadFile(file.get(), text, sizeof text - 1, &read, nullptr);
         const std::string stat(text, read);
         const std::size_t open = stat.find('('), close = stat.rfind(')');
         if (open == std::string::npos || close == std::string::npos || stat.substr(open + 1, close - open - 1) != name)
             continue;
-        // After the name: state and 10 more fields, then utime and stime.
-        unsigned long long utime = 0, stime = 0;
-        if (std::sscanf(stat.c_str() + close + 2, "%*c %*d %*d %*d %*d %*d %*u %*u %*u %*u %*u %llu %llu", &utime,
-                        &stime) == 2)
+        // After the name: the state, 10 fields, utime and stime, 6 fields, the start time.
+        char state = 0;
+        unsigned long long utime = 0, stime = 0, started = 0;
+        if (std::sscanf(stat.c_str() + close + 2,
+                        "%c %*d %*d %*d %*d %*d %*u %*u %*u %*u %*u %llu %llu %*d %*d %*d %*d %*d %*d %llu", &state,
+                        &utime, &stime, &started) == 4 &&
+            state != 'Z' && state != 'X' && started >= newest) {
+            newest = started;
             found = static_cast<double>(utime + stime) * 10;
-    } while (found < 0 && ::FindNextFileW(search, &entry));
-    ::FindClose(search);
+        }
+    } while (::FindNextFileW(search.get(), &entry));
     return found;
 }
 
@@ -102,27 +104,22 @@ double RubletProcessorMs(HANDLE process) {
 double IdleRound(const std::wstring& program, const std::wstring& picture, DWORD roundMs) {
     rublet::testing_support::StoreRegValue(HKEY_CURRENT_USER, SettingsKey(), std::wstring(rublet::names::KeyBmpdir),
                                            REG_SZ, picture);
-    std::wstring command = L"\"" + program + L"\"";
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION info{};
-    if (!::CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info))
-        return -1;
+    const bench::StartedProgram rublet = bench::StartProgram(program);
+    if (!rublet.Process) return -1;
     HWND window = nullptr;
-    while (!window && ::WaitForSingleObject(info.hProcess, 10) == WAIT_TIMEOUT)
+    while (!window && ::WaitForSingleObject(rublet.Process.get(), 10) == WAIT_TIMEOUT)
         window = ::FindWindowW(rublet::names::Form1Class, nullptr);
     ::Sleep(1000);
-    const double before = RubletProcessorMs(info.hProcess);
+    const double before = RubletProcessorMs(rublet.Process.get());
     ::Sleep(roundMs);
-    const double spent = RubletProcessorMs(info.hProcess) - before;
-    ::PostMessageW(window, WM_CLOSE, 0, 0);
-    ::WaitForSingleObject(info.hProcess, INFINITE);
-    ::CloseHandle(info.hThread);
-    ::CloseHandle(info.hProcess);
+    const double spent = RubletProcessorMs(rublet.Process.get()) - before;
+    bench::CloseAndWait(rublet, window);
     return spent;
 }
 
 }  // namespace
+
+using bench::Median;
 
 int wmain(int argc, wchar_t** argv) {
     const DWORD roundMs = (argc > 1 ? static_cast<DWORD>(std::wcstoul(argv[1], nullptr, 10)) : 60) * 1000;
