@@ -55,7 +55,7 @@ int wmain() {
         std::vector<std::wstring> paths;
         for (int i = 0; i < 1000; ++i) {
             paths.push_back(folder + L"\\file " + std::to_wstring(i) + L".txt");
-            ::CloseHandle(::CreateFileW(paths.back().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+            rublet::testing_support::WriteEmptyFile(paths.back());
         }
         const HDROP drop = rublet::testing_support::MakeDrop(paths);
         const auto start = Clock::now();

@@ -57,6 +57,10 @@ void StoreRegValue(HKEY root, const std::wstring& subkey, const std::wstring& na
                      static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
 }
 
+void WriteEmptyFile(const std::wstring& path) {
+    const UniqueFile file(::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+}
+
 HDROP MakeDrop(const std::vector<std::wstring>& paths, SIZE_T padding) {
     std::wstring list;
     for (const std::wstring& path : paths) list += path + L'\0';

@@ -30,6 +30,9 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD limitMs = 20000);
 void StoreRegValue(HKEY root, const std::wstring& subkey, const std::wstring& name, DWORD type,
                    const std::wstring& text);
 
+// Creates the file, or empties it.
+void WriteEmptyFile(const std::wstring& path);
+
 // An HDROP as the shell makes it, with `padding` bytes of ballast after the paths.
 [[nodiscard]] HDROP MakeDrop(const std::vector<std::wstring>& paths, SIZE_T padding = 0);
 // True when `action` frees the drop of `paths` it is given: the drop carries

@@ -88,7 +88,7 @@ TEST(MainWindow, ClosedWithADropPendingNeverProcessesItAndReleasesIt) {
     auto form = Form1::Create(store);
     ASSERT_TRUE(form);
     const std::wstring kept = L"T:\\kept while closing.txt";
-    ::CloseHandle(::CreateFileW(kept.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    testing_support::WriteEmptyFile(kept);
     EXPECT_TRUE(testing_support::FreesDrop({kept}, [&](HDROP drop) {
         // Both are queued before the timer can tick.
         ::PostMessageW(form->hwnd(), WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
