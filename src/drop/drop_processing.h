@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "main_window/settings.h"
+#include "settings/settings.h"
 #include "platform/vocabulary.h"
 
 namespace rublet {
@@ -34,16 +34,6 @@ public:
 
 // "C:\", "C:", "\\server\share", "\\?\C:\" and the like: a whole drive or share.
 [[nodiscard]] bool IsDriveOrShareRoot(std::wstring_view path);
-
-[[nodiscard]] std::wstring ConfirmationText(std::size_t count, std::int16_t option1);
-[[nodiscard]] unsigned ConfirmationStyle(std::int16_t option1);
-[[nodiscard]] unsigned DeleteFlags(std::int16_t option1);
-// Each path followed by a NUL, and one more NUL after the last.
-[[nodiscard]] std::wstring SourceList(const std::vector<std::wstring>& paths);
-// Whether any of the paths is still there: one look into each folder they
-// lie in, since a look at each of a big drop's items costs more than the
-// rest of the drop together. The shell's paths name the items as they are.
-[[nodiscard]] bool AnyStillThere(const std::vector<std::wstring>& paths, DropDesktop& desktop);
 
 void ProcessDroppedFiles(const SettingsRecord& settings, const std::vector<std::wstring>& paths,
                          DropDesktop& desktop);

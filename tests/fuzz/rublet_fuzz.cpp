@@ -9,7 +9,7 @@
 #include <string>
 
 #include "drop/drop_processing.h"
-#include "main_window/settings.h"
+#include "settings/settings.h"
 #include "platform/bitmap_file.h"
 #include "platform/conversions.h"
 

@@ -1,5 +1,6 @@
 #pragma once
-// The settings record and the rules by which start-up reads it. Portable.
+// The settings record, the rules by which start-up reads it, and the rule
+// that places the window at start-up. Portable.
 
 #include <cstdint>
 #include <span>
@@ -37,12 +38,17 @@ struct InvalidSetting {
 };
 
 struct SettingsReading {
+    // Defleft and Deftop as stored, or the middle of the screen where
+    // nothing usable was stored; StartUpPlace decides where the window goes.
     SettingsRecord Record;
     std::vector<InvalidSetting> Invalid;
-    // The place as stored, before the rules pulled it within the primary
-    // screen; the defaults where nothing usable was stored.
-    std::int32_t StoredDefleft = 0;
-    std::int32_t StoredDeftop = 0;
+};
+
+struct TwipsPoint {
+    std::int32_t Left = 0;
+    std::int32_t Top = 0;
+
+    friend bool operator==(const TwipsPoint&, const TwipsPoint&) = default;
 };
 
 [[nodiscard]] std::wstring DefaultPicturePath(std::wstring_view programDirectory);
@@ -51,17 +57,17 @@ struct SettingsReading {
 // name with "_full" before its extension, in the same folder.
 [[nodiscard]] std::wstring FullPicturePath(std::wstring_view picturePath);
 
-// Reads every key with its default, pulls a position outside the screen
-// back to its middle and replaces unconvertible numbers by their defaults.
-// Reads only; nothing is written to the store.
+// Reads every key with its default and replaces unconvertible numbers by
+// their defaults. Reads only; nothing is written to the store.
 [[nodiscard]] SettingsReading ReadSettings(const SettingsStore& store, ScreenTwips screen,
                                            std::wstring_view programDirectory);
 
-// A stored place outside the primary screen, which ReadSettings put back in
-// the middle, stands after all when the window there, `width` by `height`
-// twips, lies at least partly on one of the monitors: a bin kept on a
-// second monitor stays there.
-void KeepOnSomeMonitor(SettingsReading& reading, float width, float height, std::span<const TwipsRect> monitors);
+// Where the window, `width` by `height` twips, starts: the stored place
+// where the window there lies at least partly on one of the monitors, so a
+// bin kept on a second monitor stays there; otherwise each coordinate
+// outside the primary screen goes to the screen's middle.
+[[nodiscard]] TwipsPoint StartUpPlace(TwipsPoint stored, float width, float height, ScreenTwips screen,
+                                      std::span<const TwipsRect> monitors);
 
 // The warning shown for a value that ReadSettings replaced.
 [[nodiscard]] std::wstring InvalidSettingMessage(const InvalidSetting& invalid);

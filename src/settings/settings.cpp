@@ -1,4 +1,4 @@
-#include "main_window/settings.h"
+#include "settings/settings.h"
 
 #include "layouts/names.h"
 #include "layouts/texts.h"
@@ -19,20 +19,15 @@ public:
                           defaultText);
     }
 
-    // A coordinate within 0 to `extent`; anything else, or text that is no
-    // 32-bit number, gives the middle. `stored` keeps the number as stored.
-    std::int32_t Position(std::wstring_view key, float extent, std::int32_t& stored) {
+    // The stored coordinate; text that is no 32-bit number gives the middle
+    // of `extent`.
+    std::int32_t Position(std::wstring_view key, float extent) {
         const float half = extent / 2;
         const std::wstring text = Text(key, SingleToText(half));
         const auto converted = TextToInt32(text);
-        stored = converted.ok() ? converted.value : RoundHalfEven(half);
-        if (!converted.ok()) {
-            reading_.Invalid.push_back({std::wstring(key), text});
-            return stored;
-        }
-        const double value = converted.value;
-        if (static_cast<double>(extent) < value || value < 0) return RoundHalfEven(half);
-        return converted.value;
+        if (converted.ok()) return converted.value;
+        reading_.Invalid.push_back({std::wstring(key), text});
+        return RoundHalfEven(half);
     }
 
     std::int16_t Option(std::wstring_view key, std::int16_t defaultValue) {
@@ -74,8 +69,8 @@ SettingsReading ReadSettings(const SettingsStore& store, ScreenTwips screen,
     SettingsReading reading;
     Reader reader(store, reading);
     SettingsRecord& record = reading.Record;
-    record.Defleft = reader.Position(names::KeyDefleft, screen.Width, reading.StoredDefleft);
-    record.Deftop = reader.Position(names::KeyDeftop, screen.Height, reading.StoredDeftop);
+    record.Defleft = reader.Position(names::KeyDefleft, screen.Width);
+    record.Deftop = reader.Position(names::KeyDeftop, screen.Height);
     record.Bmpdir = reader.Text(names::KeyBmpdir, DefaultPicturePath(programDirectory));
     record.Option1 = reader.Option(names::KeyOption1, 1);
     record.Option2 = reader.Option(names::KeyOption2, 1);
@@ -85,14 +80,17 @@ SettingsReading ReadSettings(const SettingsStore& store, ScreenTwips screen,
     return reading;
 }
 
-void KeepOnSomeMonitor(SettingsReading& reading, float width, float height, std::span<const TwipsRect> monitors) {
-    const auto left = static_cast<float>(reading.StoredDefleft), top = static_cast<float>(reading.StoredDeftop);
+TwipsPoint StartUpPlace(TwipsPoint stored, float width, float height, ScreenTwips screen,
+                        std::span<const TwipsRect> monitors) {
+    const auto left = static_cast<float>(stored.Left), top = static_cast<float>(stored.Top);
     for (const TwipsRect& monitor : monitors)
-        if (left < monitor.Right && left + width > monitor.Left && top < monitor.Bottom && top + height > monitor.Top) {
-            reading.Record.Defleft = reading.StoredDefleft;
-            reading.Record.Deftop = reading.StoredDeftop;
-            return;
-        }
+        if (left < monitor.Right && left + width > monitor.Left && top < monitor.Bottom && top + height > monitor.Top)
+            return stored;
+    const auto within = [](std::int32_t value, float extent) {
+        const double twips = value;
+        return twips < 0 || static_cast<double>(extent) < twips ? RoundHalfEven(extent / 2) : value;
+    };
+    return {within(stored.Left, screen.Width), within(stored.Top, screen.Height)};
 }
 
 std::wstring InvalidSettingMessage(const InvalidSetting& invalid) {
