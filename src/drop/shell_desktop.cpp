@@ -6,7 +6,8 @@
 #include "layouts/names.h"
 #include "platform/handles.h"
 #include "platform/paths.h"
-#include "platform/window_runtime.h"
+#include "platform/message_box.h"
+#include "platform/registry.h"
 
 namespace rublet {
 

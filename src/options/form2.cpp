@@ -3,8 +3,11 @@
 #include "layouts/form2_layout.h"
 #include "layouts/names.h"
 #include "layouts/texts.h"
-#include "main_window/settings.h"
 #include "options/file_chooser.h"
+#include "platform/message_box.h"
+#include "platform/program_directory.h"
+#include "platform/z_order.h"
+#include "settings/settings.h"
 
 namespace rublet {
 namespace {

@@ -2,7 +2,7 @@
 // Form2: the settings dialog, filled from Settings by Intoform, saved by OK.
 
 #include "platform/settings_store.h"
-#include "platform/window_runtime.h"
+#include "platform/window.h"
 
 namespace rublet {
 

@@ -68,7 +68,6 @@ using UniqueRegion = UniqueHandle<NullHandleTraits<HRGN, DeleteGdiObject>>;
 using UniqueBitmap = UniqueHandle<NullHandleTraits<HBITMAP, DeleteGdiObject>>;
 using UniqueBrush = UniqueHandle<NullHandleTraits<HBRUSH, DeleteGdiObject>>;
 using UniqueMemoryDc = UniqueHandle<NullHandleTraits<HDC, ::DeleteDC>>;
-using UniqueIcon = UniqueHandle<NullHandleTraits<HICON, ::DestroyIcon>>;
 using UniqueMenu = UniqueHandle<NullHandleTraits<HMENU, ::DestroyMenu>>;
 using UniqueRegKey = UniqueHandle<NullHandleTraits<HKEY, CloseRegKey>>;
 using UniqueGlobal = UniqueHandle<NullHandleTraits<HGLOBAL, FreeGlobal>>;

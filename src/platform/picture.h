@@ -71,7 +71,6 @@ public:
 
     [[nodiscard]] int ScaleWidth() const noexcept { return width_; }
     [[nodiscard]] int ScaleHeight() const noexcept { return height_; }
-    [[nodiscard]] COLORREF BackColor() const noexcept { return backColor_; }
     // The colour of a pixel as displayed, 0x00BBGGRR.
     [[nodiscard]] COLORREF Point(int x, int y) const noexcept;
     [[nodiscard]] PixelView Pixels() const noexcept;

@@ -30,4 +30,9 @@ std::optional<RegistryText> ReadRegistryText(HKEY root, std::wstring_view subkey
     return std::nullopt;
 }
 
+std::wstring ReadRegString(HKEY root, std::wstring_view subkey, std::wstring_view valueName) {
+    auto value = ReadRegistryText(root, subkey, valueName);
+    return value ? std::move(value->Text) : std::wstring();
+}
+
 }  // namespace rublet

@@ -19,4 +19,8 @@ struct RegistryText {
 [[nodiscard]] std::optional<RegistryText> ReadRegistryText(HKEY root, std::wstring_view subkey,
                                                            std::wstring_view valueName);
 
+// The value's text up to its first NUL, unexpanded, whatever its length;
+// "" when the key or the value cannot be read.
+[[nodiscard]] std::wstring ReadRegString(HKEY root, std::wstring_view subkey, std::wstring_view valueName);
+
 }  // namespace rublet

@@ -7,7 +7,7 @@
 #include "layouts/layout.h"
 #include "platform/handles.h"
 #include "platform/settings_store.h"
-#include "platform/window_runtime.h"
+#include "platform/window.h"
 
 namespace rublet {
 

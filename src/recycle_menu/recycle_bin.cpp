@@ -5,7 +5,7 @@
 #include <string>
 
 #include "drop/hook.h"
-#include "platform/window_runtime.h"
+#include "platform/message_box.h"
 #include "recycle_menu/trash_status.h"
 
 namespace rublet {
@@ -19,8 +19,6 @@ SHQUERYRBINFO QueryRecycleBin() noexcept {
 }
 
 }  // namespace
-
-std::int64_t TrashCount() noexcept { return QueryRecycleBin().i64NumItems; }
 
 // One query for both figures: each walks the whole Recycle Bin.
 std::wstring TrashStatusLine() {

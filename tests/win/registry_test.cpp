@@ -4,7 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "drop/event_sound.h"
+#include "platform/environment.h"
+#include "platform/registry.h"
 #include "layouts/names.h"
 #include "support.h"
 

@@ -1,0 +1,41 @@
+#include "platform/screen.h"
+
+#include <windows.h>
+
+#include "platform/handles.h"
+
+namespace rublet {
+namespace {
+
+BOOL CALLBACK AddMonitor(HMONITOR, HDC, LPRECT rect, LPARAM found) {
+    reinterpret_cast<std::vector<RECT>*>(found)->push_back(*rect);
+    return TRUE;
+}
+
+}  // namespace
+
+TwipsPerPixel ScreenTwipsPerPixel() noexcept {
+    WindowDc screen(nullptr);
+    const int dpiX = ::GetDeviceCaps(screen.get(), LOGPIXELSX);
+    const int dpiY = ::GetDeviceCaps(screen.get(), LOGPIXELSY);
+    return {dpiX > 0 ? 1440.0f / dpiX : 15.0f, dpiY > 0 ? 1440.0f / dpiY : 15.0f};
+}
+
+ScreenTwips ScreenSizeInTwips() noexcept {
+    const TwipsPerPixel factor = ScreenTwipsPerPixel();
+    return {static_cast<float>(::GetSystemMetrics(SM_CXSCREEN)) * factor.X,
+            static_cast<float>(::GetSystemMetrics(SM_CYSCREEN)) * factor.Y};
+}
+
+std::vector<TwipsRect> MonitorsInTwips() {
+    std::vector<RECT> monitors;
+    ::EnumDisplayMonitors(nullptr, nullptr, &AddMonitor, reinterpret_cast<LPARAM>(&monitors));
+    const TwipsPerPixel factor = ScreenTwipsPerPixel();
+    std::vector<TwipsRect> twips;
+    for (const RECT& r : monitors)
+        twips.push_back({static_cast<float>(r.left) * factor.X, static_cast<float>(r.top) * factor.Y,
+                         static_cast<float>(r.right) * factor.X, static_cast<float>(r.bottom) * factor.Y});
+    return twips;
+}
+
+}  // namespace rublet

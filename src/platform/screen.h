@@ -1,0 +1,20 @@
+#pragma once
+// The screen and the monitors in twips, at the screen's resolution.
+
+#include <vector>
+
+#include "platform/vocabulary.h"
+
+namespace rublet {
+
+struct TwipsPerPixel {
+    float X = 15;
+    float Y = 15;
+};
+
+[[nodiscard]] TwipsPerPixel ScreenTwipsPerPixel() noexcept;
+[[nodiscard]] ScreenTwips ScreenSizeInTwips() noexcept;
+// Every monitor's rectangle, in the same twips.
+[[nodiscard]] std::vector<TwipsRect> MonitorsInTwips();
+
+}  // namespace rublet
