@@ -11,14 +11,17 @@
 #include "drop/shell_desktop.h"
 #include "layouts/form1_layout.h"
 #include "layouts/names.h"
-#include "layouts/resource_ids.h"
 #include "layouts/texts.h"
-#include "main_window/settings.h"
+#include "main_window/recycle_bin_looks.h"
 #include "platform/conversions.h"
+#include "platform/message_box.h"
+#include "platform/program_directory.h"
+#include "platform/screen.h"
+#include "platform/tooltip.h"
+#include "platform/z_order.h"
 #include "recycle_menu/recycle_bin.h"
-#include "recycle_menu/trash_status.h"
+#include "settings/settings.h"
 #include "shape/region.h"
-#include "shape/run_scan.h"
 
 namespace rublet {
 namespace {
@@ -41,6 +44,12 @@ void Warn(const std::wstring& message) {
     MsgBox(nullptr, message, MB_OK | MB_ICONEXCLAMATION, text::MessageTitle);
 }
 
+bool RecycleBinHoldsAnything() noexcept {
+    SHQUERYRBINFO info{};
+    info.cbSize = sizeof info;
+    return SUCCEEDED(::SHQueryRecycleBinW(nullptr, &info)) && info.i64NumItems != 0;
+}
+
 }  // namespace
 
 std::unique_ptr<Form1> Form1::Create(SettingsStore& store) {
@@ -50,84 +59,79 @@ std::unique_ptr<Form1> Form1::Create(SettingsStore& store) {
                                 WS_EX_TOOLWINDOW, 0, 0))
         return nullptr;
     form->Form_Load();
-    ShowInZOrder(form->hwnd(), IsOn(Settings.Option4));
     return form;
 }
 
+// The window is placed, sized, put in its place of the z-order and shown
+// in one move, once its picture and outline are known.
 void Form1::Form_Load() {
-    Loadsetting();
-    SetAlwaysOnTop(hwnd(), IsOn(Settings.Option4));
-    ShowRecycleBinState(true);
+    const POINT place = Loadsetting();
+    showsFull_ = pictures_.Full && RecycleBinHoldsAnything();
+    ApplyShape(false);
     Timer2.emplace(hwnd(), Timer2Id, layouts::Timer2IntervalMs);
-    if (FullPicture1.Bitmap()) {
+    if (pictures_.Full) {
         recycleBinWatch_.emplace(hwnd(), names::ShellChangeMessage);
         recycleBinCheck_.emplace(hwnd(), RecycleBinCheckId, NextRecycleBinCheckMs(0));
     }
     tooltip_.reset(CreateTooltip(nullptr));
     AddTool(tooltip_.get(), hwnd(), 0, LPSTR_TEXTCALLBACKW);
     setform();
+    const PictureBox& shown = ShownPicture().Box;
+    ShowInZOrder(hwnd(), IsOn(Settings.Option4),
+                 {place.x, place.y, place.x + shown.ScaleWidth(), place.y + shown.ScaleHeight()});
 }
 
-void Form1::Loadsetting() {
-    SettingsReading reading = ReadSettings(store_, ScreenSizeInTwips(), ProgramDirectory());
-    Settings = reading.Record;
+POINT Form1::Loadsetting() {
+    const ScreenTwips screen = ScreenSizeInTwips();
+    SettingsReading reading = ReadSettings(store_, screen, ProgramDirectory());
+    Settings = std::move(reading.Record);
     for (const InvalidSetting& invalid : reading.Invalid) Warn(InvalidSettingMessage(invalid));
     LoadPicture1();
 
     const TwipsPerPixel factor = ScreenTwipsPerPixel();
-    KeepOnSomeMonitor(reading, static_cast<float>(Picture1.ScaleWidth()) * factor.X,
-                      static_cast<float>(Picture1.ScaleHeight()) * factor.Y, MonitorsInTwips());
-    Settings.Defleft = reading.Record.Defleft;
-    Settings.Deftop = reading.Record.Deftop;
-    ::SetWindowPos(hwnd(), nullptr, TwipsToPixels(Settings.Defleft, factor.X),
-                   TwipsToPixels(Settings.Deftop, factor.Y), Picture1.ScaleWidth(),
-                   Picture1.ScaleHeight(), SWP_NOZORDER | SWP_NOACTIVATE);
+    const PictureBox& picture = pictures_.Empty.Box;
+    const TwipsPoint place =
+        StartUpPlace({Settings.Defleft, Settings.Deftop}, static_cast<float>(picture.ScaleWidth()) * factor.X,
+                     static_cast<float>(picture.ScaleHeight()) * factor.Y, screen, MonitorsInTwips());
+    Settings.Defleft = place.Left;
+    Settings.Deftop = place.Top;
+    return {TwipsToPixels(place.Left, factor.X), TwipsToPixels(place.Top, factor.Y)};
 }
 
-// The picture named by Bmpdir, and its "_full" twin where there is one; the
-// embedded pair for an empty name, and after a warning for a picture that
-// cannot be loaded. A picture made only of its corner colour counts as one
-// that cannot be loaded: its window could not be seen, clicked, dropped on,
-// moved or ended. Bmpdir stays as stored.
+// The pictures named by Bmpdir; the embedded pair for an empty name, and
+// after a warning for a picture that cannot be shown. Bmpdir stays as
+// stored.
 void Form1::LoadPicture1() {
     if (!Settings.Bmpdir.empty()) {
-        if (std::optional<Picture> picture = Picture::FromFile(Settings.Bmpdir)) {
-            Picture1.SetPicture(std::move(*picture));
-            if (!ShapeRuns(Picture1).empty()) {
-                if (std::optional<Picture> full = Picture::FromFile(FullPicturePath(Settings.Bmpdir)))
-                    FullPicture1.SetPicture(std::move(*full));
-                if (FullPicture1.Bitmap() && ShapeRuns(FullPicture1).empty()) FullPicture1 = PictureBox();
-                return;
-            }
+        if (std::optional<BinPictures> chosen = LoadBinPictures(Settings.Bmpdir)) {
+            pictures_ = std::move(*chosen);
+            return;
         }
         std::wstring message(text::PictureUnreadable);
         message += text::LineBreak;
         message += Settings.Bmpdir;
         Warn(message);
     }
-    const HINSTANCE module = ::GetModuleHandleW(nullptr);
-    if (auto embedded = Picture::FromResource(module, IDR_DEFAULT_PICTURE)) Picture1.SetPicture(std::move(*embedded));
-    if (auto full = Picture::FromResource(module, IDR_DEFAULT_FULL_PICTURE)) FullPicture1.SetPicture(std::move(*full));
+    pictures_ = EmbeddedBinPictures(::GetModuleHandleW(nullptr));
 }
 
-std::vector<RunRect> Form1::ShapeRuns(PictureBox& picture) {
-    const COLORREF TransparentColor = picture.Point(0, 0);
-    picture.SetBackColor(TransparentColor);
-    std::vector<RunRect> runs;
-    ScanPictureRuns(runs, TransparentColor, picture.Pixels());
-    return runs;
+const ShapedPicture& Form1::ShownPicture() const noexcept {
+    return showsFull_ ? *pictures_.Full : pictures_.Empty;
 }
 
-PictureBox& Form1::ShownPicture() noexcept { return showsFull_ ? FullPicture1 : Picture1; }
-
-void Form1::ShowRecycleBinState(bool force) {
-    const bool full = FullPicture1.Bitmap() && TrashCount() != 0;
-    if (full == showsFull_ && !force) return;
+void Form1::ShowRecycleBinState() {
+    const bool full = pictures_.Full && RecycleBinHoldsAnything();
+    if (full == showsFull_) return;
     showsFull_ = full;
-    PictureBox& picture = ShownPicture();
-    UniqueRegion ShapeRegion = BuildShapeRegion(ShapeRuns(picture));
-    ::SetWindowPos(hwnd(), nullptr, 0, 0, picture.ScaleWidth(), picture.ScaleHeight(),
-                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ApplyShape(true);
+}
+
+void Form1::ApplyShape(bool resize) {
+    const ShapedPicture& picture = ShownPicture();
+    UniqueRegion ShapeRegion = BuildShapeRegion(picture.Runs);
+    if (resize)
+        ::SetWindowPos(hwnd(), nullptr, 0, 0, picture.Box.ScaleWidth(), picture.Box.ScaleHeight(),
+                       SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     if (::SetWindowRgn(hwnd(), ShapeRegion.get(), TRUE))
         static_cast<void>(ShapeRegion.release());  // the window owns the region now
     ::InvalidateRect(hwnd(), nullptr, FALSE);
@@ -223,7 +227,7 @@ void Form1::Form_Unload() {
 
 void Form1::Form_Paint() {
     const PaintDc paint(hwnd());
-    const PictureBox& picture = ShownPicture();
+    const PictureBox& picture = ShownPicture().Box;
     if (!picture.Bitmap()) return;
     UniqueMemoryDc source(::CreateCompatibleDC(paint.get()));
     SelectedObject selected(source.get(), picture.Bitmap());

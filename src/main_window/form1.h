@@ -10,14 +10,13 @@
 #include <memory>
 #include <optional>
 #include <string>
-#include <vector>
 
-#include "platform/picture.h"
 #include "platform/recycle_bin_watch.h"
 #include "platform/settings_store.h"
-#include "platform/window_runtime.h"
+#include "platform/window.h"
+#include "platform/window_timer.h"
 #include "recycle_menu/form3.h"
-#include "shape/run_scan.h"
+#include "shape/bin_pictures.h"
 
 namespace rublet {
 
@@ -35,7 +34,9 @@ protected:
 
 private:
     void Form_Load();
-    void Loadsetting();
+    // Reads the settings, with a warning for each value that could not be
+    // used, and loads the pictures; the place the window starts at, in pixels.
+    [[nodiscard]] POINT Loadsetting();
     void setform();
     // Form_Unload, then the window goes; nothing once it has gone.
     void Unload();
@@ -47,22 +48,19 @@ private:
     void Form_DblClick();
     Form3& MenuHost();
     void LoadPicture1();
-    // The runs of every pixel of the picture other than its corner colour,
-    // which then also shows wherever the picture is transparent or absent.
-    [[nodiscard]] static std::vector<RunRect> ShapeRuns(PictureBox& picture);
     // The full picture while the Recycle Bin holds anything, Picture1
     // otherwise: the window takes its size and outline.
-    void ShowRecycleBinState(bool force = false);
+    void ShowRecycleBinState();
+    void ApplyShape(bool resize);
     // After a drop, emptying or the shell's word of a change.
     void RecycleBinChanged();
     void RecycleBinCheck_Timer();
-    [[nodiscard]] PictureBox& ShownPicture() noexcept;
+    [[nodiscard]] const ShapedPicture& ShownPicture() const noexcept;
     // The status line as the tooltip's text, asked of the shell afresh.
     void OnTooltipText(NMTTDISPINFOW& request);
 
     SettingsStore& store_;
-    PictureBox Picture1;
-    PictureBox FullPicture1;  // none when the picture has no "_full" twin
+    BinPictures pictures_;
     bool showsFull_ = false;
     std::optional<WindowTimer> Timer2;
     std::optional<WindowTimer> recycleBinCheck_;

@@ -4,15 +4,12 @@
 
 #include <windows.h>
 
-#include <cstdint>
 #include <string>
 
 #include "recycle_menu/menu_commands.h"
 
 namespace rublet {
 
-// Fresh queries each time; a query that fails reads as 0.
-[[nodiscard]] std::int64_t TrashCount() noexcept;
 // The status line from fresh queries: the size only for a count that is not 0.
 [[nodiscard]] std::wstring TrashStatusLine();
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "main_window/recycle_bin_looks.h"
 #include "recycle_menu/menu_commands.h"
 
 namespace rublet {

@@ -1,0 +1,36 @@
+#include "shape/bin_pictures.h"
+
+#include "layouts/resource_ids.h"
+#include "settings/settings.h"
+
+namespace rublet {
+namespace {
+
+// Nothing for a picture without a single pixel of the outline.
+std::optional<ShapedPicture> Shaped(std::optional<Picture> picture) {
+    if (!picture) return std::nullopt;
+    ShapedPicture shaped;
+    shaped.Box.SetPicture(std::move(*picture));
+    const COLORREF transparentColor = shaped.Box.Point(0, 0);
+    shaped.Box.SetBackColor(transparentColor);
+    ScanPictureRuns(shaped.Runs, transparentColor, shaped.Box.Pixels());
+    if (shaped.Runs.empty()) return std::nullopt;
+    return shaped;
+}
+
+}  // namespace
+
+std::optional<BinPictures> LoadBinPictures(const std::wstring& path) {
+    std::optional<ShapedPicture> empty = Shaped(Picture::FromFile(path));
+    if (!empty) return std::nullopt;
+    return BinPictures{std::move(*empty), Shaped(Picture::FromFile(FullPicturePath(path)))};
+}
+
+BinPictures EmbeddedBinPictures(HINSTANCE module) {
+    BinPictures pictures;
+    if (auto empty = Shaped(Picture::FromResource(module, IDR_DEFAULT_PICTURE))) pictures.Empty = std::move(*empty);
+    pictures.Full = Shaped(Picture::FromResource(module, IDR_DEFAULT_FULL_PICTURE));
+    return pictures;
+}
+
+}  // namespace rublet

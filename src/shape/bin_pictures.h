@@ -1,0 +1,36 @@
+#pragma once
+// The bin's pictures: the chosen one and its "_full" twin, each with the
+// outline it gives the window, scanned once when it is loaded.
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/picture.h"
+#include "shape/run_scan.h"
+
+namespace rublet {
+
+struct ShapedPicture {
+    PictureBox Box;
+    // Every pixel other than the picture's corner colour, which then also
+    // shows wherever the picture is transparent or absent.
+    std::vector<RunRect> Runs;
+};
+
+struct BinPictures {
+    ShapedPicture Empty;
+    std::optional<ShapedPicture> Full;  // none: the empty picture serves both states
+};
+
+// The picture at `path` and its "_full" twin where it has one. Nothing when
+// the picture cannot be loaded or is made only of its corner colour: its
+// window could not be seen, clicked, dropped on, moved or ended.
+[[nodiscard]] std::optional<BinPictures> LoadBinPictures(const std::wstring& path);
+
+// The pair carried inside the program.
+[[nodiscard]] BinPictures EmbeddedBinPictures(HINSTANCE module);
+
+}  // namespace rublet
