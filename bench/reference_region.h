@@ -1,6 +1,6 @@
 #pragma once
-// The shape made step by step as first designed, for timing against the
-// shipped code: one GetPixel per pixel, one CombineRgn per run.
+// The shape made the simple way, for timing against the shipped code:
+// one GetPixel per pixel, one CombineRgn per run.
 
 #include <windows.h>
 

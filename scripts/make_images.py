@@ -8,7 +8,7 @@ first. Lines starting with '#' are comments. '.' is the background; every
 other character is one of the 16 standard Windows colours (see COLOURS).
 
 Output is byte-for-byte deterministic (no timestamps, no dict-order
-surprises) so the checked-in images can be rebuilt and diffed.
+surprises), so two builds of the same art give the same files.
 """
 import struct
 import sys

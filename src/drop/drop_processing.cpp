@@ -46,19 +46,6 @@ void ReportFailure(DropDesktop& desktop) {
     desktop.ShowMessage(text::ProcessingFailed, box::Ok | box::IconError, text::MessageTitle);
 }
 
-}  // namespace
-
-bool IsDriveOrShareRoot(std::wstring_view path) {
-    std::wstring_view rest = WithoutTrailingSeparators(path);
-    if (StartsWithInsensitive(rest, L"\\\\?\\UNC\\")) return IsServerAndShare(rest.substr(8));
-    if (StartsWithInsensitive(rest, L"\\\\?\\") || StartsWithInsensitive(rest, L"\\\\.\\")) {
-        rest = rest.substr(4);
-        return IsDriveLetter(rest) || rest.empty();
-    }
-    if (rest.size() >= 2 && IsSeparator(rest[0]) && IsSeparator(rest[1])) return IsServerAndShare(rest.substr(2));
-    return IsDriveLetter(rest) || (rest.empty() && !path.empty());
-}
-
 std::wstring ConfirmationText(std::size_t count, std::int16_t option1) {
     std::wstring message = std::to_wstring(count);
     message += option1 == 0 ? text::ConfirmRecycle : text::ConfirmDelete;
@@ -88,6 +75,9 @@ std::wstring SourceList(const std::vector<std::wstring>& paths) {
     return list;
 }
 
+// Whether any of the paths is still there: one look into each folder they
+// lie in, since a look at each of a big drop's items costs more than the
+// rest of the drop together. The shell's paths name the items as they are.
 bool AnyStillThere(const std::vector<std::wstring>& paths, DropDesktop& desktop) {
     std::map<std::wstring_view, std::set<std::wstring_view>> byFolder;
     for (const std::wstring_view path : paths) {
@@ -98,6 +88,19 @@ bool AnyStillThere(const std::vector<std::wstring>& paths, DropDesktop& desktop)
         for (const std::wstring& name : desktop.FolderNames(std::wstring(folder)))
             if (names.count(name)) return true;
     return false;
+}
+
+}  // namespace
+
+bool IsDriveOrShareRoot(std::wstring_view path) {
+    std::wstring_view rest = WithoutTrailingSeparators(path);
+    if (StartsWithInsensitive(rest, L"\\\\?\\UNC\\")) return IsServerAndShare(rest.substr(8));
+    if (StartsWithInsensitive(rest, L"\\\\?\\") || StartsWithInsensitive(rest, L"\\\\.\\")) {
+        rest = rest.substr(4);
+        return IsDriveLetter(rest) || rest.empty();
+    }
+    if (rest.size() >= 2 && IsSeparator(rest[0]) && IsSeparator(rest[1])) return IsServerAndShare(rest.substr(2));
+    return IsDriveLetter(rest) || (rest.empty() && !path.empty());
 }
 
 void ProcessDroppedFiles(const SettingsRecord& settings, const std::vector<std::wstring>& paths,

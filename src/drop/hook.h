@@ -19,7 +19,6 @@ extern WNDPROC PrevWndProc;
 extern std::int16_t DropPending;
 // The paths of the latest drop, in the drop's order.
 extern std::vector<std::wstring> DroppedFiles;
-[[nodiscard]] inline std::size_t DroppedCount() noexcept { return DroppedFiles.size(); }
 
 // Installs WindowProc in front of the window's procedure; does nothing
 // while a hook is installed (it would become its own predecessor).

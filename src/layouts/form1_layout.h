@@ -8,9 +8,9 @@ namespace rublet::layouts {
 inline constexpr unsigned Timer2IntervalMs = 100;
 
 inline constexpr ControlLayout Form1Controls[] = {
-    {ControlType::PictureBox, ControlName::Picture1, L"", L"", 0, 0, 480, 480, 1},
+    {ControlType::PictureBox, ControlName::Picture1, L"", L"", 0, 0, 480, 480},
     // Below the design client area: the picture covers it only when taller than 224 pixels.
-    {ControlType::TextBox, ControlName::Text1, L"", L"", 120, 3360, 495, 270, 0},
+    {ControlType::TextBox, ControlName::Text1, L"", L"", 120, 3360, 495, 270},
 };
 
 inline constexpr FormLayout Form1 = {L"", 480, 480, Form1Controls};

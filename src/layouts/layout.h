@@ -20,7 +20,6 @@ struct ControlLayout {
     std::wstring_view Caption;
     std::wstring_view Tooltip;
     int Left, Top, Width, Height;  // twips, relative to the container
-    int TabIndex;
     ControlName Container = ControlName::None;
     int Index = -1;  // element of a control array; -1 for none
 };

@@ -1,5 +1,5 @@
 #pragma once
-// Every text the user sees, exactly as designed. UTF-8 source; the
+// Every text the user sees, each a named constant. UTF-8 source; the
 // half-width katakana belong to the texts.
 
 #include <string_view>

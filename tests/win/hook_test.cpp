@@ -46,7 +46,7 @@ protected:
 TEST_F(HookedWindow, OfTwoDropsBeforeATickOnlyTheSecondRemainsAndIsTakenOnce) {
     Drop({L"T:\\one", L"T:\\two", L"T:\\three"});
     EXPECT_EQ(Drop({L"T:\\four"}), (std::vector<std::wstring>{L"T:\\four"}));
-    EXPECT_EQ(DroppedCount(), 1u);
+    EXPECT_EQ(DroppedFiles.size(), 1u);
     EXPECT_TRUE(received.empty()) << "the drops are consumed";
     EXPECT_TRUE(TakePendingDrop());
     EXPECT_FALSE(TakePendingDrop());
