@@ -1,6 +1,6 @@
-"""What the end-to-end suites share: the sandbox check, Rublet.exe started
-and ended, the probe's view of its windows, the registry, the freedesktop
-trash, message boxes, and the program's own texts, read from its source."""
+# What the end-to-end suites share: the sandbox check, Rublet.exe started
+# and ended, the probe's view of its windows, the registry, the freedesktop
+# trash, message boxes, and the program's own texts, read from its source.
 import os
 import re
 import shutil
@@ -19,9 +19,14 @@ class Failure(Exception):
     pass
 
 
+def expect(holds, what):
+    if not holds:
+        raise Failure(what)
+
+
 def source_text(name, header="texts.h"):
-    """The string literal a named constant of src/layouts/HEADER holds,
-    however the declaration is laid out; adjacent literals are joined."""
+    # The string literal a named constant of src/layouts/HEADER holds,
+    # however the declaration is laid out; adjacent literals are joined.
     source = (HERE.parents[1] / "src" / "layouts" / header).read_text(encoding="utf-8")
     found = re.search(r'\b%s\b[^=;{"]*[={]\s*((?:L"(?:[^"\\]|\\.)*"\s*)+)' % re.escape(name), source)
     if not found:
@@ -39,8 +44,8 @@ def windows_path(path):
 
 
 def run(*command, binary=False):
-    """A Wine program's output goes to a file, not a pipe: a Wine process it
-    happens to start (the desktop's) would keep the pipe open."""
+    # A Wine program's output goes to a file, not a pipe: a Wine process it
+    # happens to start (the desktop's) would keep the pipe open.
     with open(WORK / "output", "w+b") as out:
         subprocess.run(list(map(str, command)), stdout=out, stderr=subprocess.DEVNULL, timeout=60, check=True)
         out.seek(0)
@@ -48,8 +53,8 @@ def run(*command, binary=False):
 
 
 def store(values, clear=False):
-    """Writes the settings through regedit: a text (REG_SZ), an int (a
-    DWORD) or (type, bytes) as they are; `clear` removes the key first."""
+    # Writes the settings through regedit: a text (REG_SZ), an int (a
+    # DWORD) or (type, bytes) as they are; `clear` removes the key first.
     lines = ["Windows Registry Editor Version 5.00", "[-%s]" % KEY if clear else ""]
     if values:
         lines.append("[%s\\setting]" % KEY)
@@ -64,8 +69,8 @@ def store(values, clear=False):
 
 
 def trash():
-    """The trash's items, by name, with the path each came from below WORK
-    (Wine writes it through its drive: .../dosdevices/t:/...)."""
+    # The trash's items, by name, with the path each came from below WORK
+    # (Wine writes it through its drive: .../dosdevices/t:/...).
     found = {}
     for info in (TRASH / "info").glob("*.trashinfo"):
         path = re.search(r"^Path=.*?/dosdevices/t:/(.*)$", info.read_text(), re.M)
@@ -75,7 +80,7 @@ def trash():
 
 
 def wait(what, condition, limit=15):
-    """The condition's first true value, asked until the time limit."""
+    # The condition's first true value, asked until the time limit.
     end = time.monotonic() + limit
     while not (found := condition()):
         if time.monotonic() > end:
@@ -85,16 +90,16 @@ def wait(what, condition, limit=15):
 
 
 def is_32bit(program):
-    """The machine field of the program's PE header."""
+    # The machine field of the program's PE header.
     header = program.read_bytes()[:1024]
     return header[int.from_bytes(header[60:64], "little") + 4] == 0x4C
 
 
 def prepare(source):
-    """The sandbox's copy of the program and its probe, or None (said why)
-    where these tests may not or cannot run: they delete files and write
-    the registry, so only in the prefix of scripts/wine-sandbox, which alone
-    holds its run's token."""
+    # The sandbox's copy of the program and its probe, or None (said why)
+    # where these tests may not or cannot run: they delete files and write
+    # the registry, so only in the prefix of scripts/wine-sandbox, which alone
+    # holds its run's token.
     token = Path(os.environ.get("WINEPREFIX", "/nonexistent")) / "drive_c" / "rublet-sandbox.token"
     why = None
     if not (token.exists() and token.read_text() == os.environ.get("RUBLET_SANDBOX_TOKEN") and WORK.exists()):
@@ -114,8 +119,8 @@ def prepare(source):
 
 
 class Rublet:
-    """Rublet.exe run from `program` in a folder of its own, watched by the
-    probe; the settings start empty."""
+    # Rublet.exe run from `program` in a folder of its own, watched by the
+    # probe; the settings start empty.
 
     def __init__(self, tools, name):
         self.tools = self.program = tools
@@ -130,9 +135,16 @@ class Rublet:
         return run("wine", windows_path(self.tools / "probe.exe"), *args)
 
     def windows(self, kind=None):
-        """Rublet's visible windows, top first, each with its controls."""
+        # Rublet's visible windows, top first, each with its controls.
+        for attempt in range(3):
+            try:
+                listing = self.probe()
+                break
+            except subprocess.CalledProcessError:  # one that raced a window coming or going: asked again
+                if attempt == 2:
+                    raise
         found = []
-        for line in self.probe().splitlines()[1:]:
+        for line in listing.splitlines()[1:]:
             fields = line.split("\t")
             rect = list(map(int, fields[3].split(",")))
             if fields[0]:
@@ -151,10 +163,9 @@ class Rublet:
         run("xdotool", "mousemove", x, y, "click", *(how or (1,)))
 
     def press(self, text, window):
-        """A click on a control (on its box, for a check box)."""
+        # A click on a control (on its box, for a check box).
         found = [c for c in window["controls"] if text in (c["text"].replace("&", ""), c["kind"])]
-        if not found:
-            raise Failure("no control %r" % text)
+        expect(found, "no control %r" % text)
         left, top, right, bottom = found[0]["rect"]
         self.click(left + min(8, (right - left) // 2), (top + bottom) // 2)
 
@@ -175,7 +186,7 @@ class Rublet:
             raise Failure("Rublet.exe did not end")
 
     def endsession(self):
-        """The end of the user's session, as Windows tells the main window."""
+        # The end of the user's session, as Windows tells the main window.
         self.probe("endsession")
         self.ended()
 

@@ -16,7 +16,8 @@ import sys
 import time
 from pathlib import Path
 
-from harness import BOX, DIALOG, MAIN_WINDOW, TRASH, WORK, Failure, is_32bit, prepare, source_text, store, trash, windows_path
+from harness import (BOX, DIALOG, MAIN_WINDOW, TRASH, WORK, Failure, expect, is_32bit, prepare, source_text, store, trash,
+                     windows_path)
 from scenarios import Scenario
 
 SEED = 20261207
@@ -25,7 +26,7 @@ PICTURE_UNREADABLE = source_text("PictureUnreadable") + "\n"
 
 
 def listing(root):
-    """Every item below `root`: a file's hash and read-only state, or a folder."""
+    # Every item below `root`: a file's hash and read-only state, or a folder.
     found = {}
     for folder, folders, files in os.walk(root):
         for name in folders:
@@ -39,7 +40,7 @@ def listing(root):
 
 
 class Tree:
-    """A folder of items with the names that trip up careless programs."""
+    # A folder of items with the names that trip up careless programs.
     NAMES = ["ごみ箱 {}.txt", "😀 emoji {}.doc", "two  spaces {}.txt", ".dot {}", "-dash {}.txt", "100% {};semi.txt",
              "%41 {}.txt", "ro {}.txt", "folder {}/", "folder {}/inner {}.txt"]
 
@@ -74,7 +75,7 @@ class Tree:
                 self.add("ansi %d/abcd.txt" % n, b"four letters")
 
     def pick(self, count, read_only):
-        """Items none of which holds another, as a file manager selects them."""
+        # Items none of which holds another, as a file manager selects them.
         held = listing(self.root)
         items = sorted(held)
         self.rng.shuffle(items)
@@ -92,7 +93,7 @@ class Tree:
 
 
 def random_drops_(tools):
-    """200 drops of 1 to 50 items, half to the Recycle Bin and half deleted."""
+    # 200 drops of 1 to 50 items, half to the Recycle Bin and half deleted.
     rng, counts = random.Random(SEED), {"drops": 0, "items": 0, "long": 0, "cut": 0, "ansi": 0, "read-only": 0}
     for option1 in ("0", "1"):
         scenario = Scenario(tools, "random-" + option1)
@@ -113,13 +114,11 @@ def random_drops_(tools):
                 raise Failure("%s stay; the program shows %s" % (left, [w["controls"] for w in scenario.windows(BOX)]))
             expected = {k: v for k, v in before.items()
                         if not any(k.rstrip("/") == d or k.startswith(d + "/") for d in dropped)}
-            if listing(tree.root) != expected:
-                raise Failure("more than the drop changed: %s" % sorted(set(before) ^ set(listing(tree.root)))[:5])
+            expect(listing(tree.root) == expected, "more than the drop changed: %s" % sorted(set(before) ^ set(listing(tree.root)))[:5])
             if option1 == "0":
                 trashed = set(trash().values())
                 missing = [d for d in dropped if str((scenario.folder / d).relative_to(WORK)) not in trashed]
-                if missing:
-                    raise Failure("not in the trash with their paths: %s" % missing)
+                expect(not missing, "not in the trash with their paths: %s" % missing)
                 for item in [*(TRASH / "files").iterdir(), *(TRASH / "info").iterdir()]:
                     shutil.rmtree(item) if item.is_dir() else item.unlink()  # Wine keeps the folders
             counts["drops"] += 1
@@ -131,11 +130,10 @@ def random_drops_(tools):
 
 
 def started(scenario, limit=30):
-    """Answers every message box until the bin shows; their texts."""
+    # Answers every message box until the bin shows; their texts.
     texts, end = [], time.monotonic() + limit
     while time.monotonic() < end:
-        if scenario.processes[-1].poll() is not None:
-            raise Failure("Rublet.exe ended with %s" % scenario.processes[-1].returncode)
+        expect(scenario.processes[-1].poll() is None, "Rublet.exe ended with %s" % scenario.processes[-1].returncode)
         windows = scenario.windows()
         boxes = [w for w in windows if w["kind"] == BOX]
         if boxes:
@@ -147,7 +145,7 @@ def started(scenario, limit=30):
 
 
 def bad_settings_(tools):
-    """Hostile values of every type under every key: warnings, then the bin."""
+    # Hostile values of every type under every key: warnings, then the bin.
     rng = random.Random(SEED)
     keys = ["Defleft", "Deftop", "Bmpdir", "Option1", "Option2", "Option3", "Option4", "Option5"]
     texts = ["", " ", "  7 ", "1.5", "-1", "+2", "1e3", "&H10", "&O7", "0x10", "１２", "1,5", "99999999999999999999",
@@ -167,9 +165,8 @@ def bad_settings_(tools):
         store(values, clear=True)
         scenario.start(quietly=True)
         for text in started(scenario):
-            if not (text.startswith(SETTING_INVALID) and text[len(SETTING_INVALID):].split("=")[0] in keys
-                    or text.startswith(PICTURE_UNREADABLE)):
-                raise Failure("an unexpected message: %r" % text)
+            expect(text.startswith(SETTING_INVALID) and text[len(SETTING_INVALID):].split("=")[0] in keys
+                   or text.startswith(PICTURE_UNREADABLE), "an unexpected message: %r" % text)
             warnings += 1
         scenario.endsession()
     scenario.close()
@@ -177,8 +174,8 @@ def bad_settings_(tools):
 
 
 def bad_pictures_(tools):
-    """Cut, bit-flipped and boastful BMP, GIF, JPEG and ICO files: the warning
-    and the built-in bin, or the picture, within a time limit."""
+    # Cut, bit-flipped and boastful BMP, GIF, JPEG and ICO files: the warning
+    # and the built-in bin, or the picture, within a time limit.
     rng, scenario = random.Random(SEED), Scenario(tools, "bad-pictures")
     shown = warned = 0
     for name in ("p.bmp", "p.gif", "p.jpg", "p.ico"):
@@ -200,8 +197,7 @@ def bad_pictures_(tools):
             store({"Bmpdir": windows_path(path)})
             scenario.start(quietly=True)
             texts = started(scenario)
-            if texts and texts != [PICTURE_UNREADABLE + windows_path(path)]:
-                raise Failure("%s: %s" % (path.name, texts))
+            expect(texts in ([], [PICTURE_UNREADABLE + windows_path(path)]), "%s: %s" % (path.name, texts))
             warned, shown = warned + bool(texts), shown + (not texts)
             scenario.endsession()
     scenario.close()
@@ -209,32 +205,30 @@ def bad_pictures_(tools):
 
 
 def counters(scenario, *args):
-    """Handles, committed KB and GDI objects, of Rublet or, with "self", of
-    the probe before and after it leaks on purpose."""
+    # Handles, committed KB and GDI objects, of Rublet or, with "self", of
+    # the probe before and after it leaks on purpose.
     lines = scenario.probe("counters", *args).splitlines()
     return [list(map(int, line.split("\t"))) for line in lines if line[0].isdigit()]
 
 
 def steady(scenario, name, action, count):
-    """The handles and memory after `count` actions, as after the first."""
+    # The handles and memory after `count` actions, as after the first.
     action(0)
     start = counters(scenario)[0]
     for n in range(1, count):
         action(n)
     end = counters(scenario)[0]
-    found = "%s: %d handles and %d KB, then %d and %d" % (name, start[0], start[1], end[0], end[1])
-    if end[0] > start[0] or end[1] > start[1] + 1024:
-        raise Failure("a leak after %d %s" % (count, found))
+    found = "%s: %d handles, %d KB and %d GDI objects, then %d, %d and %d" % (name, *start, *end)
+    expect(end[0] <= start[0] and end[1] <= start[1] + 1024 and end[2] <= start[2], "a leak after %d %s" % (count, found))
     return found
 
 
 def leaks_(tools):
-    """The same handles and memory after 100 drops, 50 menu openings, 20
-    settings dialogs and 20 drops lost while a message is open."""
+    # The same handles and memory after 100 drops, 50 menu openings, 20
+    # settings dialogs and 20 drops lost while a message is open.
     scenario = Scenario(tools, "leaks")
     before, after = counters(scenario, "self")
-    if not (after[0] > before[0] and after[1] > before[1] + 32768):
-        raise Failure("the measures do not see a leak: %s, then %s" % (before, after))
+    expect(after[0] > before[0] and after[1] > before[1] + 32768, "the measures do not see a leak: %s, then %s" % (before, after))
     found = ["GDI objects too" if after[2] > before[2] else "no GDI objects: this system reports none (Wine)"]
     scenario.make_(*["drop %d.txt" % n for n in range(120)], *["lost %d.txt" % n for n in range(20)])
 

@@ -1,15 +1,15 @@
 #!/usr/bin/python3
-"""The real Rublet.exe driven as a person drives it: the mouse and keyboard
-through xdotool, drops through an XDND source as a file manager makes them.
-The outcome is read from the files, the trash, the registry and the screen.
-
-    scenarios.py PROGRAM_DIR [SCENARIO...]
-
-A scenario is a file of tests/e2e/scenarios, one step a line, its words
-quoted as in the shell (a backslash is a backslash); a line that starts with
-# is a comment. The steps are the methods of Scenario whose names end in an
-underscore. $dir stands for the scenario's folder and $bin for the
-program's, as Windows paths."""
+# The real Rublet.exe driven as a person drives it: the mouse and keyboard
+# through xdotool, drops through an XDND source as a file manager makes them.
+# The outcome is read from the files, the trash, the registry and the screen.
+#
+#     scenarios.py PROGRAM_DIR [SCENARIO...]
+#
+# A scenario is a file of tests/e2e/scenarios, one step a line, its words
+# quoted as in the shell (a backslash is a backslash); a line that starts with
+# # is a comment. The steps are the methods of Scenario whose names end in an
+# underscore. $dir stands for the scenario's folder and $bin for the
+# program's, as Windows paths.
 import os
 import re
 import shlex
@@ -19,7 +19,7 @@ import sys
 import time
 from pathlib import Path
 
-from harness import (BOX, DIALOG, HERE, KEY, MAIN_WINDOW, MENU, TRASH, WORK, Failure, Rublet, prepare, run,
+from harness import (BOX, DIALOG, HERE, KEY, MAIN_WINDOW, MENU, TRASH, WORK, Failure, Rublet, expect, prepare, run,
                      source_text, store, trash, wait, windows_path)
 
 SHOTS = Path(os.environ.get("RUBLET_SCREENSHOTS", WORK / "screenshots"))
@@ -40,7 +40,7 @@ class Scenario(Rublet):
         return text.replace("$dir", str(self.folder)).replace("$bin", str(self.program)).replace("\\", "/")
 
     def bin_point(self):
-        """The middle of the widest run of the bin's shape, on the screen."""
+        # The middle of the widest run of the bin's shape, on the screen.
         if not self.point:
             w = self.window()
             left, top, right, bottom = max(w["region"], key=lambda r: (r[2] - r[0]) * (r[3] - r[1]))
@@ -52,16 +52,11 @@ class Scenario(Rublet):
 
     # The steps.
     def set_(self, *pairs):
-        """KEY=TEXT stores text, KEY:dword=N a number."""
-        values = {}
-        for pair in pairs:
-            key, _, value = self.expand(pair).partition("=")
-            name, _, kind = key.partition(":")
-            values[name] = int(value) if kind == "dword" else value
-        store(values)
+        # KEY=TEXT, stored as text.
+        store(dict(self.expand(pair).split("=", 1) for pair in pairs))
 
     def stored_(self, key, expected):
-        """The text stored under KEY, or - for none (waited for)."""
+        # The text stored under KEY, or - for none (waited for).
         def value():
             export = WORK / "stored.reg"
             export.unlink(missing_ok=True)
@@ -71,7 +66,7 @@ class Scenario(Rublet):
         wait("%s of %s" % (key, expected), lambda: value() == self.expand(expected), limit=5)
 
     def make_(self, *names):
-        """Files (NAME=SIZE for SIZE bytes) and folders (NAME/)."""
+        # Files (NAME=SIZE for SIZE bytes) and folders (NAME/).
         for name in names:
             name, _, size = name.partition("=")
             path = self.folder / name
@@ -82,20 +77,19 @@ class Scenario(Rublet):
                 path.write_bytes(b"x" * int(size) if size else name.encode())
 
     def picture_(self, name, *convert):
-        """Draws a picture with ImageMagick; BMP3:name chooses the format."""
+        # Draws a picture with ImageMagick; BMP3:name chooses the format.
         form, _, name = name.rpartition(":")
         run("convert", *convert, (form + ":" if form else "") + str(self.folder / self.unix(name)))
 
     def unpack_(self):
-        """This build's download, unpacked here: Rublet runs from it now."""
+        # This build's download, unpacked here: Rublet runs from it now.
         download = next((self.source.parent / "release").glob("Rublet-*.zip"))
         run(sys.executable, "-m", "zipfile", "-e", download, self.folder)
         self.program = self.folder / download.stem
         held = sorted(p.name for p in self.folder.rglob("*"))
-        if held != sorted([download.stem, "LICENSE.txt", "ReadMe.txt", "Rublet.bmp", "Rublet.exe", "Rublet_full.bmp"]):
-            raise Failure("the download holds %s" % held)
-        if not (self.program / "ReadMe.txt").read_bytes().startswith(b"\xef\xbb\xbf"):
-            raise Failure("the read-me has no byte-order mark")
+        expect(held == sorted([download.stem, "LICENSE.txt", "ReadMe.txt", "Rublet.bmp", "Rublet.exe", "Rublet_full.bmp"]),
+               "the download holds %s" % held)
+        expect((self.program / "ReadMe.txt").read_bytes().startswith(b"\xef\xbb\xbf"), "the read-me has no byte-order mark")
 
     def start_(self, *how):
         self.point = None
@@ -106,8 +100,7 @@ class Scenario(Rublet):
         self.choose_(source_text("MenuEnd"))
         self.ended()
 
-    def endsession_(self):
-        self.endsession()
+    endsession_ = Rublet.endsession
 
     def window_(self, x, y, width, height):
         x, y, width, height = map(int, (x, y, width, height))
@@ -117,8 +110,8 @@ class Scenario(Rublet):
         wait("topmost %s" % expected, lambda: self.window()["topmost"] == (expected == "yes"))
 
     def shape_(self, picture):
-        """The bin's shape is the picture's pixels other than its corner
-        colour; transparent pixels are cut away as well."""
+        # The bin's shape is the picture's pixels other than its corner
+        # colour; transparent pixels are cut away as well.
         path = self.unix(picture)
         width = int(run("identify", "-format", "%w", path + "[0]"))
         rgba = run("convert", path + "[0]", "-depth", "8", "rgba:-", binary=True)
@@ -131,16 +124,15 @@ class Scenario(Rublet):
         x, y = at or self.bin_point()
         paths = [os.path.normpath(self.folder / n) for n in names]
         code = subprocess.run([sys.executable, HERE / "xdnd_drop.py", str(x), str(y), *paths]).returncode
-        if code != outcome:
-            raise Failure("the drop ended with %d" % code)
+        expect(code == outcome, "the drop ended with %d" % code)
 
     def miss_(self, dx, dy, *names):
-        """A drop on a point of the bin's rectangle that its shape cuts out."""
+        # A drop on a point of the bin's rectangle that its shape cuts out.
         rect = self.window()["rect"]
         self.drop_(*names, outcome=1, at=(rect[0] + int(dx), rect[1] + int(dy)))
 
     def box_(self, title, text, button="OK", screenshot=None):
-        """A message box with that title and text, answered with BUTTON (- for none)."""
+        # A message box with that title and text, answered with BUTTON (- for none).
         text = self.expand(text).replace("\\n", "\n")
         box = wait("box %s|%s" % (title, text), lambda: next((b for b in self.windows(BOX) if title in ("*", b["title"])
                                                              and text in ["*"] + [c["text"] for c in b["controls"]]), None))
@@ -150,24 +142,23 @@ class Scenario(Rublet):
             self.answer(box, button)
 
     def nowindow_(self, kind):
-        """No such window, once one that is there has gone; and none comes
-        within a second."""
+        # No such window, once one that is there has gone; and none comes
+        # within a second.
         wait("end of %s" % kind, lambda: not self.windows(kind))
         end = time.monotonic() + 1
         while time.monotonic() < end:
-            if self.windows(kind):
-                raise Failure("a window %s: %s" % (kind, self.windows(kind)[0]))
+            expect(not self.windows(kind), "a window %s" % kind)
 
     def again_(self):
-        """A second start, which must end by itself after raising the first
-        bin to the top for a moment (watched while it lasts)."""
+        # A second start, which must end by itself after raising the first
+        # bin to the top for a moment (watched while it lasts).
         self.start(quietly=True)
         self.topmost_("yes")
         self.ended()
         self.processes.pop()
 
     def hover_(self):
-        """The pointer comes from outside and rests on the bin."""
+        # The pointer comes from outside and rests on the bin.
         x, y = self.bin_point()
         run("xdotool", "mousemove", 1, 1, "sleep", "0.5", "mousemove", x - 3, y, "mousemove", x, y)
 
@@ -175,29 +166,27 @@ class Scenario(Rublet):
         wait("tooltip %s" % text, lambda: any(w["title"] == text for w in self.windows("tooltips_class32")))
 
     def processes_(self, count):
-        if self.probe().split()[1] != count:
-            raise Failure("not %s Rublet processes" % count)
+        expect(self.probe().split()[1] == count, "not %s Rublet processes" % count)
 
     def press_(self, text):
         self.press(text, self.window(DIALOG))
 
     def control_(self, text, check):
         found = [c["check"] for c in self.window(DIALOG)["controls"] if c["text"].replace("&", "") == text]
-        if found != [int(check)]:
-            raise Failure("%s is %s" % (text, found))
+        expect(found == [int(check)], "%s is %s" % (text, found))
 
     def field_(self, text):
         wait("path %s" % text, lambda: [c["text"] for c in self.window(DIALOG)["controls"] if c["kind"] == "Edit"]
              == [self.expand(text)], limit=5)
 
     def write_(self, text):
-        """Types into the path box, as a user does."""
+        # Types into the path box, as a user does.
         self.press_("Edit")
         run("xdotool", "key", "ctrl+a", "BackSpace", "type", "--delay", 20, self.expand(text))
         self.field_(text)
 
     def pick_(self, path):
-        """Chooses a file in the open-file dialog by typing its path."""
+        # Chooses a file in the open-file dialog by typing its path.
         chooser = self.window(BOX, source_text("PictureChooserTitle"))
         wait("a file name box", lambda: any(c["kind"] == "Edit" for c in self.window(BOX, chooser["title"])["controls"]))
         run("xdotool", "type", "--delay", 20, self.expand(path))
@@ -205,15 +194,15 @@ class Scenario(Rublet):
         self.key_("Return")
 
     def key_(self, *keys):
-        """Keys for the window on top (a menu or a dialog), which they close."""
+        # Keys for the window on top (a menu or a dialog), which they close.
         top = next((w for w in self.windows() if w["kind"] not in (MAIN_WINDOW, "tooltips_class32")), None)
         run("xdotool", "key", "--delay", 150, *keys)
         if top:
             wait("end of %s" % top["kind"], lambda: top["handle"] not in [w["handle"] for w in self.windows()])
 
     def click_(self):
-        """A single click: the pause after it keeps it from pairing with the
-        next into a double-click."""
+        # A single click: the pause after it keeps it from pairing with the
+        # next into a double-click.
         self.click(*self.bin_point())
         time.sleep(0.6)
 
@@ -221,24 +210,22 @@ class Scenario(Rublet):
         self.click(*self.bin_point(), 3)
 
     def doubleclick_(self):
-        """A double-click, which opens the Recycle Bin menu."""
+        # A double-click, which opens the Recycle Bin menu.
         self.click(*self.bin_point(), "--repeat", 2, "--delay", 80, 1)
         self.window(MENU)
 
     def menu_(self, items):
         actual = "|".join(c["text"] or "-" for c in self.menu_items())
-        if actual != items:
-            raise Failure("menu %s" % actual)
+        expect(actual == items, "menu %s" % actual)
 
     def choose_(self, item):
-        rect = next((c["rect"] for c in self.menu_items() if c["text"] == item), None)
-        if not rect:
-            raise Failure("no menu item " + item)
+        rect = next((c["rect"] for c in self.menu_items() if c["text"] == item), [0] * 4)
+        expect(any(rect), "no menu item " + item)
         self.click((rect[0] + rect[2]) // 2, (rect[1] + rect[3]) // 2)
         wait("end of the menu", lambda: not self.windows(MENU))
 
     def drag_(self, dx, dy, steps):
-        """Moves at a hand's pace; done once the bin stands still."""
+        # Moves at a hand's pace; done once the bin stands still.
         x, y = self.bin_point()
         self.point = None
         run("xdotool", "mousemove", x, y, "mousedown", 1,
@@ -250,16 +237,16 @@ class Scenario(Rublet):
         wait("end of %s" % (names,), lambda: not any((self.folder / n).exists() for n in names))
 
     def kept_(self, *names):
-        if not all((self.folder / n).exists() for n in names):
-            raise Failure("gone: %s" % [n for n in names if not (self.folder / n).exists()])
+        gone = [n for n in names if not (self.folder / n).exists()]
+        expect(not gone, "gone: %s" % gone)
 
     def trashed_(self, *names):
-        """In the trash, each with the .trashinfo that names where it was."""
+        # In the trash, each with the .trashinfo that names where it was.
         where = {str((self.folder / n).relative_to(WORK)) for n in names}
         wait("%s in the trash" % (names,), lambda: where <= set(trash().values()))
 
     def untrash_(self):
-        """The trash folder removed while Rublet runs, as a cleaner might."""
+        # The trash folder removed while Rublet runs, as a cleaner might.
         shutil.rmtree(TRASH)
 
     def trash_(self, count):
