@@ -43,8 +43,8 @@ std::wstring AnsiPathToWide(std::string_view path) {
     return wide;
 }
 
-// The shell's own reader: it walks the list from its start for every
-// index, so a drop of n paths costs n * n / 2 steps.
+// The shell's own reader. Wine's walks the list from its start for every
+// index, so there a drop of n paths costs n * n / 2 steps.
 std::vector<std::wstring> QueryDroppedPaths(HDROP drop) {
     const UINT count = ::DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
     std::vector<std::wstring> paths(count);

@@ -30,12 +30,12 @@ bool RecycleBinHoldsAnything() noexcept {
     ComPtr<IShellFolder> recycleBin;
     if (FAILED(desktop->BindToObject(recycleBinId.get(), nullptr, IID_IShellFolder, recycleBin.put_void())))
         return false;
+    // Hidden and system files too, as the count of SHQueryRecycleBinW has them.
+    constexpr SHCONTF Everything =
+        SHCONTF_FOLDERS | SHCONTF_NONFOLDERS | SHCONTF_INCLUDEHIDDEN | SHCONTF_INCLUDESUPERHIDDEN;
     ComPtr<IEnumIDList> items;
     // S_FALSE, and no enumerator, is a folder with nothing in it.
-    if (recycleBin->EnumObjects(nullptr, SHCONTF_FOLDERS | SHCONTF_NONFOLDERS | SHCONTF_INCLUDEHIDDEN, items.put()) !=
-            S_OK ||
-        !items)
-        return false;
+    if (recycleBin->EnumObjects(nullptr, Everything, items.put()) != S_OK || !items) return false;
     ITEMIDLIST* first = nullptr;
     ULONG fetched = 0;
     const bool found = items->Next(1, &first, &fetched) == S_OK && fetched == 1;
