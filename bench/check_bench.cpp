@@ -44,11 +44,14 @@ std::wstring SettingsKey() {
 }
 
 // Moves the new files `first` to `last` - 1 of `folder` to the Recycle Bin
-// in one shell call.
+// in one shell call. A thousand to a subfolder: Wine reads through the
+// whole folder for each name it creates.
 bool FillRecycleBin(const std::wstring& folder, int first, int last) {
     std::wstring list;
     for (int i = first; i < last; ++i) {
-        const std::wstring path = folder + L"\\item " + std::to_wstring(i) + L".txt";
+        const std::wstring subfolder = folder + L"\\" + std::to_wstring(i / 1000);
+        if (i % 1000 == 0 || i == first) ::CreateDirectoryW(subfolder.c_str(), nullptr);
+        const std::wstring path = subfolder + L"\\item " + std::to_wstring(i) + L".txt";
         rublet::testing_support::WriteEmptyFile(path);
         list += path;
         list += L'\0';
