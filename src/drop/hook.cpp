@@ -1,5 +1,7 @@
 #include "drop/hook.h"
 
+#include "drop/drop_files_block.h"
+
 namespace rublet {
 
 WNDPROC PrevWndProc = nullptr;
@@ -32,7 +34,18 @@ bool TakePendingDrop() noexcept {
     return true;
 }
 
-std::vector<std::wstring> ReadDroppedPaths(HDROP drop) {
+namespace {
+
+std::wstring AnsiPathToWide(std::string_view path) {
+    const int length = ::MultiByteToWideChar(CP_ACP, 0, path.data(), static_cast<int>(path.size()), nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(length), L'\0');
+    ::MultiByteToWideChar(CP_ACP, 0, path.data(), static_cast<int>(path.size()), wide.data(), length);
+    return wide;
+}
+
+// The shell's own reader. Wine's walks the list from its start for every
+// index, so there a drop of n paths costs n * n / 2 steps.
+std::vector<std::wstring> QueryDroppedPaths(HDROP drop) {
     const UINT count = ::DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
     std::vector<std::wstring> paths(count);
     for (UINT i = 0; i < count; ++i) {
@@ -43,6 +56,20 @@ std::vector<std::wstring> ReadDroppedPaths(HDROP drop) {
         paths[i] = std::move(path);
     }
     return paths;
+}
+
+}  // namespace
+
+// One walk of the block, bounded by its size. A block that cannot be read
+// as memory goes to the shell's reader; one whose list runs past its end
+// gives no paths, as the shell's reader would read on beyond it.
+std::vector<std::wstring> ReadDroppedPaths(HDROP drop) {
+    const SIZE_T size = ::GlobalSize(drop);
+    const void* block = size != 0 ? ::GlobalLock(drop) : nullptr;
+    if (!block) return QueryDroppedPaths(drop);
+    auto paths = ReadDropFilesBlock({static_cast<const std::byte*>(block), size}, &AnsiPathToWide);
+    ::GlobalUnlock(drop);
+    return paths ? std::move(*paths) : std::vector<std::wstring>{};
 }
 
 LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {

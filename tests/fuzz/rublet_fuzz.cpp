@@ -1,6 +1,7 @@
 // libFuzzer over the portable rules that read what a user or a file gives:
-// number texts, the stored settings, bitmap headers and dropped paths. The
-// first byte picks the rule; the checks are the rules' own promises.
+// number texts, the stored settings, bitmap headers, dropped paths and the
+// blocks drops arrive in. The first byte picks the rule; the checks are the
+// rules' own promises.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -8,6 +9,7 @@
 #include <span>
 #include <string>
 
+#include "drop/drop_files_block.h"
 #include "drop/drop_processing.h"
 #include "settings/settings.h"
 #include "platform/bitmap_file.h"
@@ -60,15 +62,29 @@ void StoredSettings(const std::uint8_t* data, std::size_t size) {
     Require(reading.Invalid.size() <= store.values.size());
 }
 
+// Each path is whole and not empty, and together they fit in the block.
+void DropBlock(const std::uint8_t* data, std::size_t size) {
+    const auto paths = ReadDropFilesBlock({reinterpret_cast<const std::byte*>(data), size},
+                                          [](std::string_view text) { return std::wstring(text.begin(), text.end()); });
+    if (!paths) return;
+    std::size_t units = 0;
+    for (const std::wstring& path : *paths) {
+        Require(!path.empty() && path.find(L'\0') == std::wstring::npos);
+        units += path.size() + 1;
+    }
+    Require(20 + units <= size);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0) return 0;
-    switch (data[0] % 4) {
+    switch (data[0] % 8) {
     case 0: Numbers(Text(data + 1, size - 1)); break;
     case 1: StoredSettings(data + 1, size - 1); break;
     case 2: static_cast<void>(IsWholeIfBitmap({data + 1, size - 1})); break;
     case 3: static_cast<void>(IsDriveOrShareRoot(Text(data + 1, size - 1))); break;
+    default: DropBlock(data + 1, size - 1); break;
     }
     return 0;
 }

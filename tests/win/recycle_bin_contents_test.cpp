@@ -1,0 +1,42 @@
+#include "platform/recycle_bin_contents.h"
+
+#include <shlobj.h>
+
+#include <gtest/gtest.h>
+
+#include "drop/hook.h"
+#include "support.h"
+
+namespace rublet {
+namespace {
+
+TEST(RecycleBinContents, AHiddenRecycledFileFillsTheRecycleBinAndEmptyingItEmptiesIt) {
+    RUBLET_SKIP_OUTSIDE_SANDBOX();
+    constexpr DWORD Quietly = SHERB_NOCONFIRMATION | SHERB_NOPROGRESSUI | SHERB_NOSOUND;
+    ::SHEmptyRecycleBinW(nullptr, nullptr, Quietly);
+    EXPECT_FALSE(RecycleBinHoldsAnything());
+    const std::wstring list = std::wstring(L"T:\\recycled and hidden.txt") + L'\0';  // and the string's own NUL
+    testing_support::WriteEmptyFile(list.c_str());
+    ::SetFileAttributesW(list.c_str(), FILE_ATTRIBUTE_HIDDEN);
+    SHFILEOPSTRUCTW operation{};
+    operation.wFunc = FO_DELETE, operation.pFrom = list.c_str();
+    operation.fFlags = FOF_ALLOWUNDO | FOF_NOCONFIRMATION | FOF_SILENT | FOF_NOERRORUI;
+    ASSERT_EQ(::SHFileOperationW(&operation), 0);
+    EXPECT_TRUE(RecycleBinHoldsAnything());
+    ::SHEmptyRecycleBinW(nullptr, nullptr, Quietly);
+    EXPECT_FALSE(RecycleBinHoldsAnything());
+}
+
+TEST(DroppedPaths, ABlockCutShortWithinItsMemoryGivesNothing) {
+    const DROPFILES header{sizeof header, {0, 0}, FALSE, TRUE};
+    const HGLOBAL cut = ::GlobalAlloc(GMEM_MOVEABLE, sizeof header + 5);
+    auto* bytes = static_cast<BYTE*>(::GlobalLock(cut));
+    ::FillMemory(bytes, ::GlobalSize(cut), 0x41);  // a path with no end, to the memory's last byte
+    ::CopyMemory(bytes, &header, sizeof header);
+    ::GlobalUnlock(cut);
+    EXPECT_TRUE(ReadDroppedPaths(static_cast<HDROP>(cut)).empty());
+    ::GlobalFree(cut);
+}
+
+}  // namespace
+}  // namespace rublet
