@@ -82,7 +82,9 @@ class Scenario(Rublet):
         run("convert", *convert, (form + ":" if form else "") + str(self.folder / self.unix(name)))
 
     def unpack_(self):
-        # This build's download, unpacked here: Rublet runs from it now.
+        # This build's download, made on request and unpacked here: Rublet
+        # runs from it now.
+        run("cmake", "--build", self.source.parent, "--target", "release_zip")
         download = next((self.source.parent / "release").glob("Rublet-*.zip"))
         run(sys.executable, "-m", "zipfile", "-e", download, self.folder)
         self.program = self.folder / download.stem
