@@ -1,5 +1,7 @@
 #include "drop/hook.h"
 
+#include <cstdlib>
+
 #include "drop/drop_files_block.h"
 
 namespace rublet {
@@ -77,9 +79,16 @@ LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
         // Read whole, then released here: the drop is consumed, so no
         // later procedure sees the freed handle.
         auto drop = reinterpret_cast<HDROP>(wParam);
-        DroppedFiles = ReadDroppedPaths(drop);
+        try {
+            DroppedFiles = ReadDroppedPaths(drop);
+            DropPending = -1;
+        } catch (...) {
+            // No exception may unwind through the system's frames: a drop
+            // whose paths find no memory is lost, and the program ends in
+            // order behind its message loop.
+            ::PostQuitMessage(EXIT_FAILURE);
+        }
         ::DragFinish(drop);
-        DropPending = -1;
         return 0;
     }
     return ::CallWindowProcW(PrevWndProc, hwnd, message, wParam, lParam);
