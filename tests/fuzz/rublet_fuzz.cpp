@@ -1,5 +1,5 @@
 // libFuzzer over the portable rules that read what a user or a file gives:
-// number texts, the stored settings, bitmap headers and dropped paths. The
+// number texts, the stored settings, bitmap and PNG headers and dropped paths. The
 // first byte picks the rule; the checks are the rules' own promises.
 #include <cstddef>
 #include <cstdint>
@@ -12,6 +12,7 @@
 #include "settings/settings.h"
 #include "platform/bitmap_file.h"
 #include "platform/conversions.h"
+#include "platform/png_file.h"
 
 namespace {
 
@@ -64,11 +65,15 @@ void StoredSettings(const std::uint8_t* data, std::size_t size) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0) return 0;
-    switch (data[0] % 4) {
+    switch (data[0] % 5) {
     case 0: Numbers(Text(data + 1, size - 1)); break;
     case 1: StoredSettings(data + 1, size - 1); break;
     case 2: static_cast<void>(IsWholeIfBitmap({data + 1, size - 1})); break;
     case 3: static_cast<void>(IsDriveOrShareRoot(Text(data + 1, size - 1))); break;
+    case 4:
+        if (const auto png = ReadPngHeader({data + 1, size - 1}))
+            Require(png->Width >= 1 && png->Width <= MaxPictureSide && png->Height >= 1 && png->Height <= MaxPictureSide);
+        break;
     }
     return 0;
 }
