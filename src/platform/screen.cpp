@@ -7,9 +7,15 @@
 namespace rublet {
 namespace {
 
-BOOL CALLBACK AddMonitor(HMONITOR, HDC, LPRECT rect, LPARAM found) {
-    reinterpret_cast<std::vector<RECT>*>(found)->push_back(*rect);
-    return TRUE;
+// A callback of the system: no exception may leave it. Without memory for
+// one more monitor, the search ends with those found.
+BOOL CALLBACK AddMonitor(HMONITOR, HDC, LPRECT rect, LPARAM found) noexcept {
+    try {
+        reinterpret_cast<std::vector<RECT>*>(found)->push_back(*rect);
+        return TRUE;
+    } catch (...) {
+        return FALSE;
+    }
 }
 
 }  // namespace

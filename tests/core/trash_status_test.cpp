@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "main_window/recycle_bin_looks.h"
-#include "recycle_menu/menu_commands.h"
 
 namespace rublet {
 namespace {
@@ -29,23 +28,6 @@ INSTANTIATE_TEST_SUITE_P(
                     StatusCase{9, 5368709120LL, L"9個のｵﾌﾞｼﾞｪｸﾄ(5120MB)"},
                     StatusCase{7, 129453816545LL, L"7個のｵﾌﾞｼﾞｪｸﾄ(123456.8MB)"},
                     StatusCase{1234, 1048576, L"1234個のｵﾌﾞｼﾞｪｸﾄ(1MB)"}));
-
-// Records the order of the steps.
-class FakeMenuDesktop final : public MenuDesktop {
-public:
-    int ShowMessage(std::wstring_view, unsigned, std::wstring_view) override { return 1; }
-    void ShellOpen(std::wstring_view, std::wstring_view, std::wstring_view, std::wstring_view, int) override {}
-    void SuspendDropHandling() override { calls.push_back(L"suspend"); }
-    void ResumeDropHandling() override { calls.push_back(L"resume"); }
-    void EmptyRecycleBin() override { calls.push_back(L"empty"); }
-    std::vector<std::wstring> calls;
-};
-
-TEST(MenuCommands, EmptyingTakesTheDropHandlingDownAroundTheShell) {
-    FakeMenuDesktop desktop;
-    mempty_Click(desktop);
-    EXPECT_EQ(desktop.calls, (std::vector<std::wstring>{L"suspend", L"empty", L"resume"}));
-}
 
 TEST(NextRecycleBinCheck, LooksEveryTwoSecondsUnlessLookingWouldTakeMoreThanAFortiethOfTheTime) {
     EXPECT_EQ(NextRecycleBinCheckMs(0), 2000u);

@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "layouts/names.h"
 #include "platform/handles.h"
 
 namespace {
@@ -52,11 +53,15 @@ BOOL CALLBACK AddControl(HWND control, LPARAM out) {
 }
 
 // A menu can be read only in its own process: menu_reader.dll, hooked into
-// the menu's thread, writes the items into the menu window's title.
+// the menu's thread, writes the items into the menu window's title. A menu
+// that has gone has no thread: hooking "thread 0" would hook every thread of
+// the desktop, the probe's own included.
 std::wstring MenuItems(HWND menuWindow) {
+    const DWORD thread = ::GetWindowThreadProcessId(menuWindow, nullptr);
+    if (!thread) return L"";
     const HMODULE reader = ::LoadLibraryW(L"menu_reader.dll");
     const auto hook = reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(::GetProcAddress(reader, "ReadMenuHook")));
-    HHOOK hooked = ::SetWindowsHookExW(WH_CALLWNDPROC, hook, reader, ::GetWindowThreadProcessId(menuWindow, nullptr));
+    const HHOOK hooked = ::SetWindowsHookExW(WH_CALLWNDPROC, hook, reader, thread);
     ::SendMessageTimeoutW(menuWindow, ::RegisterWindowMessageW(L"Rublet.ReadMenu"), 0, 0, SMTO_ABORTIFHUNG, 2000, nullptr);
     ::UnhookWindowsHookEx(hooked);
     wchar_t items[4096] = {};
@@ -94,7 +99,7 @@ BOOL CALLBACK Collect(HWND hwnd, LPARAM out) {
     auto* snapshot = reinterpret_cast<Snapshot*>(out);
     DWORD process = 0;
     ::GetWindowThreadProcessId(hwnd, &process);
-    if (ClassOf(hwnd) == L"Rublet.Form1") snapshot->rublets.insert(process);
+    if (ClassOf(hwnd) == rublet::names::Form1Class) snapshot->rublets.insert(process);
     if (::IsWindowVisible(hwnd)) snapshot->visible.push_back(hwnd);
     return TRUE;
 }
@@ -133,7 +138,7 @@ std::wstring CountersOfLeaks() {
 
 int wmain(int argc, wchar_t** argv) {
     if (argc > 1 && std::wstring(argv[1]) == L"endsession") {
-        const HWND main = ::FindWindowW(L"Rublet.Form1", nullptr);
+        const HWND main = ::FindWindowW(rublet::names::Form1Class, nullptr);
         if (::SendMessageW(main, WM_QUERYENDSESSION, 0, 0)) ::SendMessageW(main, WM_ENDSESSION, TRUE, 0);
         return 0;
     }
@@ -147,7 +152,9 @@ int wmain(int argc, wchar_t** argv) {
     for (const HWND hwnd : snapshot.visible) {
         DWORD process = 0;
         ::GetWindowThreadProcessId(hwnd, &process);
-        if (command.empty() && snapshot.rublets.count(process)) out += Describe(hwnd);
+        if (!command.empty() || !snapshot.rublets.count(process)) continue;
+        const std::wstring described = Describe(hwnd);
+        if (::IsWindow(hwnd)) out += described;  // a window that went while it was read is left out
     }
     const int size = ::WideCharToMultiByte(CP_UTF8, 0, out.c_str(), -1, nullptr, 0, nullptr, nullptr);
     std::string utf8(static_cast<std::size_t>(size), '\0');

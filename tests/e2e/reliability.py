@@ -14,19 +14,19 @@ import shutil
 import stat
 import sys
 import time
-import urllib.parse
-
 from pathlib import Path
 
-from scenarios import TRASH, WORK, Failure, Scenario, is_32bit, prepare, run, windows_path
+from harness import (BOX, DIALOG, MAIN_WINDOW, TRASH, WORK, Failure, expect, is_32bit, prepare, source_text, store, trash,
+                     windows_path)
+from scenarios import Scenario
 
 SEED = 20261207
-SETTING_INVALID = "設定の値が正しくないため、既定値を使用します。\n"
-PICTURE_UNREADABLE = "画像ファイルを読み込めませんでした。標準の画像を表示します。\n"
+SETTING_INVALID = source_text("SettingInvalid") + "\n"
+PICTURE_UNREADABLE = source_text("PictureUnreadable") + "\n"
 
 
 def listing(root):
-    """Every item below `root`: a file's hash and read-only state, or a folder."""
+    # Every item below `root`: a file's hash and read-only state, or a folder.
     found = {}
     for folder, folders, files in os.walk(root):
         for name in folders:
@@ -40,7 +40,7 @@ def listing(root):
 
 
 class Tree:
-    """A folder of items with the names that trip up careless programs."""
+    # A folder of items with the names that trip up careless programs.
     NAMES = ["ごみ箱 {}.txt", "😀 emoji {}.doc", "two  spaces {}.txt", ".dot {}", "-dash {}.txt", "100% {};semi.txt",
              "%41 {}.txt", "ro {}.txt", "folder {}/", "folder {}/inner {}.txt"]
 
@@ -75,7 +75,7 @@ class Tree:
                 self.add("ansi %d/abcd.txt" % n, b"four letters")
 
     def pick(self, count, read_only):
-        """Items none of which holds another, as a file manager selects them."""
+        # Items none of which holds another, as a file manager selects them.
         held = listing(self.root)
         items = sorted(held)
         self.rng.shuffle(items)
@@ -92,13 +92,13 @@ class Tree:
         return chosen
 
 
-def random_drops_(source, tools):
-    """200 drops of 1 to 50 items, half to the Recycle Bin and half deleted."""
+def random_drops_(tools):
+    # 200 drops of 1 to 50 items, half to the Recycle Bin and half deleted.
     rng, counts = random.Random(SEED), {"drops": 0, "items": 0, "long": 0, "cut": 0, "ansi": 0, "read-only": 0}
     for option1 in ("0", "1"):
-        scenario = Scenario(source, tools, "random-" + option1)
+        scenario = Scenario(tools, "random-" + option1)
         tree = Tree(scenario.folder, rng)
-        scenario.set_("Option1=" + option1, "Option2=0", "Option3=0")
+        store({"Option1": option1, "Option2": "0", "Option3": "0"})
         scenario.start_()
         for _ in range(100):
             tree.grow(max(0, 80 - len(listing(tree.root))))
@@ -111,17 +111,14 @@ def random_drops_(source, tools):
                 scenario.gone_(*dropped)
             except Failure:
                 left = [d for d in dropped if (scenario.folder / d).exists()]
-                raise Failure("%s stay; the program shows %s" % (left, [w["controls"] for w in scenario.windows("#32770")]))
+                raise Failure("%s stay; the program shows %s" % (left, [w["controls"] for w in scenario.windows(BOX)]))
             expected = {k: v for k, v in before.items()
                         if not any(k.rstrip("/") == d or k.startswith(d + "/") for d in dropped)}
-            if listing(tree.root) != expected:
-                raise Failure("more than the drop changed: %s" % sorted(set(before) ^ set(listing(tree.root)))[:5])
+            expect(listing(tree.root) == expected, "more than the drop changed: %s" % sorted(set(before) ^ set(listing(tree.root)))[:5])
             if option1 == "0":
-                trashed = {urllib.parse.unquote(line.split("/dosdevices/t:/")[-1]) for info in (TRASH / "info").glob("*")
-                           for line in info.read_text().splitlines() if line.startswith("Path=")}
+                trashed = set(trash().values())
                 missing = [d for d in dropped if str((scenario.folder / d).relative_to(WORK)) not in trashed]
-                if missing:
-                    raise Failure("not in the trash with their paths: %s" % missing)
+                expect(not missing, "not in the trash with their paths: %s" % missing)
                 for item in [*(TRASH / "files").iterdir(), *(TRASH / "info").iterdir()]:
                     shutil.rmtree(item) if item.is_dir() else item.unlink()  # Wine keeps the folders
             counts["drops"] += 1
@@ -133,57 +130,53 @@ def random_drops_(source, tools):
 
 
 def started(scenario, limit=30):
-    """Answers every message box until the bin shows; their texts."""
+    # Answers every message box until the bin shows; their texts.
     texts, end = [], time.monotonic() + limit
     while time.monotonic() < end:
-        if scenario.rublets[-1].poll() is not None:
-            raise Failure("Rublet.exe ended with %s" % scenario.rublets[-1].returncode)
+        expect(scenario.processes[-1].poll() is None, "Rublet.exe ended with %s" % scenario.processes[-1].returncode)
         windows = scenario.windows()
-        boxes = [w for w in windows if w["kind"] == "#32770"]
+        boxes = [w for w in windows if w["kind"] == BOX]
         if boxes:
             texts += [c["text"] for c in boxes[0]["controls"] if c["kind"] == "Static" and c["text"]]
-            scenario.press_("OK", boxes[0])
-        elif any(w["kind"] == "Rublet.Form1" for w in windows):
+            scenario.answer(boxes[0], "OK")
+        elif any(w["kind"] == MAIN_WINDOW for w in windows):
             return texts
     raise Failure("no bin within %d s" % limit)
 
 
-def bad_settings_(source, tools):
-    """Hostile values of every type under every key: warnings, then the bin."""
+def bad_settings_(tools):
+    # Hostile values of every type under every key: warnings, then the bin.
     rng = random.Random(SEED)
     keys = ["Defleft", "Deftop", "Bmpdir", "Option1", "Option2", "Option3", "Option4", "Option5"]
     texts = ["", " ", "  7 ", "1.5", "-1", "+2", "1e3", "&H10", "&O7", "0x10", "１２", "1,5", "99999999999999999999",
              "-2147483649", "32768", "-32769", "2147483648", "NaN", "∞", "\t", "1 2", "--1"]
-    scenario, cases, warnings = Scenario(source, tools, "bad-settings"), 30, 0
+    scenario, cases, warnings = Scenario(tools, "bad-settings"), 30, 0
     for _ in range(cases):
-        lines = ["[-HKEY_CURRENT_USER\\Software\\Rublet]", "[HKEY_CURRENT_USER\\Software\\Rublet\\setting]"]
+        values = {}
         for key in rng.sample(keys, rng.randint(1, len(keys))):
             kind = rng.randrange(5)
             data = bytes(rng.randrange(256) for _ in range(rng.randint(0, 40)))
             if kind == 0:
-                text = rng.choice(texts) if rng.random() < 0.7 else "".join(chr(rng.randint(1, 0xD7FF)) for _ in range(20))
-                lines.append('"%s"=hex(1):%s' % (key, ",".join("%02x" % b for b in (text + "\0").encode("utf-16-le"))))
+                values[key] = rng.choice(texts) if rng.random() < 0.7 else "".join(chr(rng.randint(1, 0xD7FF)) for _ in range(20))
             elif kind == 1:
-                lines.append('"%s"=dword:%08x' % (key, rng.getrandbits(32)))
+                values[key] = rng.getrandbits(32)
             else:  # binary, expandable text or several texts, of random bytes
-                data = data if kind == 2 else data[:len(data) // 2 * 2]  # Wine's regedit hangs on odd text
-                lines.append('"%s"=hex%s:%s' % (key, ["", "(2)", "(7)"][kind - 2], ",".join("%02x" % b for b in data)))
-        scenario.registry(*lines)
-        scenario.start_("quietly")
+                values[key] = (3, data) if kind == 2 else ([2, 7][kind - 3], data[:len(data) // 2 * 2])  # Wine's regedit hangs on odd text
+        store(values, clear=True)
+        scenario.start(quietly=True)
         for text in started(scenario):
-            if not (text.startswith(SETTING_INVALID) and text[len(SETTING_INVALID):].split("=")[0] in keys
-                    or text.startswith(PICTURE_UNREADABLE)):
-                raise Failure("an unexpected message: %r" % text)
+            expect(text.startswith(SETTING_INVALID) and text[len(SETTING_INVALID):].split("=")[0] in keys
+                   or text.startswith(PICTURE_UNREADABLE), "an unexpected message: %r" % text)
             warnings += 1
-        scenario.endsession_()
+        scenario.endsession()
     scenario.close()
     return {"starts": cases, "warnings": warnings}
 
 
-def bad_pictures_(source, tools):
-    """Cut, bit-flipped and boastful BMP, GIF, JPEG and ICO files: the warning
-    and the built-in bin, or the picture, within a time limit."""
-    rng, scenario = random.Random(SEED), Scenario(source, tools, "bad-pictures")
+def bad_pictures_(tools):
+    # Cut, bit-flipped and boastful BMP, GIF, JPEG and ICO files: the warning
+    # and the built-in bin, or the picture, within a time limit.
+    rng, scenario = random.Random(SEED), Scenario(tools, "bad-pictures")
     shown = warned = 0
     for name in ("p.bmp", "p.gif", "p.jpg", "p.ico"):
         scenario.picture_(name, "-size", "48x40", "xc:white", "-fill", "blue", "-draw", "circle 24,20 24,4")
@@ -201,44 +194,41 @@ def bad_pictures_(source, tools):
         for number, data in enumerate(variants):
             path = scenario.folder / ("bad %d%s" % (number, name[-4:]))
             path.write_bytes(data)
-            scenario.set_("Bmpdir=" + windows_path(path))
-            scenario.start_("quietly")
+            store({"Bmpdir": windows_path(path)})
+            scenario.start(quietly=True)
             texts = started(scenario)
-            if texts and texts != [PICTURE_UNREADABLE + windows_path(path)]:
-                raise Failure("%s: %s" % (path.name, texts))
+            expect(texts in ([], [PICTURE_UNREADABLE + windows_path(path)]), "%s: %s" % (path.name, texts))
             warned, shown = warned + bool(texts), shown + (not texts)
-            scenario.endsession_()
+            scenario.endsession()
     scenario.close()
     return {"pictures": shown + warned, "warned": warned, "shown": shown}
 
 
 def counters(scenario, *args):
-    """Handles, committed KB and GDI objects, of Rublet or, with "self", of
-    the probe before and after it leaks on purpose."""
-    lines = run("wine", windows_path(scenario.tools / "probe.exe"), "counters", *args).splitlines()
+    # Handles, committed KB and GDI objects, of Rublet or, with "self", of
+    # the probe before and after it leaks on purpose.
+    lines = scenario.probe("counters", *args).splitlines()
     return [list(map(int, line.split("\t"))) for line in lines if line[0].isdigit()]
 
 
 def steady(scenario, name, action, count):
-    """The handles and memory after `count` actions, as after the first."""
+    # The handles and memory after `count` actions, as after the first.
     action(0)
     start = counters(scenario)[0]
     for n in range(1, count):
         action(n)
     end = counters(scenario)[0]
-    found = "%s: %d handles and %d KB, then %d and %d" % (name, start[0], start[1], end[0], end[1])
-    if end[0] > start[0] or end[1] > start[1] + 1024:
-        raise Failure("a leak after %d %s" % (count, found))
+    found = "%s: %d handles, %d KB and %d GDI objects, then %d, %d and %d" % (name, *start, *end)
+    expect(end[0] <= start[0] and end[1] <= start[1] + 1024 and end[2] <= start[2], "a leak after %d %s" % (count, found))
     return found
 
 
-def leaks_(source, tools):
-    """The same handles and memory after 100 drops, 50 menu openings, 20
-    settings dialogs and 20 drops lost while a message is open."""
-    scenario = Scenario(source, tools, "leaks")
+def leaks_(tools):
+    # The same handles and memory after 100 drops, 50 menu openings, 20
+    # settings dialogs and 20 drops lost while a message is open.
+    scenario = Scenario(tools, "leaks")
     before, after = counters(scenario, "self")
-    if not (after[0] > before[0] and after[1] > before[1] + 32768):
-        raise Failure("the measures do not see a leak: %s, then %s" % (before, after))
+    expect(after[0] > before[0] and after[1] > before[1] + 32768, "the measures do not see a leak: %s, then %s" % (before, after))
     found = ["GDI objects too" if after[2] > before[2] else "no GDI objects: this system reports none (Wine)"]
     scenario.make_(*["drop %d.txt" % n for n in range(120)], *["lost %d.txt" % n for n in range(20)])
 
@@ -248,28 +238,27 @@ def leaks_(source, tools):
 
     def lost(n):
         scenario.drop_("drop %d.txt" % (100 + n))
-        scenario.box_("RUblet", "*", "-")  # while the question is open...
-        scenario.drop_("lost %d.txt" % n)  # ...this drop comes, and is lost
-        scenario.box_("RUblet", "*", "Cancel")
+        question = scenario.window(BOX, source_text("ConfirmTitle"))
+        scenario.drop_("lost %d.txt" % n)  # while the question is open: lost
+        scenario.answer(question, "Cancel")
         scenario.kept_("lost %d.txt" % n)
 
     def menu(_):
         scenario.doubleclick_()
-        scenario.window("#32768")
         scenario.key_("Escape")
 
     def dialog(_):
         scenario.rightclick_()
-        scenario.choose_("設定")
-        scenario.window("Rublet.Form2")
+        scenario.choose_(source_text("MenuOption"))
+        scenario.window(DIALOG)
         scenario.key_("Escape")
 
-    scenario.set_("Option2=0", "Option3=0")
+    store({"Option2": "0", "Option3": "0"})
     scenario.start_()
     found += [steady(scenario, "drops", drop, 100), steady(scenario, "menus", menu, 50),
               steady(scenario, "dialogs", dialog, 20)]
-    scenario.endsession_()
-    scenario.set_("Option2=1")
+    scenario.endsession()
+    store({"Option2": "1"})
     scenario.start_()
     found.append(steady(scenario, "lost drops", lost, 20))
     scenario.close()
@@ -277,18 +266,15 @@ def leaks_(source, tools):
 
 
 def main(source, *parts):
-    source = Path(source).resolve()
-    tools = prepare(source)
-    if tools is None:
-        return 77
-    if not is_32bit(source / "Rublet.exe") and os.environ.get("RUBLET_WINE_BITS") != "64":
+    tools = prepare(Path(source).resolve())
+    if not is_32bit(tools / "Rublet.exe") and os.environ.get("RUBLET_WINE_BITS") != "64":
         print("Skipped: the 32-bit build, the primary one, goes through this; once is enough for the time it takes.")
         return 77
     failed = 0
     for name in parts or [n[:-1] for n in globals() if n.endswith("_") and callable(globals()[n])]:
         began = time.monotonic()
         try:
-            result = globals()[name + "_"](source, tools)
+            result = globals()[name + "_"](tools)
             print("%s: %s (%.0f s)" % (name, result, time.monotonic() - began))
         except Failure as failure:
             failed += 1

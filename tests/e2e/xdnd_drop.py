@@ -1,12 +1,12 @@
 #!/usr/bin/python3
-"""Drops files on whatever X window lies at a point of the screen, as a file
-manager does: XdndEnter, XdndPosition, XdndStatus, XdndDrop, the selection
-served as text/uri-list, XdndFinished.
-
-    xdnd_drop.py X Y PATH...
-
-Exits 0 once the target has finished the drop, 1 when the window there takes
-no drop or refuses it, 2 when the time limit passed first."""
+# Drops files on whatever X window lies at a point of the screen, as a file
+# manager does: XdndEnter, XdndPosition, XdndStatus, XdndDrop, the selection
+# served as text/uri-list, XdndFinished.
+#
+#     xdnd_drop.py X Y PATH...
+#
+# Exits 0 once the target has finished the drop, 1 when the window there takes
+# no drop or refuses it, 2 when the time limit passed first.
 import sys
 import time
 import urllib.parse

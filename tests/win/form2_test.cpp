@@ -22,7 +22,7 @@ std::wstring TextOf(HWND hwnd) {
 
 struct Scale {
     float twipsPerPixel;
-    int clientWidth, clientHeight;
+    RECT client, controls[13];  // in pixels, the controls in tab order
 };
 
 class SettingsDialogLayout : public testing::TestWithParam<Scale> {};
@@ -35,27 +35,24 @@ TEST_P(SettingsDialogLayout, PutsEveryControlWhereTheDesignSaysWithItsCaptionToo
     EXPECT_EQ(TextOf(dialog.hwnd()), L"設定");
     RECT client{};
     ::GetClientRect(dialog.hwnd(), &client);
-    EXPECT_EQ(client, (RECT{0, 0, scale.clientWidth, scale.clientHeight}));
+    EXPECT_EQ(client, scale.client);
     HWND tooltips = nullptr;
     for (HWND w = ::GetWindow(::GetDesktopWindow(), GW_CHILD); w; w = ::GetWindow(w, GW_HWNDNEXT))
         if (::GetWindow(w, GW_OWNER) == dialog.hwnd()) tooltips = w;
     ASSERT_TRUE(tooltips);
 
+    ASSERT_EQ(layouts::Form2.Controls.size(), std::size(scale.controls));
     HWND expectedNext = ::GetWindow(dialog.hwnd(), GW_CHILD);
-    for (const ControlLayout& control : layouts::Form2.Controls) {
-        SCOPED_TRACE(static_cast<int>(control.Name) * 10 + control.Index);
+    for (std::size_t i = 0; i < std::size(scale.controls); ++i) {
+        const ControlLayout& control = layouts::Form2.Controls[i];
+        SCOPED_TRACE(i);
         const HWND child = dialog.Control(control.Name, control.Index);
         ASSERT_EQ(child, expectedNext) << "the tab order is the table's";
         expectedNext = ::GetWindow(child, GW_HWNDNEXT);
-        int left = control.Left, top = control.Top;
-        for (const ControlLayout& frame : layouts::Form2.Controls)
-            if (frame.Name == control.Container) left += frame.Left, top += frame.Top;
-        const auto pixels = [&](int twips) { return TwipsToPixels(twips, scale.twipsPerPixel); };
         RECT rect{};
         ::GetWindowRect(child, &rect);
         ::MapWindowPoints(nullptr, dialog.hwnd(), reinterpret_cast<POINT*>(&rect), 2);
-        EXPECT_EQ(rect, (RECT{pixels(left), pixels(top), pixels(left) + pixels(control.Width),
-                              pixels(top) + pixels(control.Height)}));
+        EXPECT_EQ(rect, scale.controls[i]);
         if (control.Type != ControlType::TextBox) {
             EXPECT_EQ(TextOf(child), control.Caption);
         }
@@ -70,7 +67,16 @@ TEST_P(SettingsDialogLayout, PutsEveryControlWhereTheDesignSaysWithItsCaptionToo
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Dpi, SettingsDialogLayout, testing::Values(Scale{15, 313, 169}, Scale{10, 470, 254}));
+// 96 and 144 dots per inch.
+INSTANTIATE_TEST_SUITE_P(
+    Dpi, SettingsDialogLayout,
+    testing::Values(Scale{15, {0, 0, 313, 169}, {{168, 144, 233, 161}, {240, 144, 305, 161}, {160, 0, 313, 73},
+                          {168, 48, 257, 65}, {168, 16, 265, 33}, {168, 32, 265, 49}, {0, 0, 153, 73}, {8, 16, 73, 33},
+                          {8, 32, 65, 49}, {8, 120, 281, 138}, {288, 120, 305, 137}, {8, 104, 89, 121}, {8, 80, 305, 97}}},
+                    Scale{10, {0, 0, 470, 254}, {{252, 216, 350, 242}, {360, 216, 458, 242}, {240, 0, 470, 110},
+                          {252, 72, 386, 98}, {252, 24, 398, 50}, {252, 48, 398, 74}, {0, 0, 230, 110},
+                          {12, 24, 110, 50}, {12, 48, 98, 74}, {12, 180, 422, 207}, {432, 180, 458, 206},
+                          {12, 156, 134, 182}, {12, 120, 458, 146}}}));
 
 }  // namespace
 }  // namespace rublet
