@@ -10,6 +10,7 @@ between '# full:begin' and '# full:end' belong to the full bin only.
 ImageMagick's own vector format is used, so no outside renderer is needed.
 """
 import os
+import shutil
 import subprocess
 import sys
 
@@ -40,7 +41,8 @@ def render(lines, size, out):
     primitives = 'affine %g,0,0,%g,0,0\n' % (scale, scale) + '\n'.join(lines)
     try:
         # No date or time chunks: the same drawing gives the same files.
-        subprocess.run(['convert', '-size', '%dx%d' % (size, size), 'xc:none', '-draw', primitives,
+        # ImageMagick 7 is `magick` (on Windows `convert` is another program).
+        subprocess.run([shutil.which('magick') or 'convert', '-size', '%dx%d' % (size, size), 'xc:none', '-draw', primitives,
                         '-strip', '-define', 'png:exclude-chunks=date,time', 'PNG32:' + out],
                        check=True)
     except (OSError, subprocess.CalledProcessError) as exc:
