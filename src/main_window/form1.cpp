@@ -228,7 +228,8 @@ void Form1::Form_Unload() {
                 SingleToText(static_cast<float>(frame.left) * factor.X));
     SaveSetting(store_, names::SettingsApplication, names::SettingsSection, names::KeyDeftop,
                 SingleToText(static_cast<float>(frame.top) * factor.Y));
-    ::SetWindowRgn(hwnd(), nullptr, TRUE);  // the system frees the former region
+    // The system frees the former region; a layered window has none.
+    if (!ShownPicture().Box.HasAlpha()) ::SetWindowRgn(hwnd(), nullptr, TRUE);
     if (form3_) form3_->Unload();  // the settings dialog first, then the menu host
     SuspendDropHandling(hwnd());
 }
