@@ -14,6 +14,7 @@
 #include "layouts/texts.h"
 #include "main_window/recycle_bin_looks.h"
 #include "platform/conversions.h"
+#include "platform/layered_window.h"
 #include "platform/message_box.h"
 #include "platform/program_directory.h"
 #include "platform/screen.h"
@@ -128,6 +129,13 @@ void Form1::ShowRecycleBinState() {
 
 void Form1::ApplyShape(bool resize) {
     const ShapedPicture& picture = ShownPicture();
+    // A picture with alpha is its own outline; the others are cut to their
+    // runs through the window region.
+    SetLayered(hwnd(), picture.Box.HasAlpha());
+    if (picture.Box.HasAlpha()) {
+        ShowLayeredPicture(hwnd(), picture.Box.Bitmap(), {picture.Box.ScaleWidth(), picture.Box.ScaleHeight()});
+        return;
+    }
     UniqueRegion ShapeRegion = BuildShapeRegion(picture.Runs);
     if (resize)
         ::SetWindowPos(hwnd(), nullptr, 0, 0, picture.Box.ScaleWidth(), picture.Box.ScaleHeight(),
@@ -220,7 +228,8 @@ void Form1::Form_Unload() {
                 SingleToText(static_cast<float>(frame.left) * factor.X));
     SaveSetting(store_, names::SettingsApplication, names::SettingsSection, names::KeyDeftop,
                 SingleToText(static_cast<float>(frame.top) * factor.Y));
-    ::SetWindowRgn(hwnd(), nullptr, TRUE);  // the system frees the former region
+    // The system frees the former region; a layered window has none.
+    if (!ShownPicture().Box.HasAlpha()) ::SetWindowRgn(hwnd(), nullptr, TRUE);
     if (form3_) form3_->Unload();  // the settings dialog first, then the menu host
     SuspendDropHandling(hwnd());
 }
@@ -228,7 +237,7 @@ void Form1::Form_Unload() {
 void Form1::Form_Paint() {
     const PaintDc paint(hwnd());
     const PictureBox& picture = ShownPicture().Box;
-    if (!picture.Bitmap()) return;
+    if (!picture.Bitmap() || picture.HasAlpha()) return;  // a layered window is not painted
     UniqueMemoryDc source(::CreateCompatibleDC(paint.get()));
     SelectedObject selected(source.get(), picture.Bitmap());
     ::BitBlt(paint.get(), 0, 0, picture.ScaleWidth(), picture.ScaleHeight(), source.get(), 0, 0, SRCCOPY);

@@ -1,6 +1,12 @@
 #include "platform/picture.h"
 
+#include <wincodec.h>
+
+#include <algorithm>
+#include <span>
+
 #include "platform/bitmap_file.h"
+#include "platform/png_file.h"
 
 namespace rublet {
 namespace {
@@ -87,13 +93,18 @@ std::optional<Picture> Picture::FromResource(HINSTANCE module, int id) {
 
 std::optional<Picture> Picture::FromGlobal(UniqueGlobal memory, DWORD size) {
     const void* bytes = ::GlobalLock(memory.get());
-    const bool whole = bytes && IsWholeIfBitmap({static_cast<const std::uint8_t*>(bytes), size});
+    const std::span<const std::uint8_t> file(static_cast<const std::uint8_t*>(bytes), bytes ? size : 0);
+    const bool png = StartsAsPng(file);
+    const bool whole = bytes && (png ? ReadPngHeader(file).has_value() : IsWholeIfBitmap(file));
     ::GlobalUnlock(memory.get());
     if (!whole) return std::nullopt;
     ComPtr<IStream> stream;
     if (FAILED(::CreateStreamOnHGlobal(memory.get(), TRUE, stream.put()))) return std::nullopt;
     // The stream frees the memory now.
     static_cast<void>(memory.release());
+    // Windows' own picture loader takes no PNG: the imaging component, which
+    // every Windows since 7 carries, decodes it.
+    if (png) return FromPng(*stream.get());
     Picture picture;
     if (FAILED(::OleLoadPicture(stream.get(), static_cast<LONG>(size), FALSE, IID_IPicture,
                                 picture.picture_.put_void())) ||
@@ -106,7 +117,51 @@ std::optional<Picture> Picture::FromGlobal(UniqueGlobal memory, DWORD size) {
     return picture;
 }
 
+std::optional<Picture> Picture::FromPng(IStream& stream) {
+    ComPtr<IWICImagingFactory> factory;
+    ComPtr<IWICBitmapDecoder> decoder;
+    ComPtr<IWICBitmapFrameDecode> frame;
+    ComPtr<IWICFormatConverter> converter;
+    if (FAILED(::CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
+                                  factory.put_void())) ||
+        FAILED(factory->CreateDecoderFromStream(&stream, nullptr, WICDecodeMetadataCacheOnDemand, decoder.put())) ||
+        FAILED(decoder->GetFrame(0, frame.put())))
+        return std::nullopt;
+    UINT width = 0, height = 0;
+    // The size is known before anything is made for it.
+    if (FAILED(frame->GetSize(&width, &height)) || width == 0 || height == 0 || width > MaxPictureSide ||
+        height > MaxPictureSide)
+        return std::nullopt;
+    if (FAILED(factory->CreateFormatConverter(converter.put())) ||
+        FAILED(converter->Initialize(frame.get(), GUID_WICPixelFormat32bppPBGRA, WICBitmapDitherTypeNone, nullptr,
+                                     0.0, WICBitmapPaletteTypeCustom)))
+        return std::nullopt;
+    Picture picture;
+    picture.pixels_.resize(static_cast<std::size_t>(width) * height);
+    if (FAILED(converter->CopyPixels(nullptr, width * 4, width * height * 4,
+                                     reinterpret_cast<BYTE*>(picture.pixels_.data()))))
+        return std::nullopt;
+    picture.width_ = static_cast<int>(width);
+    picture.height_ = static_cast<int>(height);
+    picture.hasAlpha_ = std::any_of(picture.pixels_.begin(), picture.pixels_.end(),
+                                    [](std::uint32_t pixel) { return (pixel >> 24) != 0xFF; });
+    return picture;
+}
+
 void Picture::Render(HDC hdc) const {
+    if (!picture_) {
+        // A PNG: its pixels as they are (the holder takes those of a PNG
+        // with alpha straight).
+        BITMAPINFO info{};
+        info.bmiHeader.biSize = sizeof info.bmiHeader;
+        info.bmiHeader.biWidth = width_;
+        info.bmiHeader.biHeight = -height_;  // top-down
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        info.bmiHeader.biCompression = BI_RGB;
+        ::SetDIBitsToDevice(hdc, 0, 0, width_, height_, 0, 0, 0, height_, pixels_.data(), &info, DIB_RGB_COLORS);
+        return;
+    }
     OLE_XSIZE_HIMETRIC width = 0;
     OLE_YSIZE_HIMETRIC height = 0;
     picture_->get_Width(&width);
@@ -134,6 +189,11 @@ void PictureBox::Refresh() {
     dib_ = Dib32(width_, height_);
     if (!dib_.get()) {
         width_ = height_ = 0;
+        return;
+    }
+    if (picture_->HasAlpha()) {
+        // Shown with its own alpha: the holder's pixels are the picture's.
+        std::copy(picture_->DecodedPixels().begin(), picture_->DecodedPixels().end(), dib_.bits());
         return;
     }
     UniqueMemoryDc dc(::CreateCompatibleDC(nullptr));

@@ -1,6 +1,6 @@
 #pragma once
-// The picture loader (bitmap, GIF, JPEG, icon) and the picture holder that
-// shows a picture on its background colour as 32-bit pixels.
+// The picture loader (bitmap, GIF, JPEG, icon, PNG) and the picture holder
+// that shows a picture on its background colour as 32-bit pixels.
 
 #include <windows.h>
 #include <ocidl.h>
@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/handles.h"
 #include "platform/vocabulary.h"
@@ -45,6 +46,12 @@ public:
 
     [[nodiscard]] int Width() const noexcept { return width_; }
     [[nodiscard]] int Height() const noexcept { return height_; }
+    // A PNG with any pixel not fully opaque: it is shown with its alpha,
+    // and its pixels of alpha 0 are no part of the window.
+    [[nodiscard]] bool HasAlpha() const noexcept { return hasAlpha_; }
+    // A PNG's pixels, premultiplied BGRA, top row first; empty for the
+    // other formats.
+    [[nodiscard]] const std::vector<std::uint32_t>& DecodedPixels() const noexcept { return pixels_; }
 
     // Draws the whole picture at (0, 0) in its own size; transparent parts
     // leave the DC as it was.
@@ -52,8 +59,11 @@ public:
 
 private:
     [[nodiscard]] static std::optional<Picture> FromGlobal(UniqueGlobal memory, DWORD size);
+    [[nodiscard]] static std::optional<Picture> FromPng(IStream& stream);
 
-    ComPtr<IPicture> picture_;
+    ComPtr<IPicture> picture_;  // bitmap, GIF, JPEG, icon
+    std::vector<std::uint32_t> pixels_;  // PNG
+    bool hasAlpha_ = false;
     int width_ = 0;
     int height_ = 0;
 };
@@ -69,6 +79,9 @@ public:
     void SetPicture(Picture picture);
     void SetBackColor(COLORREF color);
 
+    // The picture is shown with its own alpha: the pixels are premultiplied
+    // BGRA and the background colour plays no part.
+    [[nodiscard]] bool HasAlpha() const noexcept { return picture_ && picture_->HasAlpha(); }
     [[nodiscard]] int ScaleWidth() const noexcept { return width_; }
     [[nodiscard]] int ScaleHeight() const noexcept { return height_; }
     // The colour of a pixel as displayed, 0x00BBGGRR.

@@ -15,8 +15,10 @@ namespace rublet {
 
 struct ShapedPicture {
     PictureBox Box;
-    // Every pixel other than the picture's corner colour, which then also
-    // shows wherever the picture is transparent or absent.
+    // A picture with alpha (Box.HasAlpha()): every pixel of alpha above 0;
+    // the window shows it through its own alpha, not through a region.
+    // Any other: every pixel other than the picture's corner colour, which
+    // then also shows wherever the picture is transparent or absent.
     std::vector<RunRect> Runs;
 };
 
@@ -26,7 +28,8 @@ struct BinPictures {
 };
 
 // The picture at `path` and its "_full" twin where it has one. Nothing when
-// the picture cannot be loaded or is made only of its corner colour: its
+// the picture cannot be loaded or is made only of its corner colour (or, with
+// alpha, only of pixels of alpha 0): its
 // window could not be seen, clicked, dropped on, moved or ended.
 [[nodiscard]] std::optional<BinPictures> LoadBinPictures(const std::wstring& path);
 

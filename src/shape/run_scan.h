@@ -23,4 +23,8 @@ struct RunRect {
 void ScanPictureRuns(std::vector<RunRect>& ShapeRuns, std::uint32_t TransparentColor,
                      const PixelView& picture);
 
+// Appends the runs of every pixel whose alpha (the top byte of a BGRA
+// pixel) is above 0, in the same order.
+void ScanAlphaRuns(std::vector<RunRect>& ShapeRuns, const PixelView& picture);
+
 }  // namespace rublet

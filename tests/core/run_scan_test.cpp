@@ -6,6 +6,7 @@
 
 #include "platform/bitmap_file.h"
 #include "platform/paths.h"
+#include "platform/png_file.h"
 
 namespace rublet {
 namespace {
@@ -51,6 +52,52 @@ TEST(ScanPictureRuns, FollowsTheStrideAndAppendsToTheList) {
     std::vector<RunRect> runs = {{9, 9, 10, 9}};
     ScanPictureRuns(runs, White, {pixels.data(), 2, 2, 3});  // a 2-wide view into 3-wide rows
     EXPECT_EQ(runs, (std::vector<RunRect>{{9, 9, 10, 9}, {1, 0, 2, 0}, {0, 1, 1, 1}}));
+}
+
+TEST(ScanAlphaRuns, CutsOutOnlyThePixelsOfAlphaZero) {
+    // Colours do not count, a pixel of alpha 1 is kept.
+    const std::vector<std::uint32_t> pixels = {0x00FFFFFFu, 0x01000000u, 0xFF000000u, 0x00123456u,
+                                               0x80808080u, 0x00000000u, 0x00000000u, 0xFFFFFFFFu};
+    std::vector<RunRect> runs;
+    ScanAlphaRuns(runs, {pixels.data(), 4, 2, 4});
+    EXPECT_EQ(runs, (std::vector<RunRect>{{1, 0, 3, 0}, {0, 1, 1, 1}, {3, 1, 4, 1}}));
+}
+
+// A PNG header of the given size and kind, its checksum right.
+std::vector<std::uint8_t> PngHead(std::uint32_t width, std::uint32_t height, std::uint8_t depth, std::uint8_t type) {
+    std::vector<std::uint8_t> file = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0, 0, 13, 'I', 'H', 'D', 'R'};
+    for (const std::uint32_t v : {width, height})
+        for (int shift = 24; shift >= 0; shift -= 8) file.push_back(static_cast<std::uint8_t>(v >> shift));
+    file.insert(file.end(), {depth, type, 0, 0, 0});
+    std::uint32_t crc = 0xFFFFFFFFu;
+    for (std::size_t i = 12; i < file.size(); ++i) {
+        crc ^= file[i];
+        for (int bit = 0; bit < 8; ++bit) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+    }
+    for (int shift = 24; shift >= 0; shift -= 8) file.push_back(static_cast<std::uint8_t>(~crc >> shift));
+    return file;
+}
+
+TEST(ReadPngHeader, TakesASoundHeaderAndRefusesBrokenOrHugeOnes) {
+    const auto header = ReadPngHeader(PngHead(64, 128, 8, 6));
+    ASSERT_TRUE(header);
+    EXPECT_EQ(header->Width, 64u);
+    EXPECT_EQ(header->Height, 128u);
+    EXPECT_TRUE(ReadPngHeader(PngHead(4096, 1, 1, 0)));
+    EXPECT_TRUE(ReadPngHeader(PngHead(3, 3, 4, 3)));
+    EXPECT_FALSE(ReadPngHeader(PngHead(100000, 100000, 8, 6))) << "claims far too much";
+    EXPECT_FALSE(ReadPngHeader(PngHead(4097, 1, 8, 6)));
+    EXPECT_FALSE(ReadPngHeader(PngHead(0, 5, 8, 6)));
+    EXPECT_FALSE(ReadPngHeader(PngHead(5, 5, 4, 6))) << "a depth the colour type does not allow";
+    EXPECT_FALSE(ReadPngHeader(PngHead(5, 5, 16, 3)));
+    EXPECT_FALSE(ReadPngHeader(PngHead(5, 5, 8, 5))) << "no such colour type";
+    std::vector<std::uint8_t> flipped = PngHead(64, 64, 8, 6);
+    flipped[19] ^= 0x01;
+    EXPECT_FALSE(ReadPngHeader(flipped)) << "checksum";
+    const std::vector<std::uint8_t> whole = PngHead(64, 64, 8, 6);
+    EXPECT_FALSE(ReadPngHeader({whole.data(), whole.size() - 1})) << "cut";
+    EXPECT_TRUE(StartsAsPng(whole));
+    EXPECT_FALSE(StartsAsPng({whole.data(), 7}));
 }
 
 TEST(IsWholeIfBitmap, RefusesABitmapShorterThanItsHeadersSay) {

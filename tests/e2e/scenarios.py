@@ -19,6 +19,9 @@ import sys
 import time
 from pathlib import Path
 
+from Xlib import display
+from Xlib.ext import shape
+
 from harness import (BOX, DIALOG, HERE, KEY, MAIN_WINDOW, MENU, TRASH, WORK, Failure, Rublet, expect, prepare, run,
                      source_text, store, trash, wait, windows_path)
 
@@ -39,11 +42,28 @@ class Scenario(Rublet):
     def unix(self, text):
         return text.replace("$dir", str(self.folder)).replace("$bin", str(self.program)).replace("\\", "/")
 
+    def x_shape(self):
+        # The X window's own shape, as rectangles of the bin: a picture with
+        # alpha has no window region, Wine cuts the X window from its alpha.
+        # Wine may make the X window anew, so it is looked for each time.
+        rect = self.window()["rect"]
+        x_display = display.Display()
+        try:
+            for child in x_display.screen().root.query_tree().children:
+                geometry = child.get_geometry()
+                if ([geometry.x, geometry.y, geometry.x + geometry.width, geometry.y + geometry.height] == rect and
+                        child.get_attributes().map_state == 2 and "rublet.exe" in (child.get_wm_class() or ())):
+                    return [[r.x, r.y, r.x + r.width, r.y + r.height]
+                            for r in child.shape_get_rectangles(shape.SK.Bounding).rectangles]
+            return []
+        finally:
+            x_display.close()
+
     def bin_point(self):
         # The middle of the widest run of the bin's shape, on the screen.
         if not self.point:
             w = self.window()
-            left, top, right, bottom = max(w["region"], key=lambda r: (r[2] - r[0]) * (r[3] - r[1]))
+            left, top, right, bottom = max(w["region"] or self.x_shape(), key=lambda r: (r[2] - r[0]) * (r[3] - r[1]))
             self.point = w["rect"][0] + (left + right) // 2, w["rect"][1] + (top + bottom) // 2
         return self.point
 
@@ -89,7 +109,8 @@ class Scenario(Rublet):
         run(sys.executable, "-m", "zipfile", "-e", download, self.folder)
         self.program = self.folder / download.stem
         held = sorted(p.name for p in self.folder.rglob("*"))
-        expect(held == sorted([download.stem, "LICENSE.txt", "ReadMe.txt", "Rublet.bmp", "Rublet.exe", "Rublet_full.bmp"]),
+        expect(held == sorted([download.stem, "LICENSE.txt", "ReadMe.txt", "Rublet.bmp", "Rublet.exe", "Rublet_full.bmp",
+                               "Rublet64.png", "Rublet64_full.png", "Rublet128.png", "Rublet128_full.png"]),
                "the download holds %s" % held)
         expect((self.program / "ReadMe.txt").read_bytes().startswith(b"\xef\xbb\xbf"), "the read-me has no byte-order mark")
 
@@ -118,6 +139,12 @@ class Scenario(Rublet):
         width = int(run("identify", "-format", "%w", path + "[0]"))
         rgba = run("convert", path + "[0]", "-depth", "8", "rgba:-", binary=True)
         px = [rgba[i:i + 4] for i in range(0, len(rgba), 4)]
+        if path.lower().endswith(".png") and any(p[3] < 255 for p in px):
+            # Shown with its alpha: every pixel of alpha above 0, and no region.
+            expected = {(i % width, i // width) for i, p in enumerate(px) if p[3]}
+            wait("the X shape of %s's pixels" % picture,
+                 lambda: not self.window()["region"] and pixels(self.x_shape()) == expected)
+            return
         corner = px[0][:3] if px[0][3] else None
         expected = {(i % width, i // width) for i, p in enumerate(px) if p[3] and p[:3] != corner}
         wait("the shape of %s's pixels" % picture, lambda: pixels(self.window()["region"]) == expected)
@@ -142,6 +169,9 @@ class Scenario(Rublet):
             self.screenshot_(*screenshot.split())
         if button != "-":
             self.answer(box, button)
+
+    def opened_(self, kind):
+        self.window(kind)
 
     def nowindow_(self, kind):
         # No such window, once one that is there has gone; and none comes
@@ -208,8 +238,10 @@ class Scenario(Rublet):
         self.click(*self.bin_point())
         time.sleep(0.6)
 
-    def rightclick_(self):
-        self.click(*self.bin_point(), 3)
+    def rightclick_(self, dx=None, dy=None):
+        # On the bin, or on that point of its rectangle.
+        rect = self.window()["rect"]
+        self.click(*((rect[0] + int(dx), rect[1] + int(dy)) if dx else self.bin_point()), 3)
 
     def doubleclick_(self):
         # A double-click, which opens the Recycle Bin menu.

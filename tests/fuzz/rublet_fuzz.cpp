@@ -1,7 +1,7 @@
 // libFuzzer over the portable rules that read what a user or a file gives:
-// number texts, the stored settings, bitmap headers, dropped paths and the
-// blocks drops arrive in. The first byte picks the rule; the checks are the
-// rules' own promises.
+// number texts, the stored settings, bitmap and PNG headers, dropped paths
+// and the blocks drops arrive in. The first byte picks the rule; the checks
+// are the rules' own promises.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -14,6 +14,7 @@
 #include "settings/settings.h"
 #include "platform/bitmap_file.h"
 #include "platform/conversions.h"
+#include "platform/png_file.h"
 
 namespace {
 
@@ -57,8 +58,9 @@ void StoredSettings(const std::uint8_t* data, std::size_t size) {
         at += 2 + length;
     }
     const SettingsReading reading = ReadSettings(store, {15360, 11520}, L"C:\\Rublet");
-    Require(reading.Record.Defleft >= 0 && reading.Record.Defleft <= 15360);
-    Require(reading.Record.Deftop >= 0 && reading.Record.Deftop <= 11520);
+    // With no monitor to keep it on, the window starts on the primary screen.
+    const TwipsPoint place = StartUpPlace({reading.Record.Defleft, reading.Record.Deftop}, 480, 480, {15360, 11520}, {});
+    Require(place.Left >= 0 && place.Left <= 15360 && place.Top >= 0 && place.Top <= 11520);
     Require(reading.Invalid.size() <= store.values.size());
 }
 
@@ -79,6 +81,11 @@ void DropBlock(const std::uint8_t* data, std::size_t size) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0) return 0;
+    if (data[0] == 0xFF) {  // PNG headers; the others keep their first bytes
+        if (const auto png = ReadPngHeader({data + 1, size - 1}))
+            Require(png->Width >= 1 && png->Width <= MaxPictureSide && png->Height >= 1 && png->Height <= MaxPictureSide);
+        return 0;
+    }
     switch (data[0] % 8) {
     case 0: Numbers(Text(data + 1, size - 1)); break;
     case 1: StoredSettings(data + 1, size - 1); break;

@@ -1,0 +1,115 @@
+// PNG pictures through the real decoder: alpha found and premultiplied, the
+// outline of a picture with alpha taken from its alpha, one without alpha
+// keeping the corner-colour rule, and broken or empty PNGs refused.
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "shape/bin_pictures.h"
+#include "support.h"
+
+namespace rublet {
+namespace {
+
+void Put32(std::vector<std::uint8_t>& out, std::uint32_t v) {
+    for (int shift = 24; shift >= 0; shift -= 8) out.push_back(static_cast<std::uint8_t>(v >> shift));
+}
+
+void Chunk(std::vector<std::uint8_t>& out, const char* type, const std::vector<std::uint8_t>& data) {
+    Put32(out, static_cast<std::uint32_t>(data.size()));
+    const std::size_t start = out.size();
+    out.insert(out.end(), type, type + 4);
+    out.insert(out.end(), data.begin(), data.end());
+    std::uint32_t crc = 0xFFFFFFFFu;
+    for (std::size_t i = start; i < out.size(); ++i) {
+        crc ^= out[i];
+        for (int bit = 0; bit < 8; ++bit) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+    }
+    Put32(out, ~crc);
+}
+
+// An 8-bit RGBA PNG of `rows` (0xAARRGGBB), its data stored uncompressed.
+std::vector<std::uint8_t> Png(int width, const std::vector<std::vector<std::uint32_t>>& rows) {
+    std::vector<std::uint8_t> raw;
+    for (const auto& row : rows) {
+        raw.push_back(0);  // no filter
+        for (const std::uint32_t p : row)
+            raw.insert(raw.end(), {static_cast<std::uint8_t>(p >> 16), static_cast<std::uint8_t>(p >> 8),
+                                   static_cast<std::uint8_t>(p), static_cast<std::uint8_t>(p >> 24)});
+    }
+    const auto length = static_cast<std::uint16_t>(raw.size());
+    std::vector<std::uint8_t> zlib = {0x78, 0x01, 1, static_cast<std::uint8_t>(length),
+                                      static_cast<std::uint8_t>(length >> 8), static_cast<std::uint8_t>(~length),
+                                      static_cast<std::uint8_t>(~length >> 8)};
+    zlib.insert(zlib.end(), raw.begin(), raw.end());
+    std::uint32_t a = 1, b = 0;
+    for (const std::uint8_t byte : raw) a = (a + byte) % 65521, b = (b + a) % 65521;
+    Put32(zlib, b << 16 | a);
+    std::vector<std::uint8_t> file = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    std::vector<std::uint8_t> header;
+    Put32(header, static_cast<std::uint32_t>(width));
+    Put32(header, static_cast<std::uint32_t>(rows.size()));
+    header.insert(header.end(), {8, 6, 0, 0, 0});
+    Chunk(file, "IHDR", header);
+    Chunk(file, "IDAT", zlib);
+    Chunk(file, "IEND", {});
+    return file;
+}
+
+class PngPictures : public testing::Test {
+protected:
+    void SetUp() override {
+        RUBLET_SKIP_OUTSIDE_SANDBOX();
+        wchar_t folder[MAX_PATH];
+        ::GetTempPathW(MAX_PATH, folder);
+        path_ = std::wstring(folder) + L"rublet_png_test.png";
+    }
+    void TearDown() override {
+        if (!path_.empty()) ::DeleteFileW(path_.c_str());
+    }
+    std::optional<BinPictures> Load(const std::vector<std::uint8_t>& file) {
+        std::ofstream(path_.c_str(), std::ios::binary).write(reinterpret_cast<const char*>(file.data()),
+                                                             static_cast<std::streamsize>(file.size()));
+        return LoadBinPictures(path_);
+    }
+    std::wstring path_;
+};
+
+TEST_F(PngPictures, WithAlphaShowsPremultipliedPixelsAndIsCutToItsAlpha) {
+    const auto pictures = Load(Png(3, {{0x00FFFFFFu, 0xFFFF0000u, 0x80FFFFFFu}, {0x01000000u, 0x00123456u, 0xFF00FF00u}}));
+    ASSERT_TRUE(pictures);
+    const PictureBox& box = pictures->Empty.Box;
+    ASSERT_TRUE(box.HasAlpha());
+    ASSERT_EQ(box.ScaleWidth(), 3);
+    ASSERT_EQ(box.ScaleHeight(), 2);
+    const PixelView pixels = box.Pixels();
+    EXPECT_EQ(pixels.Pixels[1], 0xFFFF0000u);
+    EXPECT_EQ(pixels.Pixels[2] >> 24, 0x80u);
+    EXPECT_NEAR(static_cast<int>(pixels.Pixels[2] & 0xFF), 0x80, 1) << "white at half alpha, premultiplied";
+    EXPECT_EQ(pixels.Pixels[4] >> 24, 0u);
+    EXPECT_EQ(pictures->Empty.Runs, (std::vector<RunRect>{{1, 0, 3, 0}, {0, 1, 1, 1}, {2, 1, 3, 1}}))
+        << "every pixel of alpha above 0, whatever its colour";
+}
+
+TEST_F(PngPictures, WithoutAlphaKeepsTheCornerColourRule) {
+    const auto pictures = Load(Png(3, {{0xFFFFFFFFu, 0xFF0000FFu, 0xFFFFFFFFu}, {0xFFFFFFFEu, 0xFFFFFFFFu, 0xFF000000u}}));
+    ASSERT_TRUE(pictures);
+    EXPECT_FALSE(pictures->Empty.Box.HasAlpha());
+    EXPECT_EQ(pictures->Empty.Runs, (std::vector<RunRect>{{1, 0, 2, 0}, {0, 1, 1, 1}, {2, 1, 3, 1}}));
+}
+
+TEST_F(PngPictures, BrokenHugeOrInvisiblePngsAreRefused) {
+    const std::vector<std::uint8_t> good = Png(2, {{0xFF0000FFu, 0x00000000u}});
+    ASSERT_TRUE(Load(good));
+    EXPECT_FALSE(Load({good.begin(), good.begin() + static_cast<std::ptrdiff_t>(good.size() / 2)})) << "cut";
+    EXPECT_FALSE(Load({good.begin(), good.begin() + 8})) << "the signature alone";
+    std::vector<std::uint8_t> flipped = good;
+    flipped[33 + 8 + 3] ^= 0x40;  // the stored block's length
+    EXPECT_FALSE(Load(flipped)) << "bit-flipped data";
+    std::vector<std::uint8_t> huge = Png(100000, {{0xFF0000FFu}});
+    EXPECT_FALSE(Load(huge)) << "claims 100,000 pixels a row";
+    EXPECT_FALSE(Load(Png(2, {{0x00FF0000u, 0x00000000u}, {0x00000000u, 0x00FFFFFFu}}))) << "every pixel of alpha 0";
+}
+
+}  // namespace
+}  // namespace rublet
