@@ -17,6 +17,7 @@
 #include "platform/layered_window.h"
 #include "platform/message_box.h"
 #include "platform/program_directory.h"
+#include "platform/recycle_bin_contents.h"
 #include "platform/screen.h"
 #include "platform/tooltip.h"
 #include "platform/z_order.h"
@@ -45,12 +46,6 @@ void Warn(const std::wstring& message) {
     MsgBox(nullptr, message, MB_OK | MB_ICONEXCLAMATION, text::MessageTitle);
 }
 
-bool RecycleBinHoldsAnything() noexcept {
-    SHQUERYRBINFO info{};
-    info.cbSize = sizeof info;
-    return SUCCEEDED(::SHQueryRecycleBinW(nullptr, &info)) && info.i64NumItems != 0;
-}
-
 }  // namespace
 
 std::unique_ptr<Form1> Form1::Create(SettingsStore& store) {
@@ -64,22 +59,31 @@ std::unique_ptr<Form1> Form1::Create(SettingsStore& store) {
 }
 
 // The window is placed, sized, put in its place of the z-order and shown
-// in one move, once its picture and outline are known.
+// in one move, once its picture and outline are known. It shows the empty
+// picture and takes drops at once; what it needs only later waits until
+// it has been painted (Form_Shown).
 void Form1::Form_Load() {
     const POINT place = Loadsetting();
-    showsFull_ = pictures_.Full && RecycleBinHoldsAnything();
     ApplyShape(false);
     Timer2.emplace(hwnd(), Timer2Id, layouts::Timer2IntervalMs);
+    setform();
+    const PictureBox& shown = ShownPicture().Box;
+    ShowInZOrder(hwnd(), IsOn(Settings.Option4),
+                 {place.x, place.y, place.x + shown.ScaleWidth(), place.y + shown.ScaleHeight()});
+    ::UpdateWindow(hwnd());
+    ::PostMessageW(hwnd(), names::AfterShowMessage, 0, 0);
+}
+
+// The first look at the Recycle Bin (which can take a second where it holds
+// thousands of items), the shell's word of its changes and the tooltip.
+void Form1::Form_Shown() {
     if (pictures_.Full) {
         recycleBinWatch_.emplace(hwnd(), names::ShellChangeMessage);
         recycleBinCheck_.emplace(hwnd(), RecycleBinCheckId, NextRecycleBinCheckMs(0));
     }
     tooltip_.reset(CreateTooltip(nullptr));
     AddTool(tooltip_.get(), hwnd(), 0, LPSTR_TEXTCALLBACKW);
-    setform();
-    const PictureBox& shown = ShownPicture().Box;
-    ShowInZOrder(hwnd(), IsOn(Settings.Option4),
-                 {place.x, place.y, place.x + shown.ScaleWidth(), place.y + shown.ScaleHeight()});
+    ShowRecycleBinState();
 }
 
 POINT Form1::Loadsetting() {
@@ -270,6 +274,9 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case names::ShellChangeMessage:
         RecycleBinWatch::Acknowledge(wParam, lParam);
         RecycleBinChanged();
+        return 0;
+    case names::AfterShowMessage:
+        Form_Shown();
         return 0;
     case names::ShowTheBinMessage:
         // A second start: the bin comes to the top for a moment, then goes

@@ -34,6 +34,7 @@ protected:
 
 private:
     void Form_Load();
+    void Form_Shown();
     // Reads the settings, with a warning for each value that could not be
     // used, and loads the pictures; the place the window starts at, in pixels.
     [[nodiscard]] POINT Loadsetting();
