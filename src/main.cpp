@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include "layouts/language.h"
 #include "layouts/names.h"
 #include "main_window/form1.h"
 #include "platform/com.h"
@@ -7,6 +8,8 @@
 #include "platform/registry_settings_store.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    // Every text in the user's display language, Japanese or English.
+    rublet::UseLanguage(rublet::LanguageOf(::GetUserDefaultUILanguage()));
     // One bin per user session: a second start shows the first one's bin
     // and ends.
     const rublet::UniqueKernelHandle running(::CreateMutexW(nullptr, FALSE, rublet::names::SingleBinMutex));

@@ -4,7 +4,7 @@
 #include <map>
 #include <set>
 
-#include "layouts/texts.h"
+#include "layouts/language.h"
 
 namespace rublet {
 
@@ -43,14 +43,17 @@ bool StartsWithInsensitive(std::wstring_view text, std::wstring_view prefix) {
 
 void ReportFailure(DropDesktop& desktop) {
     desktop.SetMousePointer(MousePointer::Default);
-    desktop.ShowMessage(text::ProcessingFailed, box::Ok | box::IconError, text::MessageTitle);
+    desktop.ShowMessage(Text().ProcessingFailed, box::Ok | box::IconError, Text().MessageTitle);
 }
 
 std::wstring ConfirmationText(std::size_t count, std::int16_t option1) {
-    std::wstring message = std::to_wstring(count);
-    message += option1 == 0 ? text::ConfirmRecycle : text::ConfirmDelete;
-    message += text::LineBreak;
-    message += text::ConfirmQuestion;
+    const Texts& texts = Text();
+    const auto number = static_cast<std::int64_t>(count);
+    const std::wstring_view pattern = option1 == 0 ? ForCount(number, texts.ConfirmRecycleOne, texts.ConfirmRecycle)
+                                                   : ForCount(number, texts.ConfirmDeleteOne, texts.ConfirmDelete);
+    std::wstring message = FillIn(pattern, {{L"count", std::to_wstring(count)}});
+    message += texts.LineBreak;
+    message += texts.ConfirmQuestion;
     return message;
 }
 
@@ -107,16 +110,16 @@ void ProcessDroppedFiles(const SettingsRecord& settings, const std::vector<std::
                          DropDesktop& desktop) {
     for (const std::wstring& path : paths) {
         if (IsDriveOrShareRoot(path)) {
-            std::wstring message(text::RootRefused);
-            message += text::LineBreak;
+            std::wstring message(Text().RootRefused);
+            message += Text().LineBreak;
             message += path;
-            desktop.ShowMessage(message, box::Ok | box::IconExclamation, text::MessageTitle);
+            desktop.ShowMessage(message, box::Ok | box::IconExclamation, Text().MessageTitle);
             return;
         }
     }
     if (IsOn(settings.Option2) &&
         desktop.ShowMessage(ConfirmationText(paths.size(), settings.Option1),
-                           ConfirmationStyle(settings.Option1), text::ConfirmTitle) != box::IdOk)
+                           ConfirmationStyle(settings.Option1), Text().ConfirmTitle) != box::IdOk)
         return;
 
     try {
@@ -130,7 +133,7 @@ void ProcessDroppedFiles(const SettingsRecord& settings, const std::vector<std::
         }
         desktop.SetMousePointer(MousePointer::Default);
         if (IsOn(settings.Option3))
-            desktop.ShowMessage(text::ProcessingDone, box::Ok | box::IconInformation, text::MessageTitle);
+            desktop.ShowMessage(Text().ProcessingDone, box::Ok | box::IconInformation, Text().MessageTitle);
         if (IsOn(settings.Option5)) desktop.PlayEventSound(desktop.EventSoundName());
     } catch (const std::exception&) {
         ReportFailure(desktop);

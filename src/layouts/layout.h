@@ -4,6 +4,8 @@
 #include <span>
 #include <string_view>
 
+#include "layouts/language.h"
+
 namespace rublet {
 
 enum class ControlType { PictureBox, TextBox, Button, Frame, CheckBox, OptionButton, Label };
@@ -17,15 +19,15 @@ enum class ControlName {
 struct ControlLayout {
     ControlType Type;
     ControlName Name;
-    std::wstring_view Caption;
-    std::wstring_view Tooltip;
+    TextId Caption;  // texts of the language in use; null for none
+    TextId Tooltip;
     int Left, Top, Width, Height;  // twips, relative to the container
     ControlName Container = ControlName::None;
     int Index = -1;  // element of a control array; -1 for none
 };
 
 struct FormLayout {
-    std::wstring_view Caption;
+    TextId Caption;
     int ClientWidth, ClientHeight;  // twips
     std::span<const ControlLayout> Controls;
 };
@@ -42,7 +44,7 @@ enum class MenuItem { mfile, moption, sep1, mabout, sep2, mend, mfile2, mtrashst
 // One item of a menu tree: a popup's items follow it, one level deeper.
 struct MenuItemLayout {
     MenuItem Item;
-    std::wstring_view Caption;  // "-" makes a separator
+    TextId Caption;  // null: a separator, or a popup, whose name is never shown
     int Level;                  // 0 for a top-level popup
 };
 

@@ -18,6 +18,9 @@ inline constexpr std::wstring_view KeyOption3 = L"Option3";
 inline constexpr std::wstring_view KeyOption4 = L"Option4";
 inline constexpr std::wstring_view KeyOption5 = L"Option5";
 
+// What the picture chooser offers, in every language.
+inline constexpr std::wstring_view PictureFilterPattern = L"*.bmp;*.gif;*.jpg;*.ico;*.png";
+
 inline constexpr std::wstring_view DefaultPictureFile = L"Rublet.bmp";
 // Before the extension of the picture shown while the Recycle Bin holds anything.
 inline constexpr std::wstring_view FullPictureSuffix = L"_full";

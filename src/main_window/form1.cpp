@@ -11,7 +11,7 @@
 #include "drop/shell_desktop.h"
 #include "layouts/form1_layout.h"
 #include "layouts/names.h"
-#include "layouts/texts.h"
+#include "layouts/language.h"
 #include "main_window/recycle_bin_looks.h"
 #include "platform/conversions.h"
 #include "platform/layered_window.h"
@@ -43,7 +43,7 @@ POINT PointerOfMessage() noexcept {
 }
 
 void Warn(const std::wstring& message) {
-    MsgBox(nullptr, message, MB_OK | MB_ICONEXCLAMATION, text::MessageTitle);
+    MsgBox(nullptr, message, MB_OK | MB_ICONEXCLAMATION, Text().MessageTitle);
 }
 
 }  // namespace
@@ -112,8 +112,8 @@ void Form1::LoadPicture1() {
             pictures_ = std::move(*chosen);
             return;
         }
-        std::wstring message(text::PictureUnreadable);
-        message += text::LineBreak;
+        std::wstring message(Text().PictureUnreadable);
+        message += Text().LineBreak;
         message += Settings.Bmpdir;
         Warn(message);
     }

@@ -2,7 +2,7 @@
 
 #include "layouts/form2_layout.h"
 #include "layouts/names.h"
-#include "layouts/texts.h"
+#include "layouts/language.h"
 #include "options/file_chooser.h"
 #include "platform/message_box.h"
 #include "platform/program_directory.h"
@@ -61,7 +61,7 @@ void Form2::SetCheckValue(ControlName name, std::int16_t value) {
 
 void Form2::Intoform() {
     SetText1(Settings.Bmpdir);
-    // Every value but 0 means deletion, so every value but 0 selects "削除".
+    // Every value but 0 means deletion, so every value but 0 selects deletion.
     const bool recycle = Settings.Option1 == 0;
     ::SendMessageW(Control(ControlName::Check1, 0), BM_SETCHECK, recycle ? BST_CHECKED : BST_UNCHECKED, 0);
     ::SendMessageW(Control(ControlName::Check1, 1), BM_SETCHECK, recycle ? BST_UNCHECKED : BST_CHECKED, 0);
@@ -95,12 +95,12 @@ void Form2::Unload() {
 }
 
 void Form2::Command1_Click() {
-    std::wstring filter(text::PictureFilterName);
+    std::wstring filter(Text().PictureFilterName);
     filter += L'\0';
-    filter += text::PictureFilterPattern;
+    filter += names::PictureFilterPattern;
     filter += L'\0';
     const std::wstring chosen = ShowOpenFileDialog(hwnd(), filter, ProgramDirectory(),
-                                                   std::wstring(text::PictureChooserTitle));
+                                                   std::wstring(Text().PictureChooserTitle));
     if (!chosen.empty()) SetText1(chosen);
 }
 
@@ -108,7 +108,7 @@ void Form2::Command2_Click() {
     if (Text1().empty()) SetText1(DefaultPicturePath(ProgramDirectory()));
     const std::wstring path = Text1();
     if (path != Settings.Bmpdir)
-        MsgBox(hwnd(), text::PictureChangeNotice, MB_OK | MB_ICONINFORMATION, text::MessageTitle);
+        MsgBox(hwnd(), Text().PictureChangeNotice, MB_OK | MB_ICONINFORMATION, Text().MessageTitle);
     Settings.Bmpdir = path;
     Settings.Option1 = ::SendMessageW(Control(ControlName::Check1, 1), BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
     Settings.Option2 = CheckValue(ControlName::Check2);

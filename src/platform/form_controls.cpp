@@ -64,15 +64,15 @@ void CreateControls(HWND window, const FormLayout& layout, TwipsPerPixel factor)
         previousWasOption = isOption;
         const POINT origin = OriginInClient(layout, control);
         HWND child = ::CreateWindowExW(
-            controlClass.exStyle, controlClass.name, std::wstring(control.Caption).c_str(),
+            controlClass.exStyle, controlClass.name, std::wstring(TextOf(control.Caption)).c_str(),
             WS_CHILD | WS_VISIBLE | group | controlClass.style, TwipsToPixels(origin.x, factor.X),
             TwipsToPixels(origin.y, factor.Y), TwipsToPixels(control.Width, factor.X),
             TwipsToPixels(control.Height, factor.Y), window,
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(i))), instance, nullptr);
         ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-        if (control.Tooltip.empty()) continue;
+        if (!control.Tooltip) continue;
         if (!tooltips) tooltips = CreateTooltip(window);
-        std::wstring tip(control.Tooltip);
+        std::wstring tip(TextOf(control.Tooltip));
         AddTool(tooltips, child, TTF_SUBCLASS, tip.data());
     }
 }

@@ -40,7 +40,7 @@ bool Window::CreateFromLayout(const FormLayout& layout, const wchar_t* className
     RECT frame{0, 0, TwipsToPixels(layout.ClientWidth, factor.X),
                TwipsToPixels(layout.ClientHeight, factor.Y)};
     ::AdjustWindowRectEx(&frame, style, FALSE, exStyle);
-    const std::wstring caption(layout.Caption);
+    const std::wstring caption(TextOf(layout.Caption));
     HWND hwnd = ::CreateWindowExW(exStyle, className, caption.c_str(), style, left, top,
                                   frame.right - frame.left, frame.bottom - frame.top, nullptr,
                                   nullptr, ::GetModuleHandleW(nullptr), this);

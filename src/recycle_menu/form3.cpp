@@ -30,10 +30,10 @@ void Form3::BuildMenus() {
             continue;
         }
         parentOf_[entry.Item] = popup;
-        if (entry.Caption == L"-")
+        if (!entry.Caption)
             ::AppendMenuW(Menu(popup), MF_SEPARATOR, 0, nullptr);
         else
-            ::AppendMenuW(Menu(popup), MF_STRING, CommandOf(entry.Item), std::wstring(entry.Caption).c_str());
+            ::AppendMenuW(Menu(popup), MF_STRING, CommandOf(entry.Item), std::wstring(TextOf(entry.Caption)).c_str());
     }
 }
 

@@ -1,12 +1,12 @@
 #include "recycle_menu/menu_commands.h"
 
 #include "layouts/names.h"
-#include "layouts/texts.h"
+#include "layouts/language.h"
 #include "platform/vocabulary.h"
 
 namespace rublet {
 
-void mabout_Click(MenuDesktop& desktop) { desktop.ShowMessage(text::AboutText, box::Ok, text::AboutTitle); }
+void mabout_Click(MenuDesktop& desktop) { desktop.ShowMessage(Text().AboutText, box::Ok, Text().AboutTitle); }
 
 void mopen_Click(MenuDesktop& desktop) {
     desktop.ShellOpen(names::ExplorerVerb, names::ExplorerFile, names::ExplorerParameters, L"", names::ShowNormal);

@@ -1,7 +1,7 @@
 #include "settings/settings.h"
 
 #include "layouts/names.h"
-#include "layouts/texts.h"
+#include "layouts/language.h"
 #include "platform/conversions.h"
 
 namespace rublet {
@@ -94,8 +94,8 @@ TwipsPoint StartUpPlace(TwipsPoint stored, float width, float height, ScreenTwip
 }
 
 std::wstring InvalidSettingMessage(const InvalidSetting& invalid) {
-    std::wstring message(text::SettingInvalid);
-    message += text::LineBreak;
+    std::wstring message(Text().SettingInvalid);
+    message += Text().LineBreak;
     message += invalid.Key;
     message += L'=';
     message += invalid.StoredText;

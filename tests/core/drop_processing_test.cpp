@@ -1,5 +1,7 @@
 #include "drop/drop_processing.h"
 
+#include "layouts/language.h"
+
 #include <gtest/gtest.h>
 
 #include <stdexcept>
@@ -99,6 +101,28 @@ TEST(ProcessDroppedFiles, CountsEveryItemBeyondSixteenBitsAndRefusesADriveRoot) 
     FakeDesktop refusing;
     ProcessDroppedFiles(settings, {L"C:\\a.txt", L"D:\\", L"C:\\b"}, refusing);
     EXPECT_EQ(refusing.calls, (std::vector<std::wstring>{L"box 48 Rublet: ドライブそのものは削除できません。\r\nD:\\"}));
+}
+
+TEST(ProcessDroppedFiles, SpeaksEnglishWithTheCountWhereEnglishPutsItAndOneFileInTheSingular) {
+    UseLanguage(Language::English);
+    SettingsRecord settings;
+    settings.Option2 = settings.Option3 = 1;
+    FakeDesktop one, three;
+    ProcessDroppedFiles(settings, {L"C:\\a.txt"}, one);
+    ProcessDroppedFiles(settings, {L"C:\\a.txt", L"C:\\b", L"C:\\c"}, three);
+    settings.Option1 = 1;
+    FakeDesktop deleting, root;
+    ProcessDroppedFiles(settings, {L"C:\\a.txt"}, deleting);
+    ProcessDroppedFiles(settings, {L"D:\\"}, root);
+    UseLanguage(Language::Japanese);
+    EXPECT_EQ(one.calls.front(),
+              L"box 33 Rublet: 1 file will be moved to the Recycle Bin.\r\nDo you want to continue?");
+    EXPECT_EQ(one.calls.back(), L"box 64 Rublet: The operation is complete.");
+    EXPECT_EQ(three.calls.front(),
+              L"box 33 Rublet: 3 files will be moved to the Recycle Bin.\r\nDo you want to continue?");
+    EXPECT_EQ(deleting.calls.front(), L"box 49 Rublet: 1 file will be deleted permanently. This cannot be undone."
+                                      L"\r\nDo you want to continue?");
+    EXPECT_EQ(root.calls, (std::vector<std::wstring>{L"box 48 Rublet: A whole drive cannot be deleted.\r\nD:\\"}));
 }
 
 TEST(IsDriveOrShareRoot, KnowsRootsFromWhatLiesBelowThem) {

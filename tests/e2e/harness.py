@@ -24,9 +24,15 @@ def expect(holds, what):
         raise Failure(what)
 
 
-def source_text(name, header="texts.h"):
+# The program's texts in the language Wine gives it: Japanese in a Japanese
+# locale, English in any other.
+TEXTS = "texts.h" if os.environ.get("LANG", "").startswith("ja") else "texts_en.h"
+
+
+def source_text(name, header=None):
     # The string literal a named constant of src/layouts/HEADER holds,
     # however the declaration is laid out; adjacent literals are joined.
+    header = header or TEXTS
     source = (HERE.parents[1] / "src" / "layouts" / header).read_text(encoding="utf-8")
     found = re.search(r'\b%s\b[^=;{"]*[={]\s*((?:L"(?:[^"\\]|\\.)*"\s*)+)' % re.escape(name), source)
     if not found:

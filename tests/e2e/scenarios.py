@@ -310,12 +310,12 @@ def play(tools, path):
         scenario.close()
 
 
-def main(source, *names):
+def main(source, *names, folder="scenarios"):
     Scenario.source = Path(source).resolve()
     tools = prepare(Scenario.source)
-    paths = [HERE / "scenarios" / (n + ".txt") for n in names] or sorted((HERE / "scenarios").glob("*.txt"))
+    paths = [HERE / folder / (n + ".txt") for n in names] or sorted((HERE / folder).glob("*.txt"))
     failed = [p.stem for p in paths if not play(tools, p)]
-    print("scenarios: %d passed, %d failed %s" % (len(paths) - len(failed), len(failed), " ".join(failed)))
+    print("%s: %d passed, %d failed %s" % (folder, len(paths) - len(failed), len(failed), " ".join(failed)))
     return 1 if failed else 0
 
 

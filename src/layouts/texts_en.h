@@ -1,0 +1,58 @@
+#pragma once
+// The English texts, for every Windows display language but Japanese.
+// Captions fit the settings dialog's controls at 96 and 144 dpi.
+
+#include "layouts/language.h"
+
+namespace rublet::text {
+
+inline constexpr Texts English = {
+    .MessageTitle = L"Rublet",
+    .LineBreak = L"\r\n",
+    .PictureUnreadable = L"The picture file could not be read. The standard picture is shown instead.",
+    .SettingInvalid = L"A setting has an invalid value. The default value is used instead.",
+    .ConfirmTitle = L"Rublet",
+    .ConfirmRecycleOne = L"{count} file will be moved to the Recycle Bin.",
+    .ConfirmRecycle = L"{count} files will be moved to the Recycle Bin.",
+    .ConfirmDeleteOne = L"{count} file will be deleted permanently. This cannot be undone.",
+    .ConfirmDelete = L"{count} files will be deleted permanently. This cannot be undone.",
+    .ConfirmQuestion = L"Do you want to continue?",
+    .ProcessingDone = L"The operation is complete.",
+    .ProcessingFailed = L"An error occurred. The operation was not completed.",
+    .RootRefused = L"A whole drive cannot be deleted.",
+    .Form2Caption = L"Settings",
+    .OkCaption = L"OK",
+    .CancelCaption = L"Cancel",
+    .Frame2Caption = L"General",
+    .Check4Caption = L"Stay on top",
+    .Check4Tooltip = L"Keep Rublet in front of other windows",
+    .Check2Caption = L"Ask first",
+    .Check2Tooltip = L"Ask before moving or deleting dropped files",
+    .Check3Caption = L"Show result",
+    .Check3Tooltip = L"Show a message when the operation is complete",
+    .Frame1Caption = L"Dropped files",
+    .RecycleCaption = L"Recycle",
+    .RecycleTooltip = L"Move the files to the Recycle Bin",
+    .DeleteCaption = L"Delete",
+    .DeleteTooltip = L"Delete the files without the Recycle Bin. This cannot be undone.",
+    .PicturePathTooltip = L"The color of the picture's top-left pixel becomes transparent",
+    .BrowseCaption = L"...",
+    .Label1Caption = L"Picture",
+    .Check5Caption = L"Play the \"Empty Recycle Bin\" sound when done",
+    .PictureChangeNotice = L"The new picture will be shown the next time Rublet starts.",
+    .PictureFilterName = L"Pictures",
+    .PictureChooserTitle = L"Choose a Picture",
+    .TrashEmpty = L"Empty",
+    .TrashObjectsOne = L"{count} object ({size} MB)",
+    .TrashObjects = L"{count} objects ({size} MB)",
+    .AboutText = L"Rubblet Ver.2.1",
+    .AboutTitle = L"About Rublet",
+    .Form3Caption = L"Form3",
+    .MenuOption = L"Settings...",
+    .MenuAbout = L"About Rublet",
+    .MenuEnd = L"Exit",
+    .MenuOpen = L"Open",
+    .MenuEmpty = L"Empty Recycle Bin",
+};
+
+}  // namespace rublet::text
