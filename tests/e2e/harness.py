@@ -27,6 +27,8 @@ def expect(holds, what):
 # The program's texts in the language Wine gives it: Japanese in a Japanese
 # locale, English in any other.
 TEXTS = "texts.h" if os.environ.get("LANG", "").startswith("ja") else "texts_en.h"
+# A message box's Cancel button, which Wine labels in its own language.
+CANCEL = "キャンセル" if TEXTS == "texts.h" else "Cancel"
 
 
 def source_text(name, header=None):

@@ -16,7 +16,7 @@ import sys
 import time
 from pathlib import Path
 
-from harness import (BOX, DIALOG, MAIN_WINDOW, TRASH, WORK, Failure, expect, is_32bit, prepare, source_text, store, trash,
+from harness import (BOX, CANCEL, DIALOG, MAIN_WINDOW, TRASH, WORK, Failure, expect, is_32bit, prepare, source_text, store, trash,
                      windows_path)
 from scenarios import Scenario
 
@@ -240,7 +240,7 @@ def leaks_(tools):
         scenario.drop_("drop %d.txt" % (100 + n))
         question = scenario.window(BOX, source_text("ConfirmTitle"))
         scenario.drop_("lost %d.txt" % n)  # while the question is open: lost
-        scenario.answer(question, "Cancel")
+        scenario.answer(question, CANCEL)
         scenario.kept_("lost %d.txt" % n)
 
     def menu(_):
