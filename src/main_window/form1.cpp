@@ -16,6 +16,7 @@
 #include "platform/conversions.h"
 #include "platform/message_box.h"
 #include "platform/program_directory.h"
+#include "platform/recycle_bin_contents.h"
 #include "platform/screen.h"
 #include "platform/tooltip.h"
 #include "platform/z_order.h"
@@ -27,8 +28,9 @@ namespace rublet {
 namespace {
 
 constexpr UINT_PTR Timer2Id = 2;
-// Where the shell does not report every change of the Recycle Bin (Wine's
-// does not), the window looks for itself (NextRecycleBinCheckMs).
+// Where the shell does not report every change of the Recycle Bin and the
+// folder of its items cannot be watched, the window looks for itself
+// (NextRecycleBinCheckMs).
 constexpr UINT_PTR RecycleBinCheckId = 3;
 // How long a second start brings the bin to the top.
 constexpr UINT_PTR ShowTheBinId = 4;
@@ -42,12 +44,6 @@ POINT PointerOfMessage() noexcept {
 
 void Warn(const std::wstring& message) {
     MsgBox(nullptr, message, MB_OK | MB_ICONEXCLAMATION, text::MessageTitle);
-}
-
-bool RecycleBinHoldsAnything() noexcept {
-    SHQUERYRBINFO info{};
-    info.cbSize = sizeof info;
-    return SUCCEEDED(::SHQueryRecycleBinW(nullptr, &info)) && info.i64NumItems != 0;
 }
 
 }  // namespace
@@ -71,7 +67,8 @@ void Form1::Form_Load() {
     Timer2.emplace(hwnd(), Timer2Id, layouts::Timer2IntervalMs);
     if (pictures_.Full) {
         recycleBinWatch_.emplace(hwnd(), names::ShellChangeMessage);
-        recycleBinCheck_.emplace(hwnd(), RecycleBinCheckId, NextRecycleBinCheckMs(0));
+        storageWatch_.emplace(hwnd(), names::RecycleBinStorageMessage);
+        if (!storageWatch_->Watching()) recycleBinCheck_.emplace(hwnd(), RecycleBinCheckId, NextRecycleBinCheckMs(0));
     }
     tooltip_.reset(CreateTooltip(nullptr));
     AddTool(tooltip_.get(), hwnd(), 0, LPSTR_TEXTCALLBACKW);
@@ -175,6 +172,7 @@ void Form1::Unload() {
     recycleBinCheck_.reset();
     showTheBin_.reset();
     recycleBinWatch_.reset();
+    storageWatch_.reset();
     tooltip_.reset();
     ::DestroyWindow(hwnd());
 }
@@ -256,6 +254,14 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             OnTooltipText(*reinterpret_cast<NMTTDISPINFOW*>(lParam));
         return 0;
     case names::RecycleBinChangedMessage:
+        RecycleBinChanged();
+        return 0;
+    case names::RecycleBinStorageMessage:
+        if (storageWatch_) {
+            storageWatch_->Rearm();  // before the look, so that no later change goes unseen
+            if (!storageWatch_->Watching() && !recycleBinCheck_)
+                recycleBinCheck_.emplace(hwnd(), RecycleBinCheckId, NextRecycleBinCheckMs(0));
+        }
         RecycleBinChanged();
         return 0;
     case names::ShellChangeMessage:
