@@ -8,10 +8,10 @@
 // spaced out when a look is slow. The Recycle Bin is filled by one shell
 // call for each step.
 // With --idle SECONDS, Rublet.exe itself at each number of items: its
-// processor time showing a picture with a "_full" twin (so it looks at the
-// Recycle Bin by itself) against one without (so it never looks), the two
-// alternating, 3 rounds of SECONDS each; prints the medians and their
-// difference.
+// processor time (and the wineserver's, under Wine) showing a picture with
+// a "_full" twin (so it watches or looks at the Recycle Bin by itself)
+// against one without (so it does neither), the two alternating, 3 rounds
+// of SECONDS each; prints the medians and their difference.
 // Writes the registry and fills and empties the Recycle Bin: run it only
 // in the prefix of scripts/wine-sandbox (scripts/bench does).
 #include <windows.h>
@@ -126,7 +126,6 @@ bool UnderWine() {
     return wine;
 }
 
-double RubletProcessorMs(HANDLE process) { return UnderWine() ? HostProcessorMs("Rublet.exe") : ProcessorMs(process); }
 
 // Wine keeps the Recycle Bin as the freedesktop trash of XDG_DATA_HOME: an
 // item is a name in files/ with its description in info/NAME.trashinfo.
@@ -149,17 +148,31 @@ bool TrashHoldsAnything() {
     return false;
 }
 
-// Under Wine the files are opened and read through the wineserver, which
-// does much of a look's work: the processor time of this prefix's.
-double WineserverProcessorMs() {
+// The environment entry that tells this prefix's processes from other
+// prefixes'; empty without WINEPREFIX.
+const std::string& PrefixEntry() {
     static const std::string prefix = [] {
         char value[MAX_PATH] = {};
         const DWORD length = ::GetEnvironmentVariableA("WINEPREFIX", value, MAX_PATH);
         return length > 0 && length < MAX_PATH ? "WINEPREFIX=" + std::string(value) : std::string();
     }();
+    return prefix;
+}
+
+// Under Wine the files are opened and read through the wineserver, which
+// does much of a look's work: the processor time of this prefix's.
+double WineserverProcessorMs() {
+    const std::string& prefix = PrefixEntry();
     if (!UnderWine() || prefix.empty()) return 0;
     const double ms = HostProcessorMs("wineserver64", prefix);
     return ms >= 0 ? ms : std::max(HostProcessorMs("wineserver", prefix), 0.0);
+}
+
+// Rublet.exe's processor time and, under Wine, the wineserver's, which
+// does much of its work; only this prefix's Rublet.exe, as other prefixes
+// on the host may run theirs.
+double RubletProcessorMs(HANDLE process) {
+    return UnderWine() ? HostProcessorMs("Rublet.exe", PrefixEntry()) + WineserverProcessorMs() : ProcessorMs(process);
 }
 
 // One way of looking, timed: the median time of one look and the processor

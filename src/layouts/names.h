@@ -43,6 +43,7 @@ inline constexpr wchar_t SingleBinMutex[] = L"Local\\Rublet";
 inline constexpr unsigned RecycleBinChangedMessage = 0x8001;  // the program changed the Recycle Bin
 inline constexpr unsigned ShellChangeMessage = 0x8002;        // the shell reports a change in it
 inline constexpr unsigned ShowTheBinMessage = 0x8003;         // a second start asks to see the bin
+inline constexpr unsigned RecycleBinStorageMessage = 0x8004;  // the folder of its items changed
 inline constexpr unsigned AfterShowMessage = 0x8005;          // what start-up leaves until the bin shows
 
 inline constexpr wchar_t Form1Class[] = L"Rublet.Form1";

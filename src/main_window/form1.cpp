@@ -29,8 +29,9 @@ namespace rublet {
 namespace {
 
 constexpr UINT_PTR Timer2Id = 2;
-// Where the shell does not report every change of the Recycle Bin (Wine's
-// does not), the window looks for itself (NextRecycleBinCheckMs).
+// Where the shell does not report every change of the Recycle Bin and the
+// folder of its items cannot be watched, the window looks for itself
+// (NextRecycleBinCheckMs).
 constexpr UINT_PTR RecycleBinCheckId = 3;
 // How long a second start brings the bin to the top.
 constexpr UINT_PTR ShowTheBinId = 4;
@@ -79,7 +80,8 @@ void Form1::Form_Load() {
 void Form1::Form_Shown() {
     if (pictures_.Full) {
         recycleBinWatch_.emplace(hwnd(), names::ShellChangeMessage);
-        recycleBinCheck_.emplace(hwnd(), RecycleBinCheckId, NextRecycleBinCheckMs(0));
+        storageWatch_.emplace(hwnd(), names::RecycleBinStorageMessage);
+        if (!storageWatch_->Watching()) recycleBinCheck_.emplace(hwnd(), RecycleBinCheckId, NextRecycleBinCheckMs(0));
     }
     tooltip_.reset(CreateTooltip(nullptr));
     AddTool(tooltip_.get(), hwnd(), 0, LPSTR_TEXTCALLBACKW);
@@ -187,6 +189,7 @@ void Form1::Unload() {
     recycleBinCheck_.reset();
     showTheBin_.reset();
     recycleBinWatch_.reset();
+    storageWatch_.reset();
     tooltip_.reset();
     ::DestroyWindow(hwnd());
 }
@@ -269,6 +272,14 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             OnTooltipText(*reinterpret_cast<NMTTDISPINFOW*>(lParam));
         return 0;
     case names::RecycleBinChangedMessage:
+        RecycleBinChanged();
+        return 0;
+    case names::RecycleBinStorageMessage:
+        if (storageWatch_) {
+            storageWatch_->Rearm();  // before the look, so that no later change goes unseen
+            if (!storageWatch_->Watching() && !recycleBinCheck_)
+                recycleBinCheck_.emplace(hwnd(), RecycleBinCheckId, NextRecycleBinCheckMs(0));
+        }
         RecycleBinChanged();
         return 0;
     case names::ShellChangeMessage:

@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 
+#include "platform/recycle_bin_storage_watch.h"
 #include "platform/recycle_bin_watch.h"
 #include "platform/settings_store.h"
 #include "platform/window.h"
@@ -67,6 +68,7 @@ private:
     std::optional<WindowTimer> recycleBinCheck_;
     std::optional<WindowTimer> showTheBin_;  // while a second start has the bin on top
     std::optional<RecycleBinWatch> recycleBinWatch_;
+    std::optional<RecycleBinStorageWatch> storageWatch_;  // where it watches, the bin does not look by itself
     // Not owned by the bin: Wine puts a window with an owned popup below
     // that popup rather than among the topmost windows.
     UniqueWindow tooltip_;

@@ -58,10 +58,18 @@ struct FindHandleTraits {
     static void Close(Handle handle) noexcept { ::FindClose(handle); }
 };
 
+struct ChangeNotificationTraits {
+    using Handle = HANDLE;
+    static Handle Invalid() noexcept { return INVALID_HANDLE_VALUE; }
+    static void Close(Handle handle) noexcept { ::FindCloseChangeNotification(handle); }
+};
+
 inline void DeleteGdiObject(HGDIOBJ object) noexcept { ::DeleteObject(object); }
 inline void FreeGlobal(HGLOBAL memory) noexcept { ::GlobalFree(memory); }
 inline void CloseRegKey(HKEY key) noexcept { ::RegCloseKey(key); }
 inline void CloseKernelHandle(HANDLE handle) noexcept { ::CloseHandle(handle); }
+// Waits until a callback that runs has returned, so none outlives its owner.
+inline void UnregisterWaitAndFinish(HANDLE wait) noexcept { ::UnregisterWaitEx(wait, INVALID_HANDLE_VALUE); }
 
 using UniqueWindow = UniqueHandle<NullHandleTraits<HWND, ::DestroyWindow>>;
 using UniqueRegion = UniqueHandle<NullHandleTraits<HRGN, DeleteGdiObject>>;
@@ -74,6 +82,10 @@ using UniqueGlobal = UniqueHandle<NullHandleTraits<HGLOBAL, FreeGlobal>>;
 using UniqueFile = UniqueHandle<FileHandleTraits>;
 // A search of FindFirstFileW or FindFirstFileExW.
 using UniqueFind = UniqueHandle<FindHandleTraits>;
+// A watch of FindFirstChangeNotificationW.
+using UniqueChangeNotification = UniqueHandle<ChangeNotificationTraits>;
+// A wait of RegisterWaitForSingleObject.
+using UniqueWaitRegistration = UniqueHandle<NullHandleTraits<HANDLE, UnregisterWaitAndFinish>>;
 // Process, thread and event handles, which are null when invalid.
 using UniqueKernelHandle = UniqueHandle<NullHandleTraits<HANDLE, CloseKernelHandle>>;
 

@@ -17,6 +17,7 @@ import shutil
 import subprocess
 import sys
 import time
+import urllib.parse
 from pathlib import Path
 
 from Xlib import display
@@ -132,7 +133,7 @@ class Scenario(Rublet):
     def topmost_(self, expected):
         wait("topmost %s" % expected, lambda: self.window()["topmost"] == (expected == "yes"))
 
-    def shape_(self, picture):
+    def shape_(self, picture, within=15):
         # The bin's shape is the picture's pixels other than its corner
         # colour; transparent pixels are cut away as well.
         path = self.unix(picture)
@@ -147,7 +148,8 @@ class Scenario(Rublet):
             return
         corner = px[0][:3] if px[0][3] else None
         expected = {(i % width, i // width) for i, p in enumerate(px) if p[3] and p[:3] != corner}
-        wait("the shape of %s's pixels" % picture, lambda: pixels(self.window()["region"]) == expected)
+        wait("the shape of %s's pixels within %s s" % (picture, within),
+             lambda: pixels(self.window()["region"]) == expected, float(within))
 
     def drop_(self, *names, outcome=0, at=None):
         x, y = at or self.bin_point()
@@ -278,6 +280,16 @@ class Scenario(Rublet):
         # In the trash, each with the .trashinfo that names where it was.
         where = {str((self.folder / n).relative_to(WORK)) for n in names}
         wait("%s in the trash" % (names,), lambda: where <= set(trash().values()))
+
+    def recycle_(self, name):
+        # Another program recycles the file the freedesktop way: the
+        # .trashinfo first, then the file.
+        for folder in ("files", "info"):
+            (TRASH / folder).mkdir(parents=True, exist_ok=True)
+        path = self.folder / name
+        (TRASH / "info" / (name + ".trashinfo")).write_text("[Trash Info]\nPath=%s\nDeletionDate=%s\n" % (
+            urllib.parse.quote(str(path)), time.strftime("%Y-%m-%dT%H:%M:%S")))
+        path.rename(TRASH / "files" / name)
 
     def untrash_(self):
         # The trash folder removed while Rublet runs, as a cleaner might.

@@ -1,0 +1,111 @@
+#include "platform/recycle_bin_storage_watch.h"
+
+#include <string_view>
+
+namespace rublet {
+namespace {
+
+// Wine's export that names a Unix path as a Windows one; absent on Windows,
+// so bound at run time and never linked.
+using DosFileNameFunction = WCHAR* CDECL(const char* unixPath);
+
+bool RunsUnderWine() noexcept {
+    const HMODULE ntdll = ::GetModuleHandleW(L"ntdll.dll");
+    return ntdll && ::GetProcAddress(ntdll, "wine_get_version");
+}
+
+std::wstring Environment(const wchar_t* name) {
+    std::wstring value(MAX_PATH, L'\0');
+    DWORD length = ::GetEnvironmentVariableW(name, value.data(), static_cast<DWORD>(value.size()));
+    if (length >= value.size()) {
+        value.resize(length);
+        length = ::GetEnvironmentVariableW(name, value.data(), length);
+    }
+    value.resize(length < value.size() ? length : 0);
+    return value;
+}
+
+// The Unix path of the freedesktop trash's info folder: $XDG_DATA_HOME
+// when it is an absolute path, else $HOME/.local/share.
+std::wstring TrashInfoUnixPath() {
+    std::wstring data = Environment(L"XDG_DATA_HOME");
+    if (data.empty() || data.front() != L'/') {
+        const std::wstring home = Environment(L"HOME");
+        if (home.empty() || home.front() != L'/') return {};
+        data = home + L"/.local/share";
+    }
+    while (data.size() > 1 && data.back() == L'/') data.pop_back();
+    return data + L"/Trash/info";
+}
+
+std::wstring DosPath(const std::wstring& unixPath) {
+    const HMODULE kernel32 = ::GetModuleHandleW(L"kernel32.dll");
+    auto* const toDos = kernel32 ? reinterpret_cast<DosFileNameFunction*>(
+                                       reinterpret_cast<void*>(::GetProcAddress(kernel32, "wine_get_dos_file_name")))
+                                 : nullptr;
+    if (!toDos || unixPath.empty()) return {};
+    const int size = ::WideCharToMultiByte(CP_UTF8, 0, unixPath.c_str(), -1, nullptr, 0, nullptr, nullptr);
+    if (size <= 0) return {};
+    std::string utf8(static_cast<std::size_t>(size), '\0');
+    ::WideCharToMultiByte(CP_UTF8, 0, unixPath.c_str(), -1, utf8.data(), size, nullptr, nullptr);
+    WCHAR* const dos = toDos(utf8.c_str());
+    if (!dos) return {};
+    std::wstring path(dos);
+    ::HeapFree(::GetProcessHeap(), 0, dos);
+    return path;
+}
+
+bool IsFolder(const std::wstring& path) noexcept {
+    const DWORD attributes = ::GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+}  // namespace
+
+RecycleBinStorageWatch::RecycleBinStorageWatch(HWND hwnd, UINT message) noexcept : hwnd_(hwnd), message_(message) {
+    if (!RunsUnderWine()) return;
+    try {
+        std::wstring folder = DosPath(TrashInfoUnixPath());
+        for (int level = 0; level < 3 && !folder.empty(); ++level) {
+            folders_.push_back(folder);
+            const std::size_t slash = folder.find_last_of(L'\\');
+            folder.resize(slash == std::wstring::npos ? 0 : slash);
+        }
+    } catch (...) {
+        folders_.clear();
+    }
+    if (folders_.size() == 3) Watch();
+}
+
+void RecycleBinStorageWatch::Watch() noexcept {
+    wait_.reset();
+    std::size_t nearest = 0;
+    while (nearest < folders_.size() && !IsFolder(folders_[nearest])) ++nearest;
+    // The same folder again: its handle is re-armed rather than made anew,
+    // so a change since the signal is not lost.
+    if (!(change_ && nearest == watched_ && ::FindNextChangeNotification(change_.get()))) {
+        change_.reset();
+        if (nearest == folders_.size()) return;
+        change_.reset(::FindFirstChangeNotificationW(folders_[nearest].c_str(), FALSE,
+                                                     FILE_NOTIFY_CHANGE_FILE_NAME | FILE_NOTIFY_CHANGE_DIR_NAME));
+        watched_ = nearest;
+        if (!change_) return;
+    }
+    HANDLE wait = nullptr;
+    if (::RegisterWaitForSingleObject(&wait, change_.get(), &Signalled, this, INFINITE,
+                                      WT_EXECUTEONLYONCE | WT_EXECUTEINWAITTHREAD))
+        wait_.reset(wait);
+    else
+        change_.reset();
+}
+
+void RecycleBinStorageWatch::Rearm() noexcept {
+    if (change_) Watch();
+}
+
+void CALLBACK RecycleBinStorageWatch::Signalled(void* self, BOOLEAN) noexcept {
+    const auto* const watch = static_cast<const RecycleBinStorageWatch*>(self);
+    ::PostMessageW(watch->hwnd_, watch->message_, 0, 0);
+}
+
+}  // namespace rublet
