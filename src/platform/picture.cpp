@@ -43,16 +43,22 @@ SIZE PixelSize(IPicture& picture) {
             ::MulDiv(height, ::GetDeviceCaps(screen.get(), LOGPIXELSY), 2540)};
 }
 
-}  // namespace
-
-Dib32::Dib32(int width, int height) {
+// A top-down DIB of 32-bit pixels.
+BITMAPINFO TopDown32(int width, int height) noexcept {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
     info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;  // top-down
+    info.bmiHeader.biHeight = -height;
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
+    return info;
+}
+
+}  // namespace
+
+Dib32::Dib32(int width, int height) {
+    const BITMAPINFO info = TopDown32(width, height);
     void* bits = nullptr;
     bitmap_.reset(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     bits_ = bitmap_ ? static_cast<std::uint32_t*>(bits) : nullptr;
@@ -152,13 +158,7 @@ void Picture::Render(HDC hdc) const {
     if (!picture_) {
         // A PNG: its pixels as they are (the holder takes those of a PNG
         // with alpha straight).
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = width_;
-        info.bmiHeader.biHeight = -height_;  // top-down
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
+        const BITMAPINFO info = TopDown32(width_, height_);
         ::SetDIBitsToDevice(hdc, 0, 0, width_, height_, 0, 0, 0, height_, pixels_.data(), &info, DIB_RGB_COLORS);
         return;
     }
