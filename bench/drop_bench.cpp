@@ -43,20 +43,6 @@ private:
     rublet::ShellDesktop shell_;
 };
 
-// The drop read as it was before: DragQueryFileW for each index, which
-// walks the list from its start every time.
-std::vector<std::wstring> QueryEachPath(HDROP drop) {
-    const UINT count = ::DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
-    std::vector<std::wstring> paths(count);
-    for (UINT i = 0; i < count; ++i) {
-        const UINT length = ::DragQueryFileW(drop, i, nullptr, 0);
-        std::wstring path(length + 1, L'\0');
-        path.resize(::DragQueryFileW(drop, i, path.data(), length + 1));
-        paths[i] = std::move(path);
-    }
-    return paths;
-}
-
 // The median time of `read` on the drop, over 5 reads.
 double ReadMs(HDROP drop, std::vector<std::wstring> (*read)(HDROP), const std::vector<std::wstring>& expected) {
     std::vector<double> times;
@@ -88,7 +74,7 @@ int wmain() {
         }
         const HDROP drop = rublet::testing_support::MakeDrop(paths);
         walk.push_back(ReadMs(drop, &rublet::ReadDroppedPaths, paths));
-        each.push_back(ReadMs(drop, &QueryEachPath, paths));
+        each.push_back(ReadMs(drop, &rublet::QueryDroppedPaths, paths));
         const auto start = Clock::now();
         ::SendMessageW(window, WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
         static_cast<void>(rublet::TakePendingDrop());

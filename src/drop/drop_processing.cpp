@@ -51,10 +51,7 @@ std::wstring ConfirmationText(std::size_t count, std::int16_t option1) {
     const auto number = static_cast<std::int64_t>(count);
     const std::wstring_view pattern = option1 == 0 ? ForCount(number, texts.ConfirmRecycleOne, texts.ConfirmRecycle)
                                                    : ForCount(number, texts.ConfirmDeleteOne, texts.ConfirmDelete);
-    std::wstring message = FillIn(pattern, {{L"count", std::to_wstring(count)}});
-    message += texts.LineBreak;
-    message += texts.ConfirmQuestion;
-    return message;
+    return TwoLines(FillIn(pattern, {{L"count", std::to_wstring(count)}}), texts.ConfirmQuestion);
 }
 
 unsigned ConfirmationStyle(std::int16_t option1) {
@@ -110,10 +107,8 @@ void ProcessDroppedFiles(const SettingsRecord& settings, const std::vector<std::
                          DropDesktop& desktop) {
     for (const std::wstring& path : paths) {
         if (IsDriveOrShareRoot(path)) {
-            std::wstring message(Text().RootRefused);
-            message += Text().LineBreak;
-            message += path;
-            desktop.ShowMessage(message, box::Ok | box::IconExclamation, Text().MessageTitle);
+            desktop.ShowMessage(TwoLines(Text().RootRefused, path), box::Ok | box::IconExclamation,
+                                Text().MessageTitle);
             return;
         }
     }

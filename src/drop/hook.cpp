@@ -45,8 +45,8 @@ std::wstring AnsiPathToWide(std::string_view path) {
     return wide;
 }
 
-// The shell's own reader. Wine's walks the list from its start for every
-// index, so there a drop of n paths costs n * n / 2 steps.
+}  // namespace
+
 std::vector<std::wstring> QueryDroppedPaths(HDROP drop) {
     const UINT count = ::DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
     std::vector<std::wstring> paths(count);
@@ -59,8 +59,6 @@ std::vector<std::wstring> QueryDroppedPaths(HDROP drop) {
     }
     return paths;
 }
-
-}  // namespace
 
 // One walk of the block, bounded by its size. A block that cannot be read
 // as memory goes to the shell's reader; one whose list runs past its end

@@ -37,6 +37,11 @@ void ResumeDropHandling(HWND hwnd) noexcept;
 
 // Every path of a drop, whole, in the drop's order.
 [[nodiscard]] std::vector<std::wstring> ReadDroppedPaths(HDROP drop);
+// The same through the shell's own reader, DragQueryFileW for each index.
+// Wine's walks the list from its start for every index, so there a drop of
+// n paths costs n * n / 2 steps; ReadDroppedPaths uses it only for a block
+// it cannot lock.
+[[nodiscard]] std::vector<std::wstring> QueryDroppedPaths(HDROP drop);
 
 // Collects a drop into DroppedFiles and raises DropPending; every other
 // message goes on to the previous procedure.

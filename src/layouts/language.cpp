@@ -35,6 +35,13 @@ const Texts& Text() noexcept { return TextsOf(languageInUse); }
 
 std::wstring_view TextOf(TextId id) noexcept { return id ? Text().*id : std::wstring_view(); }
 
+std::wstring TwoLines(std::wstring_view text, std::wstring_view detail) {
+    std::wstring lines(text);
+    lines += Text().LineBreak;
+    lines += detail;
+    return lines;
+}
+
 std::wstring FillIn(std::wstring_view pattern,
                     std::initializer_list<std::pair<std::wstring_view, std::wstring_view>> values) {
     std::wstring filled;

@@ -102,6 +102,9 @@ using TextId = std::wstring_view Texts::*;
 [[nodiscard]] std::wstring FillIn(std::wstring_view pattern,
                                   std::initializer_list<std::pair<std::wstring_view, std::wstring_view>> values);
 
+// Two lines: `text`, and under it what it speaks of (a path, a key).
+[[nodiscard]] std::wstring TwoLines(std::wstring_view text, std::wstring_view detail);
+
 // The pattern for `count` things: `one` for exactly one, else `many`.
 [[nodiscard]] constexpr std::wstring_view ForCount(std::int64_t count, std::wstring_view one,
                                                    std::wstring_view many) noexcept {

@@ -1,6 +1,6 @@
 #pragma once
-// The Japanese texts: every text the user sees, as the program has always
-// shown them. UTF-8 source; the half-width katakana belong to the texts.
+// The Japanese texts, for a Japanese Windows display language. UTF-8
+// source; the half-width katakana belong to the texts.
 
 #include "layouts/language.h"
 

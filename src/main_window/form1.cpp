@@ -114,10 +114,7 @@ void Form1::LoadPicture1() {
             pictures_ = std::move(*chosen);
             return;
         }
-        std::wstring message(Text().PictureUnreadable);
-        message += Text().LineBreak;
-        message += Settings.Bmpdir;
-        Warn(message);
+        Warn(TwoLines(Text().PictureUnreadable, Settings.Bmpdir));
     }
     pictures_ = EmbeddedBinPictures(::GetModuleHandleW(nullptr));
 }

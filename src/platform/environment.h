@@ -8,4 +8,7 @@ namespace rublet {
 // Environment references such as %SystemRoot% replaced.
 [[nodiscard]] std::wstring ExpandEnvironment(const std::wstring& text);
 
+// The value of an environment variable; "" when it is not set.
+[[nodiscard]] std::wstring EnvironmentVariable(const wchar_t* name);
+
 }  // namespace rublet

@@ -46,22 +46,12 @@ struct NullHandleTraits {
     static void Close(Handle handle) noexcept { CloseFunction(handle); }
 };
 
-struct FileHandleTraits {
+// Handles that are INVALID_HANDLE_VALUE when invalid.
+template <auto CloseFunction>
+struct InvalidValueHandleTraits {
     using Handle = HANDLE;
     static Handle Invalid() noexcept { return INVALID_HANDLE_VALUE; }
-    static void Close(Handle handle) noexcept { ::CloseHandle(handle); }
-};
-
-struct FindHandleTraits {
-    using Handle = HANDLE;
-    static Handle Invalid() noexcept { return INVALID_HANDLE_VALUE; }
-    static void Close(Handle handle) noexcept { ::FindClose(handle); }
-};
-
-struct ChangeNotificationTraits {
-    using Handle = HANDLE;
-    static Handle Invalid() noexcept { return INVALID_HANDLE_VALUE; }
-    static void Close(Handle handle) noexcept { ::FindCloseChangeNotification(handle); }
+    static void Close(Handle handle) noexcept { CloseFunction(handle); }
 };
 
 inline void DeleteGdiObject(HGDIOBJ object) noexcept { ::DeleteObject(object); }
@@ -79,11 +69,11 @@ using UniqueMemoryDc = UniqueHandle<NullHandleTraits<HDC, ::DeleteDC>>;
 using UniqueMenu = UniqueHandle<NullHandleTraits<HMENU, ::DestroyMenu>>;
 using UniqueRegKey = UniqueHandle<NullHandleTraits<HKEY, CloseRegKey>>;
 using UniqueGlobal = UniqueHandle<NullHandleTraits<HGLOBAL, FreeGlobal>>;
-using UniqueFile = UniqueHandle<FileHandleTraits>;
+using UniqueFile = UniqueHandle<InvalidValueHandleTraits<CloseKernelHandle>>;
 // A search of FindFirstFileW or FindFirstFileExW.
-using UniqueFind = UniqueHandle<FindHandleTraits>;
+using UniqueFind = UniqueHandle<InvalidValueHandleTraits<::FindClose>>;
 // A watch of FindFirstChangeNotificationW.
-using UniqueChangeNotification = UniqueHandle<ChangeNotificationTraits>;
+using UniqueChangeNotification = UniqueHandle<InvalidValueHandleTraits<::FindCloseChangeNotification>>;
 // A wait of RegisterWaitForSingleObject.
 using UniqueWaitRegistration = UniqueHandle<NullHandleTraits<HANDLE, UnregisterWaitAndFinish>>;
 // Process, thread and event handles, which are null when invalid.

@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "platform/environment.h"
+
 namespace rublet {
 namespace {
 
@@ -14,23 +16,12 @@ bool RunsUnderWine() noexcept {
     return ntdll && ::GetProcAddress(ntdll, "wine_get_version");
 }
 
-std::wstring Environment(const wchar_t* name) {
-    std::wstring value(MAX_PATH, L'\0');
-    DWORD length = ::GetEnvironmentVariableW(name, value.data(), static_cast<DWORD>(value.size()));
-    if (length >= value.size()) {
-        value.resize(length);
-        length = ::GetEnvironmentVariableW(name, value.data(), length);
-    }
-    value.resize(length < value.size() ? length : 0);
-    return value;
-}
-
 // The Unix path of the freedesktop trash's info folder: $XDG_DATA_HOME
 // when it is an absolute path, else $HOME/.local/share.
 std::wstring TrashInfoUnixPath() {
-    std::wstring data = Environment(L"XDG_DATA_HOME");
+    std::wstring data = EnvironmentVariable(L"XDG_DATA_HOME");
     if (data.empty() || data.front() != L'/') {
-        const std::wstring home = Environment(L"HOME");
+        const std::wstring home = EnvironmentVariable(L"HOME");
         if (home.empty() || home.front() != L'/') return {};
         data = home + L"/.local/share";
     }

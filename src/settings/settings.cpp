@@ -94,12 +94,7 @@ TwipsPoint StartUpPlace(TwipsPoint stored, float width, float height, ScreenTwip
 }
 
 std::wstring InvalidSettingMessage(const InvalidSetting& invalid) {
-    std::wstring message(Text().SettingInvalid);
-    message += Text().LineBreak;
-    message += invalid.Key;
-    message += L'=';
-    message += invalid.StoredText;
-    return message;
+    return TwoLines(Text().SettingInvalid, invalid.Key + L'=' + invalid.StoredText);
 }
 
 }  // namespace rublet

@@ -13,12 +13,11 @@ std::optional<ShapedPicture> Shaped(std::optional<Picture> picture) {
     shaped.Box.SetPicture(std::move(*picture));
     if (shaped.Box.HasAlpha()) {
         ScanAlphaRuns(shaped.Runs, shaped.Box.Pixels());
-        if (shaped.Runs.empty()) return std::nullopt;
-        return shaped;
+    } else {
+        const COLORREF transparentColor = shaped.Box.Point(0, 0);
+        shaped.Box.SetBackColor(transparentColor);
+        ScanPictureRuns(shaped.Runs, transparentColor, shaped.Box.Pixels());
     }
-    const COLORREF transparentColor = shaped.Box.Point(0, 0);
-    shaped.Box.SetBackColor(transparentColor);
-    ScanPictureRuns(shaped.Runs, transparentColor, shaped.Box.Pixels());
     if (shaped.Runs.empty()) return std::nullopt;
     return shaped;
 }
