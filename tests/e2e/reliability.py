@@ -174,12 +174,14 @@ def bad_settings_(tools):
 
 
 def bad_pictures_(tools):
-    # Cut, bit-flipped and boastful BMP, GIF, JPEG and ICO files: the warning
-    # and the built-in bin, or the picture, within a time limit.
+    # Cut, bit-flipped and boastful BMP, GIF, JPEG, ICO and PNG files (the
+    # PNG with alpha, and one wholly transparent): the warning and the
+    # built-in bin, or the picture, within a time limit.
     rng, scenario = random.Random(SEED), Scenario(tools, "bad-pictures")
     shown = warned = 0
-    for name in ("p.bmp", "p.gif", "p.jpg", "p.ico"):
-        scenario.picture_(name, "-size", "48x40", "xc:white", "-fill", "blue", "-draw", "circle 24,20 24,4")
+    for name, background in (("p.bmp", "white"), ("p.gif", "white"), ("p.jpg", "white"), ("p.ico", "white"),
+                             ("p.png", "none")):
+        scenario.picture_(name, "-size", "48x40", "xc:" + background, "-fill", "blue", "-draw", "circle 24,20 24,4")
         whole = (scenario.folder / name).read_bytes()
         variants = [whole[:size] for size in (2, 14, 30, len(whole) // 2, len(whole) - 1)]
         for _ in range(4):
@@ -188,9 +190,13 @@ def bad_pictures_(tools):
                 flipped[rng.randrange(len(flipped))] ^= 1 << rng.randrange(8)
             variants.append(bytes(flipped))
         huge = {".bmp": (18, b"\xff\xff\xff\x7f\xff\xff\xff\x7f"), ".gif": (6, b"\xff\xff\xff\xff"),
-                ".ico": (6, b"\x00\x00\x01\x00\xff\xff\x00\x00"), ".jpg": (whole.find(b"\xff\xc0") + 5, b"\xff\xff\xff\xff")}
+                ".ico": (6, b"\x00\x00\x01\x00\xff\xff\x00\x00"), ".jpg": (whole.find(b"\xff\xc0") + 5, b"\xff\xff\xff\xff"),
+                ".png": (16, b"\x00\x01\x86\xa0\x00\x01\x86\xa0")}
         at, claim = huge[name[-4:]]
         variants.append(whole[:at] + claim + whole[at + len(claim):])
+        if name == "p.png":
+            scenario.picture_("clear.png", "-size", "8x8", "xc:none")
+            variants.append((scenario.folder / "clear.png").read_bytes())
         for number, data in enumerate(variants):
             path = scenario.folder / ("bad %d%s" % (number, name[-4:]))
             path.write_bytes(data)
