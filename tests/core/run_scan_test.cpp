@@ -7,6 +7,7 @@
 #include "platform/bitmap_file.h"
 #include "platform/paths.h"
 #include "platform/png_file.h"
+#include "png_chunks.h"
 
 namespace rublet {
 namespace {
@@ -65,16 +66,11 @@ TEST(ScanAlphaRuns, CutsOutOnlyThePixelsOfAlphaZero) {
 
 // A PNG header of the given size and kind, its checksum right.
 std::vector<std::uint8_t> PngHead(std::uint32_t width, std::uint32_t height, std::uint8_t depth, std::uint8_t type) {
-    std::vector<std::uint8_t> file = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0, 0, 13, 'I', 'H', 'D', 'R'};
-    for (const std::uint32_t v : {width, height})
-        for (int shift = 24; shift >= 0; shift -= 8) file.push_back(static_cast<std::uint8_t>(v >> shift));
-    file.insert(file.end(), {depth, type, 0, 0, 0});
-    std::uint32_t crc = 0xFFFFFFFFu;
-    for (std::size_t i = 12; i < file.size(); ++i) {
-        crc ^= file[i];
-        for (int bit = 0; bit < 8; ++bit) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
-    }
-    for (int shift = 24; shift >= 0; shift -= 8) file.push_back(static_cast<std::uint8_t>(~crc >> shift));
+    std::vector<std::uint8_t> file = testing_support::PngSignature(), header;
+    testing_support::PutBigEndian32(header, width);
+    testing_support::PutBigEndian32(header, height);
+    header.insert(header.end(), {depth, type, 0, 0, 0});
+    testing_support::PutPngChunk(file, "IHDR", header);
     return file;
 }
 

@@ -6,27 +6,14 @@
 #include <fstream>
 
 #include "shape/bin_pictures.h"
+#include "png_chunks.h"
 #include "support.h"
 
 namespace rublet {
 namespace {
 
-void Put32(std::vector<std::uint8_t>& out, std::uint32_t v) {
-    for (int shift = 24; shift >= 0; shift -= 8) out.push_back(static_cast<std::uint8_t>(v >> shift));
-}
-
-void Chunk(std::vector<std::uint8_t>& out, const char* type, const std::vector<std::uint8_t>& data) {
-    Put32(out, static_cast<std::uint32_t>(data.size()));
-    const std::size_t start = out.size();
-    out.insert(out.end(), type, type + 4);
-    out.insert(out.end(), data.begin(), data.end());
-    std::uint32_t crc = 0xFFFFFFFFu;
-    for (std::size_t i = start; i < out.size(); ++i) {
-        crc ^= out[i];
-        for (int bit = 0; bit < 8; ++bit) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
-    }
-    Put32(out, ~crc);
-}
+using testing_support::PutBigEndian32;
+using testing_support::PutPngChunk;
 
 // An 8-bit RGBA PNG of `rows` (0xAARRGGBB), its data stored uncompressed.
 std::vector<std::uint8_t> Png(int width, const std::vector<std::vector<std::uint32_t>>& rows) {
@@ -44,15 +31,15 @@ std::vector<std::uint8_t> Png(int width, const std::vector<std::vector<std::uint
     zlib.insert(zlib.end(), raw.begin(), raw.end());
     std::uint32_t a = 1, b = 0;
     for (const std::uint8_t byte : raw) a = (a + byte) % 65521, b = (b + a) % 65521;
-    Put32(zlib, b << 16 | a);
-    std::vector<std::uint8_t> file = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    PutBigEndian32(zlib, b << 16 | a);
+    std::vector<std::uint8_t> file = testing_support::PngSignature();
     std::vector<std::uint8_t> header;
-    Put32(header, static_cast<std::uint32_t>(width));
-    Put32(header, static_cast<std::uint32_t>(rows.size()));
+    PutBigEndian32(header, static_cast<std::uint32_t>(width));
+    PutBigEndian32(header, static_cast<std::uint32_t>(rows.size()));
     header.insert(header.end(), {8, 6, 0, 0, 0});
-    Chunk(file, "IHDR", header);
-    Chunk(file, "IDAT", zlib);
-    Chunk(file, "IEND", {});
+    PutPngChunk(file, "IHDR", header);
+    PutPngChunk(file, "IDAT", zlib);
+    PutPngChunk(file, "IEND", {});
     return file;
 }
 

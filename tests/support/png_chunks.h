@@ -1,0 +1,30 @@
+#pragma once
+// PNG files written byte by byte for the tests: the signature, and chunks
+// with their checksums. Portable.
+
+#include <cstdint>
+#include <vector>
+
+namespace rublet::testing_support {
+
+inline void PutBigEndian32(std::vector<std::uint8_t>& out, std::uint32_t value) {
+    for (int shift = 24; shift >= 0; shift -= 8) out.push_back(static_cast<std::uint8_t>(value >> shift));
+}
+
+[[nodiscard]] inline std::vector<std::uint8_t> PngSignature() { return {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'}; }
+
+// Appends a chunk: its length, type and data, and the CRC-32 of type and data.
+inline void PutPngChunk(std::vector<std::uint8_t>& out, const char* type, const std::vector<std::uint8_t>& data) {
+    PutBigEndian32(out, static_cast<std::uint32_t>(data.size()));
+    const std::size_t start = out.size();
+    out.insert(out.end(), type, type + 4);
+    out.insert(out.end(), data.begin(), data.end());
+    std::uint32_t crc = 0xFFFFFFFFu;
+    for (std::size_t i = start; i < out.size(); ++i) {
+        crc ^= out[i];
+        for (int bit = 0; bit < 8; ++bit) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+    }
+    PutBigEndian32(out, ~crc);
+}
+
+}  // namespace rublet::testing_support
