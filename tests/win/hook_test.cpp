@@ -1,5 +1,7 @@
 #include "drop/hook.h"
 
+#include <shlobj.h>
+
 #include <gtest/gtest.h>
 
 #include "main_window/form1.h"
@@ -100,6 +102,17 @@ TEST(MainWindow, ClosedWithADropPendingNeverProcessesItAndReleasesIt) {
     EXPECT_NE(::GetFileAttributesW(kept.c_str()), INVALID_FILE_ATTRIBUTES);
     EXPECT_TRUE(store.Read(L"Rublet", L"setting", L"Defleft").has_value());
     ::DeleteFileW(kept.c_str());
+}
+
+TEST(DroppedPaths, ABlockCutShortWithinItsMemoryGivesNothing) {
+    const DROPFILES header{sizeof header, {0, 0}, FALSE, TRUE};
+    const HGLOBAL cut = ::GlobalAlloc(GMEM_MOVEABLE, sizeof header + 5);
+    auto* bytes = static_cast<BYTE*>(::GlobalLock(cut));
+    ::FillMemory(bytes, ::GlobalSize(cut), 0x41);  // a path with no end, to the memory's last byte
+    ::CopyMemory(bytes, &header, sizeof header);
+    ::GlobalUnlock(cut);
+    EXPECT_TRUE(ReadDroppedPaths(static_cast<HDROP>(cut)).empty());
+    ::GlobalFree(cut);
 }
 
 }  // namespace

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include "drop/hook.h"
 #include "support.h"
 
 namespace rublet {
@@ -25,17 +24,6 @@ TEST(RecycleBinContents, AHiddenRecycledFileFillsTheRecycleBinAndEmptyingItEmpti
     EXPECT_TRUE(RecycleBinHoldsAnything());
     ::SHEmptyRecycleBinW(nullptr, nullptr, Quietly);
     EXPECT_FALSE(RecycleBinHoldsAnything());
-}
-
-TEST(DroppedPaths, ABlockCutShortWithinItsMemoryGivesNothing) {
-    const DROPFILES header{sizeof header, {0, 0}, FALSE, TRUE};
-    const HGLOBAL cut = ::GlobalAlloc(GMEM_MOVEABLE, sizeof header + 5);
-    auto* bytes = static_cast<BYTE*>(::GlobalLock(cut));
-    ::FillMemory(bytes, ::GlobalSize(cut), 0x41);  // a path with no end, to the memory's last byte
-    ::CopyMemory(bytes, &header, sizeof header);
-    ::GlobalUnlock(cut);
-    EXPECT_TRUE(ReadDroppedPaths(static_cast<HDROP>(cut)).empty());
-    ::GlobalFree(cut);
 }
 
 }  // namespace
