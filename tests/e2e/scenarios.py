@@ -141,15 +141,15 @@ class Scenario(Rublet):
         rgba = run("convert", path + "[0]", "-depth", "8", "rgba:-", binary=True)
         px = [rgba[i:i + 4] for i in range(0, len(rgba), 4)]
         if path.lower().endswith(".png") and any(p[3] < 255 for p in px):
-            # Shown with its alpha: every pixel of alpha above 0, and no region.
-            expected = {(i % width, i // width) for i, p in enumerate(px) if p[3]}
-            wait("the X shape of %s's pixels" % picture,
-                 lambda: not self.window()["region"] and pixels(self.x_shape()) == expected)
-            return
-        corner = px[0][:3] if px[0][3] else None
+            # Shown with its alpha: every pixel of alpha above 0, in the X
+            # window's own shape, and no region.
+            corner = None
+            shown = lambda: set() if self.window()["region"] else pixels(self.x_shape())  # noqa: E731
+        else:
+            corner = px[0][:3] if px[0][3] else None
+            shown = lambda: pixels(self.window()["region"])  # noqa: E731
         expected = {(i % width, i // width) for i, p in enumerate(px) if p[3] and p[:3] != corner}
-        wait("the shape of %s's pixels within %s s" % (picture, within),
-             lambda: pixels(self.window()["region"]) == expected, float(within))
+        wait("the shape of %s's pixels within %s s" % (picture, within), lambda: shown() == expected, float(within))
 
     def drop_(self, *names, outcome=0, at=None):
         x, y = at or self.bin_point()
