@@ -52,8 +52,8 @@ void Warn(const std::wstring& message) {
 std::unique_ptr<Form1> Form1::Create(SettingsStore& store) {
     auto form = std::make_unique<Form1>(store);
     // No border, no caption; the taskbar keeps no button for a desktop item.
-    if (!form->CreateFromLayout(layouts::Form1, names::Form1Class, WS_POPUP | WS_CLIPCHILDREN,
-                                WS_EX_TOOLWINDOW, 0, 0))
+    if (!form->CreateWindowFromLayout(layouts::Form1, names::Form1Class, WS_POPUP | WS_CLIPCHILDREN,
+                                      WS_EX_TOOLWINDOW, 0, 0))
         return nullptr;
     form->Form_Load();
     return form;
@@ -75,9 +75,11 @@ void Form1::Form_Load() {
     ::PostMessageW(hwnd(), names::AfterShowMessage, 0, 0);
 }
 
-// The first look at the Recycle Bin (which can take a second where it holds
-// thousands of items), the shell's word of its changes and the tooltip.
+// The window's controls, the first look at the Recycle Bin (which can take
+// a second where it holds thousands of items), the shell's word of its
+// changes and the tooltip.
 void Form1::Form_Shown() {
+    CreateLayoutControls();
     if (pictures_.Full) {
         recycleBinWatch_.emplace(hwnd(), names::ShellChangeMessage);
         storageWatch_.emplace(hwnd(), names::RecycleBinStorageMessage);
@@ -170,6 +172,8 @@ void Form1::setform() { ResumeDropHandling(hwnd()); }
 
 void Form1::Timer2_Timer() {
     if (!TakePendingDrop()) return;
+    // The scratch field keeps the last path of the drop.
+    if (!DroppedFiles.empty()) ::SetWindowTextW(Control(ControlName::Text1), DroppedFiles.back().c_str());
     SuspendDropHandling(hwnd());
     ShellDesktop desktop(hwnd());
     ProcessDroppedFiles(Settings, DroppedFiles, desktop);

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "platform/common_controls.h"
 #include "platform/tooltip.h"
 
 namespace rublet {
@@ -58,6 +59,7 @@ void CreateControls(HWND window, const FormLayout& layout, TwipsPerPixel factor)
         const ControlLayout& control = layout.Controls[i];
         const ControlClass controlClass = ClassOf(control.Type);
         if (!controlClass.name) continue;
+        LoadCommonControls();
         const bool isOption = control.Type == ControlType::OptionButton;
         // Option buttons in a row form one exclusive group; anything else starts a new one.
         const DWORD group = isOption && previousWasOption ? 0 : WS_GROUP;

@@ -2,9 +2,12 @@
 
 #include <commctrl.h>
 
+#include "platform/common_controls.h"
+
 namespace rublet {
 
 HWND CreateTooltip(HWND owner) noexcept {
+    LoadCommonControls();
     return ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr,
                              ::GetModuleHandleW(nullptr), nullptr);

@@ -1,7 +1,5 @@
 #include "platform/window.h"
 
-#include <commctrl.h>
-
 #include <cstdlib>
 #include <string>
 
@@ -12,11 +10,6 @@
 namespace rublet {
 
 void Window::RegisterClassOnce(const wchar_t* className) {
-    static const bool commonControls = [] {
-        INITCOMMONCONTROLSEX classes{sizeof classes, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
-        return ::InitCommonControlsEx(&classes) != FALSE;
-    }();
-    static_cast<void>(commonControls);
     WNDCLASSEXW existing{};
     existing.cbSize = sizeof existing;
     HINSTANCE instance = ::GetModuleHandleW(nullptr);
@@ -35,6 +28,13 @@ void Window::RegisterClassOnce(const wchar_t* className) {
 
 bool Window::CreateFromLayout(const FormLayout& layout, const wchar_t* className, DWORD style,
                               DWORD exStyle, int left, int top, TwipsPerPixel factor) {
+    if (!CreateWindowFromLayout(layout, className, style, exStyle, left, top, factor)) return false;
+    CreateLayoutControls(factor);
+    return true;
+}
+
+bool Window::CreateWindowFromLayout(const FormLayout& layout, const wchar_t* className, DWORD style,
+                                    DWORD exStyle, int left, int top, TwipsPerPixel factor) {
     RegisterClassOnce(className);
     layout_ = &layout;
     RECT frame{0, 0, TwipsToPixels(layout.ClientWidth, factor.X),
@@ -44,9 +44,11 @@ bool Window::CreateFromLayout(const FormLayout& layout, const wchar_t* className
     HWND hwnd = ::CreateWindowExW(exStyle, className, caption.c_str(), style, left, top,
                                   frame.right - frame.left, frame.bottom - frame.top, nullptr,
                                   nullptr, ::GetModuleHandleW(nullptr), this);
-    if (!hwnd) return false;
-    CreateControls(hwnd, layout, factor);
-    return true;
+    return hwnd != nullptr;
+}
+
+void Window::CreateLayoutControls(TwipsPerPixel factor) {
+    if (hwnd() && layout_) CreateControls(hwnd(), *layout_, factor);
 }
 
 HWND Window::Control(ControlName name, int index) const noexcept {

@@ -26,6 +26,11 @@ protected:
     // twips turned into pixels by `factor`; false when the system refused.
     bool CreateFromLayout(const FormLayout& layout, const wchar_t* className, DWORD style,
                           DWORD exStyle, int left, int top, TwipsPerPixel factor = ScreenTwipsPerPixel());
+    // The two steps of CreateFromLayout, for a window that shows before
+    // its controls are made.
+    bool CreateWindowFromLayout(const FormLayout& layout, const wchar_t* className, DWORD style,
+                                DWORD exStyle, int left, int top, TwipsPerPixel factor = ScreenTwipsPerPixel());
+    void CreateLayoutControls(TwipsPerPixel factor = ScreenTwipsPerPixel());
 
     virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
