@@ -26,7 +26,9 @@ void SuspendDropHandling(HWND hwnd) noexcept { UnhookWindow(hwnd); }
 
 void ResumeDropHandling(HWND hwnd) noexcept {
     DropPending = 0;
-    ::DragAcceptFiles(hwnd, TRUE);
+    // What DragAcceptFiles does, without loading the shell before the
+    // window shows.
+    ::SetWindowLongPtrW(hwnd, GWL_EXSTYLE, ::GetWindowLongPtrW(hwnd, GWL_EXSTYLE) | WS_EX_ACCEPTFILES);
     HookWindow(hwnd);
 }
 
