@@ -11,7 +11,9 @@
 // processor time (and the wineserver's, under Wine) showing a picture with
 // a "_full" twin (so it watches or looks at the Recycle Bin by itself)
 // against one without (so it does neither), the two alternating, 3 rounds
-// of SECONDS each; prints the medians and their difference.
+// of SECONDS each; prints the medians and their difference. --compare
+// NAME adds another build of the program from the bench's folder (an
+// earlier release, say) to the same rounds.
 // Writes the registry and fills and empties the Recycle Bin: run it only
 // in the prefix of scripts/wine-sandbox (scripts/bench does).
 #include <windows.h>
@@ -168,11 +170,13 @@ double WineserverProcessorMs() {
     return ms >= 0 ? ms : std::max(HostProcessorMs("wineserver", prefix), 0.0);
 }
 
-// Rublet.exe's processor time and, under Wine, the wineserver's, which
-// does much of its work; only this prefix's Rublet.exe, as other prefixes
-// on the host may run theirs.
-double RubletProcessorMs(HANDLE process) {
-    return UnderWine() ? HostProcessorMs("Rublet.exe", PrefixEntry()) + WineserverProcessorMs() : ProcessorMs(process);
+// The program's processor time and, under Wine, the wineserver's, which
+// does much of its work; only this prefix's program (of that file name, at
+// most 15 characters as Linux keeps it), as other prefixes on the host may
+// run theirs.
+double RubletProcessorMs(HANDLE process, const std::wstring& name) {
+    if (!UnderWine()) return ProcessorMs(process);
+    return HostProcessorMs(std::string(name.begin(), name.end()).c_str(), PrefixEntry()) + WineserverProcessorMs();
 }
 
 // One way of looking, timed: the median time of one look and the processor
@@ -208,18 +212,19 @@ double IdleMsAMinute(const LookCost& cost) {
 
 // Rublet.exe showing `picture`, for one round: its processor time in that
 // round, from a second after its window shows.
-double IdleRound(const std::wstring& program, const std::wstring& picture, DWORD roundMs) {
+double IdleRound(const std::wstring& folder, const std::wstring& program, const std::wstring& picture,
+                 DWORD roundMs) {
     rublet::testing_support::StoreRegValue(HKEY_CURRENT_USER, SettingsKey(), std::wstring(rublet::names::KeyBmpdir),
                                            REG_SZ, picture);
-    const bench::StartedProgram rublet = bench::StartProgram(program);
+    const bench::StartedProgram rublet = bench::StartProgram(folder + program);
     if (!rublet.Process) return -1;
     HWND window = nullptr;
     while (!window && ::WaitForSingleObject(rublet.Process.get(), 10) == WAIT_TIMEOUT)
         window = ::FindWindowW(rublet::names::Form1Class, nullptr);
     ::Sleep(1000);
-    const double before = RubletProcessorMs(rublet.Process.get());
+    const double before = RubletProcessorMs(rublet.Process.get(), program);
     ::Sleep(roundMs);
-    const double spent = RubletProcessorMs(rublet.Process.get()) - before;
+    const double spent = RubletProcessorMs(rublet.Process.get(), program) - before;
     bench::CloseAndWait(rublet, window);
     return spent;
 }
@@ -229,8 +234,10 @@ double IdleRound(const std::wstring& program, const std::wstring& picture, DWORD
 int wmain(int argc, wchar_t** argv) {
     std::vector<int> counts;
     DWORD idleMs = 0;
+    std::vector<std::wstring> programs{L"Rublet.exe"};
     for (int i = 1; i + 1 < argc; i += 2) {
         if (std::wcscmp(argv[i], L"--idle") == 0) idleMs = static_cast<DWORD>(std::wcstoul(argv[i + 1], nullptr, 10)) * 1000;
+        if (std::wcscmp(argv[i], L"--compare") == 0) programs.emplace_back(argv[i + 1]);
         if (std::wcscmp(argv[i], L"--items") != 0) continue;
         for (const wchar_t* at = argv[i + 1]; *at;) {
             wchar_t* end = nullptr;
@@ -287,17 +294,21 @@ int wmain(int argc, wchar_t** argv) {
             report("freedesktop trash, first item", TimeLooks([] { static_cast<void>(TrashHoldsAnything()); }));
         }
         if (idleMs == 0) continue;
-        std::vector<double> checking, quiet;
-        for (int round = 0; round < Rounds; ++round) {
-            checking.push_back(IdleRound(folder + L"Rublet.exe", twinned, idleMs));
-            quiet.push_back(IdleRound(folder + L"Rublet.exe", single, idleMs));
-        }
+        std::vector<std::vector<double>> checking(programs.size()), quiet(programs.size());
+        for (int round = 0; round < Rounds; ++round)
+            for (std::size_t p = 0; p < programs.size(); ++p) {
+                checking[p].push_back(IdleRound(folder, programs[p], twinned, idleMs));
+                quiet[p].push_back(IdleRound(folder, programs[p], single, idleMs));
+            }
         const double perMinute = 60000.0 / idleMs;
-        std::printf("  Rublet.exe idle, %d rounds of %lu s each, alternating, processor time a minute (medians): "
-                    "looking at the Recycle Bin %.0f ms, not looking %.0f ms; the looks %.0f ms a minute, %.2f %% of "
-                    "one core\n",
-                    Rounds, idleMs / 1000, perMinute * Median(checking), perMinute * Median(quiet),
-                    perMinute * (Median(checking) - Median(quiet)), 100 * (Median(checking) - Median(quiet)) / idleMs);
+        for (std::size_t p = 0; p < programs.size(); ++p) {
+            const double looks = Median(checking[p]) - Median(quiet[p]);
+            std::printf("  %ls idle, %d rounds of %lu s each, alternating, processor time a minute (medians): "
+                        "looking at the Recycle Bin %.0f ms, not looking %.0f ms; the looks %.0f ms a minute, %.2f %% "
+                        "of one core\n",
+                        programs[p].c_str(), Rounds, idleMs / 1000, perMinute * Median(checking[p]),
+                        perMinute * Median(quiet[p]), perMinute * looks, 100 * looks / idleMs);
+        }
     }
     const auto start = Clock::now();
     ::SHEmptyRecycleBinW(nullptr, nullptr, SHERB_NOCONFIRMATION | SHERB_NOPROGRESSUI | SHERB_NOSOUND);
