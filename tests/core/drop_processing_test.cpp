@@ -10,45 +10,57 @@ namespace {
 using namespace rublet;
 using Texts = std::vector<std::wstring>;
 
-// Records every call in order; answers as told.
+// A drop's options, what the desktop answers, and the calls it should see.
+struct Case {
+    std::int16_t option1, option2, option3, option5;
+    Texts calls;
+    int answer = box::IdOk;
+    ShellResult shell = {};
+    bool soundLookupFails = false, leftBehind = false;
+};
+
+// Records every call in order; answers as its case says.
 struct FakeDesktop final : DropDesktop {
+    explicit FakeDesktop(const Case& c) : c(c) {}
     int ShowMessage(std::wstring_view text, unsigned style, std::wstring_view title) override {
         calls.push_back(L"box " + std::to_wstring(style) + L" " + std::wstring(title) + L": " + std::wstring(text));
-        return answer;
+        return c.answer;
     }
     void SetMousePointer(MousePointer to) override { calls.push_back(to == MousePointer::Hourglass ? L"wait" : L"arrow"); }
     ShellResult DeleteFiles(const std::wstring& list, unsigned flags) override {
         calls.push_back(L"delete " + std::to_wstring(flags));
         lists.push_back(list);
-        return shell;
+        return c.shell;
     }
     std::wstring EventSoundName() override {
-        if (soundLookupFails) throw std::runtime_error("lookup");
+        if (c.soundLookupFails) throw std::runtime_error("lookup");
         return L"%SystemRoot%\\empty.wav";
     }
     Texts FolderNames(const std::wstring& folder) override {
-        return folder != L"C:" ? Texts{} : leftBehind ? Texts{L"b.txt", L"a.txt"} : Texts{L"b.txt"};
+        return folder != L"C:" ? Texts{} : c.leftBehind ? Texts{L"b.txt", L"a.txt"} : Texts{L"b.txt"};
     }
     void PlayEventSound(const std::wstring& name) override { calls.push_back(L"play " + name); }
 
-    int answer = box::IdOk;
-    ShellResult shell;
-    bool soundLookupFails = false, leftBehind = false;
+    const Case& c;
     Texts calls, lists;
 };
+
+// The calls a drop of `paths` makes; `lists` receives what was given to the shell.
+Texts Calls(const Case& c, const Texts& paths, Texts* lists = nullptr) {
+    FakeDesktop desktop(c);
+    SettingsRecord settings;
+    settings.Option1 = c.option1, settings.Option2 = c.option2, settings.Option3 = c.option3, settings.Option5 = c.option5;
+    ProcessDroppedFiles(settings, paths, desktop);
+    if (lists) *lists = desktop.lists;
+    return desktop.calls;
+}
 
 TEST(ProcessDroppedFiles, TakesTheStepsTheOptionsAsk) {
     const std::wstring AskRecycle = L"box 33 RUblet: 3個のファイルを「ｺﾞﾐ箱に移動」します\r\nよろしいですか？",
                        AskDelete = L"box 49 RUblet: 3個のファイルを「削除」します\r\nよろしいですか？",
                        Done = L"box 64 Rublet: 処理が完了しました", Play = L"play %SystemRoot%\\empty.wav",
                        Failed = L"box 16 Rublet: エラーが発生したため、処理は完了しませんでした";
-    const struct {
-        std::int16_t option1, option2, option3, option5;
-        Texts calls;
-        int answer = box::IdOk;
-        ShellResult shell = {};
-        bool soundLookupFails = false, leftBehind = false;
-    } cases[] = {
+    const Case cases[] = {
         {0, 1, 1, 1, {AskRecycle, L"wait", L"delete 16464", L"arrow", Done, Play}},
         {-1, 1, 0, 0, {AskDelete, L"wait", L"delete 272", L"arrow"}},  // every value but 0 deletes
         {0, 1, 1, 1, {AskRecycle}, 2},                                  // cancelled: nothing more
@@ -58,37 +70,23 @@ TEST(ProcessDroppedFiles, TakesTheStepsTheOptionsAsk) {
         {0, 0, 1, 1, {L"wait", L"delete 16464", L"arrow", Failed}, 1, {0, true}},  // aborted
         {0, 0, 1, 1, {L"wait", L"delete 16464", L"arrow", Done, L"arrow", Failed}, 1, {}, true},
         {0, 0, 1, 1, {L"wait", L"delete 16464", L"arrow", Failed}, 1, {}, false, true}};  // said done, left one
-    for (const auto& c : cases) {
-        FakeDesktop desktop;
-        desktop.answer = c.answer, desktop.shell = c.shell;
-        desktop.soundLookupFails = c.soundLookupFails, desktop.leftBehind = c.leftBehind;
-        SettingsRecord settings;
-        settings.Option1 = c.option1, settings.Option2 = c.option2, settings.Option3 = c.option3, settings.Option5 = c.option5;
-        ProcessDroppedFiles(settings, {L"C:\\a.txt", L"C:\\フォルダ", L"C:\\b 😀.doc"}, desktop);
-        EXPECT_EQ(desktop.calls, c.calls) << &c - cases;
-        constexpr wchar_t list[] = L"C:\\a.txt\0C:\\フォルダ\0C:\\b 😀.doc\0";  // and the literal's own NUL
-        for (const std::wstring& sent : desktop.lists) EXPECT_EQ(sent, std::wstring(list, std::size(list)));
+    constexpr wchar_t list[] = L"C:\\a.txt\0C:\\フォルダ\0C:\\b 😀.doc\0";  // and the literal's own NUL
+    for (const Case& c : cases) {
+        Texts lists;
+        EXPECT_EQ(Calls(c, {L"C:\\a.txt", L"C:\\フォルダ", L"C:\\b 😀.doc"}, &lists), c.calls) << &c - cases;
+        for (const std::wstring& sent : lists) EXPECT_EQ(sent, std::wstring(list, std::size(list)));
     }
 }
 
-// The calls a drop of `paths` makes with the question asked.
-Texts Calls(std::int16_t option1, const Texts& paths) {
-    FakeDesktop desktop;
-    SettingsRecord settings;
-    settings.Option1 = option1, settings.Option2 = 1;
-    ProcessDroppedFiles(settings, paths, desktop);
-    return desktop.calls;
-}
-
 TEST(ProcessDroppedFiles, CountsBeyondSixteenBitsAndRefusesADriveRootAlone) {
-    EXPECT_EQ(Calls(1, Texts(40000, L"C:\\f")).front(), L"box 49 RUblet: 40000個のファイルを「削除」します\r\nよろしいですか？");
-    EXPECT_EQ(Calls(0, {L"C:\\a.txt", L"D:\\", L"C:\\b"}), Texts{L"box 48 Rublet: ドライブそのものは削除できません。\r\nD:\\"});
+    EXPECT_EQ(Calls({1, 1}, Texts(40000, L"C:\\f")).front(), L"box 49 RUblet: 40000個のファイルを「削除」します\r\nよろしいですか？");
+    EXPECT_EQ(Calls({0, 1}, {L"C:\\a.txt", L"D:\\", L"C:\\b"}), Texts{L"box 48 Rublet: ドライブそのものは削除できません。\r\nD:\\"});
 }
 
 TEST(ProcessDroppedFiles, SpeaksEnglishWithOneFileInTheSingular) {
     UseLanguage(Language::English);
-    const Texts one = Calls(0, {L"C:\\a.txt"}), three = Calls(0, {L"C:\\a", L"C:\\b", L"C:\\c"}),
-                deleting = Calls(1, {L"C:\\a.txt"});
+    const Texts one = Calls({0, 1}, {L"C:\\a.txt"}), three = Calls({0, 1}, {L"C:\\a", L"C:\\b", L"C:\\c"}),
+                deleting = Calls({1, 1}, {L"C:\\a.txt"});
     UseLanguage(Language::Japanese);
     EXPECT_EQ(one.front(), L"box 33 Rublet: 1 file will be moved to the Recycle Bin.\r\nDo you want to continue?");
     EXPECT_EQ(three.front(), L"box 33 Rublet: 3 files will be moved to the Recycle Bin.\r\nDo you want to continue?");
