@@ -12,8 +12,8 @@ using Texts = std::vector<std::wstring>;
 
 // A drop's options, what the desktop answers, and the calls it should see.
 struct Case {
-    std::int16_t option1, option2, option3, option5;
-    Texts calls;
+    std::int16_t option1 = 0, option2 = 0, option3 = 0, option5 = 0;
+    Texts calls = {};
     int answer = box::IdOk;
     ShellResult shell = {};
     bool soundLookupFails = false, leftBehind = false;
@@ -32,12 +32,9 @@ struct FakeDesktop final : DropDesktop {
         lists.push_back(list);
         return c.shell;
     }
-    std::wstring EventSoundName() override {
-        if (c.soundLookupFails) throw std::runtime_error("lookup");
-        return L"%SystemRoot%\\empty.wav";
-    }
-    Texts FolderNames(const std::wstring& folder) override {
-        return folder != L"C:" ? Texts{} : c.leftBehind ? Texts{L"b.txt", L"a.txt"} : Texts{L"b.txt"};
+    std::wstring EventSoundName() override { return c.soundLookupFails ? throw std::runtime_error("") : L"%SystemRoot%\\a.wav"; }
+    Texts FolderNames(const std::wstring& in) override {
+        return in != L"C:" ? Texts{} : c.leftBehind ? Texts{L"b.txt", L"a.txt"} : Texts{L"b.txt"};
     }
     void PlayEventSound(const std::wstring& name) override { calls.push_back(L"play " + name); }
 
@@ -58,7 +55,7 @@ Texts Calls(const Case& c, const Texts& paths, Texts* lists = nullptr) {
 TEST(ProcessDroppedFiles, TakesTheStepsTheOptionsAsk) {
     const std::wstring AskRecycle = L"box 33 RUblet: 3個のファイルを「ｺﾞﾐ箱に移動」します\r\nよろしいですか？",
                        AskDelete = L"box 49 RUblet: 3個のファイルを「削除」します\r\nよろしいですか？",
-                       Done = L"box 64 Rublet: 処理が完了しました", Play = L"play %SystemRoot%\\empty.wav",
+                       Done = L"box 64 Rublet: 処理が完了しました", Play = L"play %SystemRoot%\\a.wav",
                        Failed = L"box 16 Rublet: エラーが発生したため、処理は完了しませんでした";
     const Case cases[] = {
         {0, 1, 1, 1, {AskRecycle, L"wait", L"delete 16464", L"arrow", Done, Play}},
@@ -78,19 +75,17 @@ TEST(ProcessDroppedFiles, TakesTheStepsTheOptionsAsk) {
     }
 }
 
-TEST(ProcessDroppedFiles, CountsBeyondSixteenBitsAndRefusesADriveRootAlone) {
+TEST(ProcessDroppedFiles, AsksWithTheCountBeyondSixteenBitsInEachLanguageAndRefusesADriveRootAlone) {
     EXPECT_EQ(Calls({1, 1}, Texts(40000, L"C:\\f")).front(), L"box 49 RUblet: 40000個のファイルを「削除」します\r\nよろしいですか？");
     EXPECT_EQ(Calls({0, 1}, {L"C:\\a.txt", L"D:\\", L"C:\\b"}), Texts{L"box 48 Rublet: ドライブそのものは削除できません。\r\nD:\\"});
-}
-
-TEST(ProcessDroppedFiles, SpeaksEnglishWithOneFileInTheSingular) {
     UseLanguage(Language::English);
     const Texts one = Calls({0, 1}, {L"C:\\a.txt"}), three = Calls({0, 1}, {L"C:\\a", L"C:\\b", L"C:\\c"}),
                 deleting = Calls({1, 1}, {L"C:\\a.txt"});
     UseLanguage(Language::Japanese);
-    EXPECT_EQ(one.front(), L"box 33 Rublet: 1 file will be moved to the Recycle Bin.\r\nDo you want to continue?");
-    EXPECT_EQ(three.front(), L"box 33 Rublet: 3 files will be moved to the Recycle Bin.\r\nDo you want to continue?");
-    EXPECT_EQ(deleting.front(), L"box 49 Rublet: 1 file will be deleted permanently. This cannot be undone.\r\nDo you want to continue?");
+    const std::wstring question = L"\r\nDo you want to continue?";
+    EXPECT_EQ(one.front(), L"box 33 Rublet: 1 file will be moved to the Recycle Bin." + question);
+    EXPECT_EQ(three.front(), L"box 33 Rublet: 3 files will be moved to the Recycle Bin." + question);
+    EXPECT_EQ(deleting.front(), L"box 49 Rublet: 1 file will be deleted permanently. This cannot be undone." + question);
 }
 
 TEST(IsDriveOrShareRoot, KnowsRootsFromWhatLiesBelowThem) {
