@@ -52,35 +52,27 @@ TEST(StartUpPlace, KeepsTheStoredPlaceWithinTheScreenOrWhereTheWindowLiesAtLeast
     }
 }
 
-TEST(ReadSettings, ANumberThatCannotBeReadGivesItsDefaultAndAWarning) {
+TEST(ReadSettings, KeepsWhatIsStoredButGivesANumberThatCannotBeReadItsDefaultAndAWarning) {
     MemoryStore store;
-    for (const auto& [key, text] : {std::pair{L"Defleft", L"left"}, {L"Deftop", L"99999999999"}, {L"Option2", L"abc"},
-                                    {L"Option3", L"70000"}, {L"Option4", L"1"}})
+    for (const auto& [key, text] : {std::pair{L"Defleft", L"left"}, {L"Deftop", L"99999999999"}, {L"Option1", L"-1"},
+                                    {L"Option2", L"abc"}, {L"Option3", L"70000"}, {L"Option4", L"32767"},
+                                    {L"Option5", L"0"}, {L"Bmpdir", L" D:\\ごみ箱.gif "}})
         store.Set(key, text);
     const SettingsReading reading = ReadFrom(store);
     EXPECT_EQ((TwipsPoint{reading.Record.Defleft, reading.Record.Deftop}), (TwipsPoint{7680, 5760}));
-    EXPECT_EQ(Options(reading.Record), (std::vector<int>{1, 1, 1, 1, 1}));
+    EXPECT_EQ(Options(reading.Record), (std::vector<int>{-1, 1, 1, 32767, 0}));
+    EXPECT_EQ(reading.Record.Bmpdir, L" D:\\ごみ箱.gif ");
     std::vector<std::wstring> messages;
     for (const InvalidSetting& invalid : reading.Invalid) messages.push_back(InvalidSettingMessage(invalid));
     const std::wstring warning = L"設定の値が正しくないため、既定値を使用します。\r\n";
     EXPECT_EQ(messages, (std::vector<std::wstring>{warning + L"Defleft=left", warning + L"Deftop=99999999999",
                                                    warning + L"Option2=abc", warning + L"Option3=70000"}));
-}
-
-TEST(ReadSettings, OptionsAndThePicturePathArriveAsStored) {
-    MemoryStore store;
-    for (const auto& [key, text] : {std::pair{L"Option1", L"5"}, {L"Option2", L"2"}, {L"Option3", L"-1"},
-                                    {L"Option4", L"32767"}, {L"Option5", L"0"}, {L"Bmpdir", L" D:\\ごみ箱.gif "}})
-        store.Set(key, text);
-    const SettingsRecord record = ReadFrom(store).Record;
-    EXPECT_EQ(Options(record), (std::vector<int>{5, 2, -1, 32767, 0}));
-    EXPECT_EQ(record.Bmpdir, L" D:\\ごみ箱.gif ");
     store.Set(L"Bmpdir", L"");
     EXPECT_EQ(ReadFrom(store).Record.Bmpdir, L"") << "an empty path stays empty";
-    EXPECT_EQ(DefaultPicturePath(L"C:\\"), L"C:\\\\Rublet.bmp");
 }
 
-TEST(FullPicturePath, PutsFullBeforeTheExtensionOfTheFileName) {
+TEST(PicturePaths, TheDefaultLiesInTheProgramsFolderAndFullComesBeforeTheExtensionOfTheName) {
+    EXPECT_EQ(DefaultPicturePath(L"C:\\"), L"C:\\\\Rublet.bmp");
     for (const auto& [path, full] : {std::pair{L"C:\\Tools\\Rublet.bmp", L"C:\\Tools\\Rublet_full.bmp"},
                                      {L"D:\\絵.pics\\ごみ箱.large.gif", L"D:\\絵.pics\\ごみ箱.large_full.gif"},
                                      {L"D:\\my.pics\\bin", L"D:\\my.pics\\bin_full"}, {L"bin.ico", L"bin_full.ico"}})

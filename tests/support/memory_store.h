@@ -19,7 +19,7 @@ struct MemoryStore final : SettingsStore {
     }
     void Set(std::wstring_view key, std::wstring_view text) { Save(L"Rublet", L"setting", key, text); }
     static std::wstring Address(std::wstring_view application, std::wstring_view section, std::wstring_view key) {
-        return std::wstring(application) + L"|" + std::wstring(section) + L"|" + std::wstring(key);
+        return (std::wstring(application) += L'|').append(section).append(L"|").append(key);
     }
 
     std::map<std::wstring, std::wstring> values;
