@@ -14,17 +14,18 @@ SettingsReading ReadFrom(const MemoryStore& store, ScreenTwips screen = Screen10
     return ReadSettings(store, screen, L"C:\\Program Files\\Rublet");
 }
 
-std::vector<int> Options(const SettingsRecord& r) { return {r.Option1, r.Option2, r.Option3, r.Option4, r.Option5}; }
+// The place and the options.
+std::vector<int> Numbers(const SettingsRecord& r) {
+    return {r.Defleft, r.Deftop, r.Option1, r.Option2, r.Option3, r.Option4, r.Option5};
+}
 
 TEST(ReadSettings, AnEmptyStoreGivesTheDefaults) {
     const MemoryStore store;
     const SettingsRecord record = ReadFrom(store).Record;
-    EXPECT_EQ((TwipsPoint{record.Defleft, record.Deftop}), (TwipsPoint{7680, 5760}));
+    EXPECT_EQ(Numbers(record), (std::vector<int>{7680, 5760, 1, 1, 1, 0, 1}));
     EXPECT_EQ(record.Bmpdir, L"C:\\Program Files\\Rublet\\Rublet.bmp");
-    EXPECT_EQ(Options(record), (std::vector<int>{1, 1, 1, 0, 1}));
     // 1023 x 767 pixels: half the width is 7672.5 twips, whose text converts to 7672.
-    const SettingsRecord odd = ReadFrom(store, {1023 * 15.0f, 767 * 15.0f}).Record;
-    EXPECT_EQ((TwipsPoint{odd.Defleft, odd.Deftop}), (TwipsPoint{7672, 5752}));
+    EXPECT_EQ(Numbers(ReadFrom(store, {1023 * 15.0f, 767 * 15.0f}).Record), (std::vector<int>{7672, 5752, 1, 1, 1, 0, 1}));
 }
 
 // A 32 x 32 pixel window (480 twips), the primary screen 1024 x 768 pixels.
@@ -37,11 +38,12 @@ TEST(StartUpPlace, KeepsTheStoredPlaceWithinTheScreenOrWhereTheWindowLiesAtLeast
         {L"0", L"0", {}, {0, 0}}, {L"-0.4", L"-0.5", {}, {0, 0}},
         {L"-15000", L"3000", {Primary, ToTheLeft}, {-15000, 3000}}, {L"3000", L"-6000", {Primary, Above}, {3000, -6000}},
         {L"30000", L"12000", {ToTheRight, Primary}, {30000, 12000}},
-        {L"-15000", L"3000", {Primary}, {7680, 3000}},             // unplugged since
-        {L"-15000", L"400", {Primary, ToTheLeft}, {7680, 400}},    // just above the monitor on the left
-        {L"-15", L"3000", {Primary}, {-15, 3000}},                 // partly off the primary screen
-        {L"-480", L"-480", {Primary}, {7680, 5760}},               // touching it, not on it
-        {L"15360", L"11520", {Primary}, {15360, 11520}}};          // off every monitor, but the rules accept it
+        {L"-15000", L"3000", {Primary}, {7680, 3000}},  // unplugged since
+        {L"-15", L"3000", {Primary}, {-15, 3000}},      // partly off the primary screen
+        // Touching a monitor's edge from each side is not lying on it.
+        {L"-480", L"3000", {Primary}, {7680, 3000}}, {L"-15000", L"520", {Primary, ToTheLeft}, {7680, 520}},
+        {L"44160", L"3000", {Primary, ToTheRight}, {7680, 3000}}, {L"30000", L"13200", {ToTheRight}, {7680, 5760}},
+        {L"15360", L"11520", {Primary}, {15360, 11520}}};  // off every monitor, but the rules accept it
     for (const auto& c : cases) {
         MemoryStore store;
         store.Set(L"Defleft", c.defleft), store.Set(L"Deftop", c.deftop);
@@ -59,8 +61,7 @@ TEST(ReadSettings, KeepsWhatIsStoredButGivesANumberThatCannotBeReadItsDefaultAnd
                                     {L"Option5", L"0"}, {L"Bmpdir", L" D:\\ごみ箱.gif "}})
         store.Set(key, text);
     const SettingsReading reading = ReadFrom(store);
-    EXPECT_EQ((TwipsPoint{reading.Record.Defleft, reading.Record.Deftop}), (TwipsPoint{7680, 5760}));
-    EXPECT_EQ(Options(reading.Record), (std::vector<int>{-1, 1, 1, 32767, 0}));
+    EXPECT_EQ(Numbers(reading.Record), (std::vector<int>{7680, 5760, -1, 1, 1, 32767, 0}));
     EXPECT_EQ(reading.Record.Bmpdir, L" D:\\ごみ箱.gif ");
     std::vector<std::wstring> messages;
     for (const InvalidSetting& invalid : reading.Invalid) messages.push_back(InvalidSettingMessage(invalid));
