@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "layouts/language.h"
@@ -19,7 +20,7 @@ struct Case {
     bool soundLookupFails = false, leftBehind = false;
 };
 
-// Records every call in order; answers as its case says.
+// Records every call in order, a NUL in a list to delete as '|'; answers as its case says.
 struct FakeDesktop final : DropDesktop {
     explicit FakeDesktop(const Case& c) : c(c) {}
     int ShowMessage(std::wstring_view text, unsigned style, std::wstring_view title) override {
@@ -28,8 +29,8 @@ struct FakeDesktop final : DropDesktop {
     }
     void SetMousePointer(MousePointer to) override { calls.push_back(to == MousePointer::Hourglass ? L"wait" : L"arrow"); }
     ShellResult DeleteFiles(const std::wstring& list, unsigned flags) override {
-        calls.push_back(L"delete " + std::to_wstring(flags));
-        lists.push_back(list);
+        std::wstring& call = calls.emplace_back(L"delete " + std::to_wstring(flags) + L" " + list);
+        std::replace(call.begin(), call.end(), L'\0', L'|');
         return c.shell;
     }
     std::wstring EventSoundName() override { return c.soundLookupFails ? throw std::runtime_error("") : L"%SystemRoot%\\a.wav"; }
@@ -39,16 +40,15 @@ struct FakeDesktop final : DropDesktop {
     void PlayEventSound(const std::wstring& name) override { calls.push_back(L"play " + name); }
 
     const Case& c;
-    Texts calls, lists;
+    Texts calls;
 };
 
-// The calls a drop of `paths` makes; `lists` receives what was given to the shell.
-Texts Calls(const Case& c, const Texts& paths, Texts* lists = nullptr) {
+// The calls a drop of `paths` makes.
+Texts Calls(const Case& c, const Texts& paths) {
     FakeDesktop desktop(c);
     SettingsRecord settings;
     settings.Option1 = c.option1, settings.Option2 = c.option2, settings.Option3 = c.option3, settings.Option5 = c.option5;
     ProcessDroppedFiles(settings, paths, desktop);
-    if (lists) *lists = desktop.lists;
     return desktop.calls;
 }
 
@@ -56,23 +56,19 @@ TEST(ProcessDroppedFiles, TakesTheStepsTheOptionsAsk) {
     const std::wstring AskRecycle = L"box 33 RUblet: 3個のファイルを「ｺﾞﾐ箱に移動」します\r\nよろしいですか？",
                        AskDelete = L"box 49 RUblet: 3個のファイルを「削除」します\r\nよろしいですか？",
                        Done = L"box 64 Rublet: 処理が完了しました", Play = L"play %SystemRoot%\\a.wav",
-                       Failed = L"box 16 Rublet: エラーが発生したため、処理は完了しませんでした";
+                       Failed = L"box 16 Rublet: エラーが発生したため、処理は完了しませんでした",
+                       Recycle = L"delete 16464 C:\\a.txt|C:\\フォルダ|C:\\b 😀.doc||", Delete = L"delete 272" + Recycle.substr(12);
     const Case cases[] = {
-        {0, 1, 1, 1, {AskRecycle, L"wait", L"delete 16464", L"arrow", Done, Play}},
-        {-1, 1, 0, 0, {AskDelete, L"wait", L"delete 272", L"arrow"}},  // every value but 0 deletes
-        {0, 1, 1, 1, {AskRecycle}, 2},                                  // cancelled: nothing more
-        {0, -1, -1, -1, {L"wait", L"delete 16464", L"arrow"}},          // only 1 is on
-        {0, 0, 0, 1, {L"wait", L"delete 16464", L"arrow", Play}},
-        {0, 0, 1, 1, {L"wait", L"delete 16464", L"arrow", Failed}, 1, {0x7C, false}},
-        {0, 0, 1, 1, {L"wait", L"delete 16464", L"arrow", Failed}, 1, {0, true}},  // aborted
-        {0, 0, 1, 1, {L"wait", L"delete 16464", L"arrow", Done, L"arrow", Failed}, 1, {}, true},
-        {0, 0, 1, 1, {L"wait", L"delete 16464", L"arrow", Failed}, 1, {}, false, true}};  // said done, left one
-    constexpr wchar_t list[] = L"C:\\a.txt\0C:\\フォルダ\0C:\\b 😀.doc\0";  // and the literal's own NUL
-    for (const Case& c : cases) {
-        Texts lists;
-        EXPECT_EQ(Calls(c, {L"C:\\a.txt", L"C:\\フォルダ", L"C:\\b 😀.doc"}, &lists), c.calls) << &c - cases;
-        for (const std::wstring& sent : lists) EXPECT_EQ(sent, std::wstring(list, std::size(list)));
-    }
+        {0, 1, 1, 1, {AskRecycle, L"wait", Recycle, L"arrow", Done, Play}},
+        {-1, 1, 0, 0, {AskDelete, L"wait", Delete, L"arrow"}},  // every value but 0 deletes
+        {0, 1, 1, 1, {AskRecycle}, 2},                          // cancelled: nothing more
+        {0, -1, -1, -1, {L"wait", Recycle, L"arrow"}},          // only 1 is on
+        {0, 0, 0, 1, {L"wait", Recycle, L"arrow", Play}},
+        {0, 0, 1, 1, {L"wait", Recycle, L"arrow", Failed}, 1, {0x7C, false}},
+        {0, 0, 1, 1, {L"wait", Recycle, L"arrow", Failed}, 1, {0, true}},  // aborted
+        {0, 0, 1, 1, {L"wait", Recycle, L"arrow", Done, L"arrow", Failed}, 1, {}, true},
+        {0, 0, 1, 1, {L"wait", Recycle, L"arrow", Failed}, 1, {}, false, true}};  // said done, left one
+    for (const Case& c : cases) EXPECT_EQ(Calls(c, {L"C:\\a.txt", L"C:\\フォルダ", L"C:\\b 😀.doc"}), c.calls) << &c - cases;
 }
 
 TEST(ProcessDroppedFiles, AsksWithTheCountBeyondSixteenBitsInEachLanguageAndRefusesADriveRootAlone) {
