@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <stdexcept>
+#include <exception>
 
 #include "layouts/language.h"
 
@@ -33,7 +33,7 @@ struct FakeDesktop final : DropDesktop {
         std::replace(call.begin(), call.end(), L'\0', L'|');
         return c.shell;
     }
-    std::wstring EventSoundName() override { return c.soundLookupFails ? throw std::runtime_error("") : L"%SystemRoot%\\a.wav"; }
+    std::wstring EventSoundName() override { return c.soundLookupFails ? throw std::exception() : L"%SystemRoot%\\a.wav"; }
     Texts FolderNames(const std::wstring& in) override {
         return in != L"C:" ? Texts{} : c.leftBehind ? Texts{L"b.txt", L"a.txt"} : Texts{L"b.txt"};
     }
@@ -57,7 +57,8 @@ TEST(ProcessDroppedFiles, TakesTheStepsTheOptionsAsk) {
                        AskDelete = L"box 49 RUblet: 3個のファイルを「削除」します\r\nよろしいですか？",
                        Done = L"box 64 Rublet: 処理が完了しました", Play = L"play %SystemRoot%\\a.wav",
                        Failed = L"box 16 Rublet: エラーが発生したため、処理は完了しませんでした",
-                       Recycle = L"delete 16464 C:\\a.txt|C:\\フォルダ|C:\\b 😀.doc||", Delete = L"delete 272" + Recycle.substr(12);
+                       Recycle = L"delete 16464 C:\\a.txt|C:\\フォルダ|C:\\b 😀.doc||";
+    const std::wstring Delete = L"delete 272" + Recycle.substr(12);
     const Case cases[] = {
         {0, 1, 1, 1, {AskRecycle, L"wait", Recycle, L"arrow", Done, Play}},
         {-1, 1, 0, 0, {AskDelete, L"wait", Delete, L"arrow"}},  // every value but 0 deletes

@@ -90,7 +90,8 @@ TEST(Paths, TheModulesFolderKeepsOnlyADriveRootsBackslashAndFullPathsReachBeyond
         EXPECT_EQ(DirectoryOfModule(module), folder);
     EXPECT_EQ(ExtendedLengthPath(L"C:\\a b"), L"\\\\?\\C:\\a b");
     EXPECT_EQ(ExtendedLengthPath(L"\\\\server\\share\\f"), L"\\\\?\\UNC\\server\\share\\f");
-    for (const wchar_t* as_is : {L"\\\\?\\C:\\a", L"\\\\.\\D:", L"relative", L"C:a"}) EXPECT_EQ(ExtendedLengthPath(as_is), as_is);
+    for (const wchar_t* as_is : {L"\\\\?\\C:\\a", L"\\\\.\\D:", L"relative", L"C:a"})
+        EXPECT_EQ(ExtendedLengthPath(as_is), as_is);
 }
 
 }  // namespace

@@ -18,9 +18,9 @@ TEST(TrashStatus, IsBuiltFromTheCountAndTheMegabytesRoundedToHundredths) {
         {9, 5368709120LL, L"9個のｵﾌﾞｼﾞｪｸﾄ(5120MB)"}, {7, 129453816545LL, L"7個のｵﾌﾞｼﾞｪｸﾄ(123456.8MB)"}};
     for (const auto& c : cases) EXPECT_EQ(TrashStatusText(c.count, c.bytes), c.line);
     UseLanguage(Language::English);
-    const std::wstring english = TrashStatusText(0, 0) + L"|" + TrashStatusText(1, 1000) + L"|" + TrashStatusText(3, 1572864);
+    const std::vector<std::wstring> english{TrashStatusText(0, 0), TrashStatusText(1, 1000), TrashStatusText(3, 1572864)};
     UseLanguage(Language::Japanese);
-    EXPECT_EQ(english, L"Empty|1 object (0 MB)|3 objects (1.5 MB)");
+    EXPECT_EQ(english, (std::vector<std::wstring>{L"Empty", L"1 object (0 MB)", L"3 objects (1.5 MB)"}));
 }
 
 TEST(Language, IsJapaneseForEveryJapaneseDisplayLanguageAndEnglishForAnyOther) {
