@@ -2,9 +2,8 @@
 
 #include <gtest/gtest.h>
 
-namespace rublet {
 namespace {
-
+using namespace rublet;
 using Paths = std::vector<std::wstring>;
 
 // A block as the shell builds it: the header, `gap` bytes, then the list
@@ -48,4 +47,3 @@ TEST(DropFilesBlock, ReadsNothingPastTheBlocksEnd) {
 }
 
 }  // namespace
-}  // namespace rublet
