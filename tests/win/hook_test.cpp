@@ -20,8 +20,8 @@ LRESULT CALLBACK TargetProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
 }
 
 // One window hooked as the main window is: the latest drop kept for one tick,
-// consumed and released; resuming discards a drop not taken; hooking and
-// unhooking twice change nothing.
+// consumed and released; a block cut short read as no paths; resuming
+// discards a drop not taken; hooking and unhooking twice change nothing.
 TEST(Hook, KeepsTheLatestDropForOneTickConsumesItAndReleasesIt) {
     WNDCLASSW windowClass{};
     windowClass.lpfnWndProc = &TargetProc, windowClass.hInstance = ::GetModuleHandleW(nullptr);
@@ -37,6 +37,11 @@ TEST(Hook, KeepsTheLatestDropForOneTickConsumesItAndReleasesIt) {
     EXPECT_TRUE(TakePendingDrop());
     EXPECT_FALSE(TakePendingDrop());
     EXPECT_TRUE(FreesDrop({L"T:\\x"}, drop));
+    const HGLOBAL cut = ::GlobalAlloc(GMEM_FIXED, sizeof(DROPFILES) + 5);
+    ::FillMemory(cut, ::GlobalSize(cut), 0x41);  // a path with no end, to the memory's last byte
+    *static_cast<DROPFILES*>(cut) = {sizeof(DROPFILES), {0, 0}, FALSE, TRUE};
+    drop(static_cast<HDROP>(cut));
+    EXPECT_EQ(DroppedFiles, std::vector<std::wstring>{}) << "a block cut short within its memory gives nothing";
     SuspendDropHandling(hwnd);
     ResumeDropHandling(hwnd);
     EXPECT_FALSE(TakePendingDrop()) << "resuming discards a drop not yet taken";
@@ -76,15 +81,6 @@ TEST(MainWindow, ClosedWithADropPendingNeverProcessesItAndReleasesIt) {
     EXPECT_NE(::GetFileAttributesW(kept.c_str()), INVALID_FILE_ATTRIBUTES);
     EXPECT_TRUE(store.Read(L"Rublet", L"setting", L"Defleft").has_value());
     ::DeleteFileW(kept.c_str());
-}
-
-TEST(DroppedPaths, ABlockCutShortWithinItsMemoryGivesNothing) {
-    const DROPFILES header{sizeof header, {0, 0}, FALSE, TRUE};
-    const HGLOBAL cut = ::GlobalAlloc(GMEM_FIXED, sizeof header + 5);
-    ::FillMemory(cut, ::GlobalSize(cut), 0x41);  // a path with no end, to the memory's last byte
-    ::CopyMemory(cut, &header, sizeof header);
-    EXPECT_TRUE(ReadDroppedPaths(static_cast<HDROP>(cut)).empty());
-    ::GlobalFree(cut);
 }
 
 }  // namespace
