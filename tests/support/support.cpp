@@ -19,17 +19,6 @@ bool InSandbox() {
     return inSandbox;
 }
 
-bool WaitUntil(const std::function<bool()>& condition, DWORD limitMs) {
-    const ULONGLONG end = ::GetTickCount64() + limitMs;
-    while (!condition()) {
-        if (::GetTickCount64() >= end) return false;
-        MSG message;
-        while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageW(&message);
-        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-    }
-    return true;
-}
-
 void StoreRegValue(HKEY root, const std::wstring& subkey, const std::wstring& name, DWORD type,
                    const std::wstring& text) {
     ::RegSetKeyValueW(root, subkey.c_str(), name.c_str(), type, text.c_str(),

@@ -24,10 +24,6 @@ namespace rublet::testing_support {
     GTEST_SKIP() << "only in the prefix of scripts/wine-sandbox: this test writes the registry, " \
                     "deletes files or empties the Recycle Bin"
 
-// Dispatches this thread's messages until the condition holds or the time
-// is up; tells whether it held.
-bool WaitUntil(const std::function<bool()>& condition, DWORD limitMs = 20000);
-
 void StoreRegValue(HKEY root, const std::wstring& subkey, const std::wstring& name, DWORD type,
                    const std::wstring& text);
 

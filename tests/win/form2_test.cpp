@@ -37,13 +37,11 @@ int TextWidth(const wchar_t* face, int dpi, std::wstring_view text) {
     font.lfHeight = -::MulDiv(8, dpi, 72);
     font.lfCharSet = ANSI_CHARSET;
     std::wcscpy(font.lfFaceName, face);
-    const HFONT handle = ::CreateFontIndirectW(&font);
-    const HDC dc = ::CreateCompatibleDC(nullptr);
-    ::SelectObject(dc, handle);
+    static const HDC dc = ::CreateCompatibleDC(nullptr);
+    const HGDIOBJ previous = ::SelectObject(dc, ::CreateFontIndirectW(&font));
     SIZE extent{};
     ::GetTextExtentPoint32W(dc, text.data(), static_cast<int>(text.size()), &extent);
-    ::DeleteDC(dc);
-    ::DeleteObject(handle);
+    ::DeleteObject(::SelectObject(dc, previous));
     return extent.cx;
 }
 

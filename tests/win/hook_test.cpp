@@ -75,7 +75,12 @@ TEST(MainWindow, ClosedWithADropPendingNeverProcessesItAndReleasesIt) {
         ::PostMessageW(form->hwnd(), WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
         ::PostMessageW(form->hwnd(), WM_CLOSE, 0, 0);
         const HWND hwnd = form->hwnd();
-        EXPECT_TRUE(testing_support::WaitUntil([&] { return !::IsWindow(hwnd); }));
+        const UINT_PTR bound = ::SetTimer(nullptr, 0, 20000, nullptr);  // the thread's own timer bounds the wait
+        MSG message;
+        while (::GetMessageW(&message, nullptr, 0, 0) > 0 && (message.hwnd || message.message != WM_TIMER))
+            ::DispatchMessageW(&message);  // until the window's end posts the quit
+        ::KillTimer(nullptr, bound);
+        EXPECT_FALSE(::IsWindow(hwnd));
     }));
     EXPECT_EQ(PrevWndProc, nullptr);
     EXPECT_NE(::GetFileAttributesW(kept.c_str()), INVALID_FILE_ATTRIBUTES);

@@ -23,10 +23,9 @@ std::vector<std::uint8_t> Png(int width, const std::vector<std::vector<std::uint
         for (const std::uint32_t p : row)
             for (const int shift : {16, 8, 0, 24}) raw.push_back(static_cast<std::uint8_t>(p >> shift));
     }
-    const auto length = static_cast<std::uint16_t>(raw.size()), check = static_cast<std::uint16_t>(~length);
-    std::vector<std::uint8_t> zlib = {0x78, 0x01, 1, static_cast<std::uint8_t>(length),
-                                      static_cast<std::uint8_t>(length >> 8), static_cast<std::uint8_t>(check),
-                                      static_cast<std::uint8_t>(check >> 8)};
+    std::vector<std::uint8_t> zlib = {0x78, 0x01, 1};  // one final stored block: its length, and that inverted
+    for (const std::size_t byte : {raw.size(), raw.size() >> 8, ~raw.size(), ~raw.size() >> 8})
+        zlib.push_back(static_cast<std::uint8_t>(byte));
     zlib.insert(zlib.end(), raw.begin(), raw.end());
     std::uint32_t a = 1, b = 0;
     for (const std::uint8_t byte : raw) a = (a + byte) % 65521, b = (b + a) % 65521;
