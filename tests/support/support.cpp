@@ -4,8 +4,6 @@
 
 #include <fstream>
 
-bool operator==(const RECT& a, const RECT& b) { return ::EqualRect(&a, &b) != FALSE; }
-
 namespace rublet::testing_support {
 
 bool InSandbox() {

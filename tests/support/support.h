@@ -1,6 +1,6 @@
 #pragma once
-// What the Windows tests share: the sandbox check, waiting while messages
-// flow, registry values and drops.
+// What the Windows tests and the benchmarks share: the sandbox check,
+// registry values, empty files and drops.
 
 #include <windows.h>
 #include <shellapi.h>
@@ -9,9 +9,6 @@
 #include <functional>
 #include <string>
 #include <vector>
-
-// Found by argument lookup for RECT, which lives in the global namespace.
-bool operator==(const RECT& a, const RECT& b);
 
 namespace rublet::testing_support {
 

@@ -14,7 +14,9 @@
 
 #include "layouts/form2_layout.h"
 #include "platform/registry_settings_store.h"
-#include "support.h"
+
+// Found by argument lookup for RECT, which lives in the global namespace.
+bool operator==(const RECT& a, const RECT& b) { return ::EqualRect(&a, &b) != FALSE; }
 
 namespace rublet {
 namespace {
