@@ -47,20 +47,24 @@ int TextWidth(const wchar_t* face, int dpi, std::wstring_view text) {
     return extent.cx;
 }
 
-// Every control where the design puts it, in its tab order, with its tooltip;
-// and every English caption fits its control as Windows draws it, in the font
-// DEFAULT_GUI_FONT is on an English Windows: 8-point MS Shell Dlg, that is
-// Microsoft Sans Serif (measured as the wider of MS Sans Serif and Tahoma, or
-// of the fonts a Wine without them puts in their place). The room is the
-// control's width less a check mark and its gap for check boxes and option
-// buttons, the edges of a push button, the indents of a group box's title. A
-// caption the same in both languages is the program's own and is only reported.
-TEST_P(SettingsDialog, PlacesEveryControlWithItsTooltipAndRoomForItsEnglishCaption) {
+// Every control where the design puts it, in its tab order, with its caption
+// and tooltip; and every English caption fits its control as Windows draws
+// it, in the font DEFAULT_GUI_FONT is on an English Windows: 8-point MS Shell
+// Dlg, that is Microsoft Sans Serif (measured as the wider of MS Sans Serif
+// and Tahoma, or of the fonts a Wine without them puts in their place). The
+// room is the control's width less a check mark and its gap for check boxes
+// and option buttons, the edges of a push button, the indents of a group
+// box's title. A caption the same in both languages is the program's own and
+// is only reported.
+TEST_P(SettingsDialog, PlacesEveryControlWithItsCaptionTooltipAndRoomForTheCaption) {
     const Scale scale = GetParam();
     const int dpi = static_cast<int>(1440 / scale.twipsPerPixel);
     RegistrySettingsStore store;
     Form2 dialog(store, nullptr, {scale.twipsPerPixel, scale.twipsPerPixel});
     ASSERT_TRUE(dialog.Loaded());
+    wchar_t text[256] = {};
+    ::GetWindowTextW(dialog.hwnd(), text, 256);
+    EXPECT_STREQ(text, L"Settings");
     RECT client{};
     ::GetClientRect(dialog.hwnd(), &client);
     EXPECT_EQ(client, scale.client);
@@ -89,6 +93,10 @@ TEST_P(SettingsDialog, PlacesEveryControlWithItsTooltipAndRoomForItsEnglishCapti
         EXPECT_EQ(std::wstring(tip), TextOf(control.Tooltip));
 
         const std::wstring_view caption = TextOf(control.Caption);
+        ::GetWindowTextW(child, text, 256);
+        if (control.Type != ControlType::TextBox) {
+            EXPECT_EQ(text, caption);
+        }
         if (caption.empty()) continue;
         const int width = std::max(TextWidth(L"MS Sans Serif", dpi, caption), TextWidth(L"Tahoma", dpi, caption));
         int room = rect.right - rect.left;
