@@ -1,16 +1,14 @@
 #pragma once
-// What the Windows tests share: the sandbox check, waiting while messages
-// flow, registry values and drops.
+// What the Windows tests and the benchmarks share: the sandbox check,
+// registry values, empty files and drops.
 
 #include <windows.h>
 #include <shellapi.h>
+#include <shlobj.h>
 
 #include <functional>
 #include <string>
 #include <vector>
-
-// Found by argument lookup for RECT, which lives in the global namespace.
-bool operator==(const RECT& a, const RECT& b);
 
 namespace rublet::testing_support {
 
@@ -22,10 +20,6 @@ namespace rublet::testing_support {
     if (!::rublet::testing_support::InSandbox())                                                    \
     GTEST_SKIP() << "only in the prefix of scripts/wine-sandbox: this test writes the registry, " \
                     "deletes files or empties the Recycle Bin"
-
-// Dispatches this thread's messages until the condition holds or the time
-// is up; tells whether it held.
-bool WaitUntil(const std::function<bool()>& condition, DWORD limitMs = 20000);
 
 void StoreRegValue(HKEY root, const std::wstring& subkey, const std::wstring& name, DWORD type,
                    const std::wstring& text);

@@ -15,25 +15,22 @@ namespace {
 using testing_support::PutBigEndian32;
 using testing_support::PutPngChunk;
 
-// An 8-bit RGBA PNG of `rows` (0xAARRGGBB), its data stored uncompressed.
+// An 8-bit RGBA PNG of `rows` (0xAARRGGBB), its data one stored deflate block.
 std::vector<std::uint8_t> Png(int width, const std::vector<std::vector<std::uint32_t>>& rows) {
     std::vector<std::uint8_t> raw;
     for (const auto& row : rows) {
         raw.push_back(0);  // no filter
         for (const std::uint32_t p : row)
-            raw.insert(raw.end(), {static_cast<std::uint8_t>(p >> 16), static_cast<std::uint8_t>(p >> 8),
-                                   static_cast<std::uint8_t>(p), static_cast<std::uint8_t>(p >> 24)});
+            for (const int shift : {16, 8, 0, 24}) raw.push_back(static_cast<std::uint8_t>(p >> shift));
     }
-    const auto length = static_cast<std::uint16_t>(raw.size());
-    std::vector<std::uint8_t> zlib = {0x78, 0x01, 1, static_cast<std::uint8_t>(length),
-                                      static_cast<std::uint8_t>(length >> 8), static_cast<std::uint8_t>(~length),
-                                      static_cast<std::uint8_t>(~length >> 8)};
+    std::vector<std::uint8_t> zlib = {0x78, 0x01, 1};  // one final stored block: its length, and that inverted
+    for (const std::size_t byte : {raw.size(), raw.size() >> 8, ~raw.size(), ~raw.size() >> 8})
+        zlib.push_back(static_cast<std::uint8_t>(byte));
     zlib.insert(zlib.end(), raw.begin(), raw.end());
     std::uint32_t a = 1, b = 0;
     for (const std::uint8_t byte : raw) a = (a + byte) % 65521, b = (b + a) % 65521;
     PutBigEndian32(zlib, b << 16 | a);
-    std::vector<std::uint8_t> file = testing_support::PngSignature();
-    std::vector<std::uint8_t> header;
+    std::vector<std::uint8_t> file = testing_support::PngSignature(), header;
     PutBigEndian32(header, static_cast<std::uint32_t>(width));
     PutBigEndian32(header, static_cast<std::uint32_t>(rows.size()));
     header.insert(header.end(), {8, 6, 0, 0, 0});
@@ -45,30 +42,22 @@ std::vector<std::uint8_t> Png(int width, const std::vector<std::vector<std::uint
 
 class PngPictures : public testing::Test {
 protected:
-    void SetUp() override {
-        RUBLET_SKIP_OUTSIDE_SANDBOX();
-        wchar_t folder[MAX_PATH];
-        ::GetTempPathW(MAX_PATH, folder);
-        path_ = std::wstring(folder) + L"rublet_png_test.png";
-    }
-    void TearDown() override {
-        if (!path_.empty()) ::DeleteFileW(path_.c_str());
-    }
+    void SetUp() override { RUBLET_SKIP_OUTSIDE_SANDBOX(); }
+    void TearDown() override { ::DeleteFileW(path_.c_str()); }
     std::optional<BinPictures> Load(const std::vector<std::uint8_t>& file) {
         std::ofstream(path_.c_str(), std::ios::binary).write(reinterpret_cast<const char*>(file.data()),
                                                              static_cast<std::streamsize>(file.size()));
         return LoadBinPictures(path_);
     }
-    std::wstring path_;
+    const std::wstring path_ = L"T:\\rublet_png_test.png";
 };
 
-TEST_F(PngPictures, WithAlphaShowsPremultipliedPixelsAndIsCutToItsAlpha) {
+TEST_F(PngPictures, WithAlphaArePremultipliedAndCutToItsAlphaWithoutItToTheCornerColour) {
     const auto pictures = Load(Png(3, {{0x00FFFFFFu, 0xFFFF0000u, 0x80FFFFFFu}, {0x01000000u, 0x00123456u, 0xFF00FF00u}}));
     ASSERT_TRUE(pictures);
     const PictureBox& box = pictures->Empty.Box;
     ASSERT_TRUE(box.HasAlpha());
-    ASSERT_EQ(box.ScaleWidth(), 3);
-    ASSERT_EQ(box.ScaleHeight(), 2);
+    ASSERT_EQ(std::pair(box.ScaleWidth(), box.ScaleHeight()), std::pair(3, 2));
     const PixelView pixels = box.Pixels();
     EXPECT_EQ(pixels.Pixels[1], 0xFFFF0000u);
     EXPECT_EQ(pixels.Pixels[2] >> 24, 0x80u);
@@ -76,13 +65,11 @@ TEST_F(PngPictures, WithAlphaShowsPremultipliedPixelsAndIsCutToItsAlpha) {
     EXPECT_EQ(pixels.Pixels[4] >> 24, 0u);
     EXPECT_EQ(pictures->Empty.Runs, (std::vector<RunRect>{{1, 0, 3, 0}, {0, 1, 1, 1}, {2, 1, 3, 1}}))
         << "every pixel of alpha above 0, whatever its colour";
-}
 
-TEST_F(PngPictures, WithoutAlphaKeepsTheCornerColourRule) {
-    const auto pictures = Load(Png(3, {{0xFFFFFFFFu, 0xFF0000FFu, 0xFFFFFFFFu}, {0xFFFFFFFEu, 0xFFFFFFFFu, 0xFF000000u}}));
-    ASSERT_TRUE(pictures);
-    EXPECT_FALSE(pictures->Empty.Box.HasAlpha());
-    EXPECT_EQ(pictures->Empty.Runs, (std::vector<RunRect>{{1, 0, 2, 0}, {0, 1, 1, 1}, {2, 1, 3, 1}}));
+    const auto opaque = Load(Png(3, {{0xFFFFFFFFu, 0xFF0000FFu, 0xFFFFFFFFu}, {0xFFFFFFFEu, 0xFFFFFFFFu, 0xFF000000u}}));
+    ASSERT_TRUE(opaque);
+    EXPECT_FALSE(opaque->Empty.Box.HasAlpha());
+    EXPECT_EQ(opaque->Empty.Runs, (std::vector<RunRect>{{1, 0, 2, 0}, {0, 1, 1, 1}, {2, 1, 3, 1}}));
 }
 
 TEST_F(PngPictures, BrokenHugeOrInvisiblePngsAreRefused) {
@@ -93,8 +80,7 @@ TEST_F(PngPictures, BrokenHugeOrInvisiblePngsAreRefused) {
     std::vector<std::uint8_t> flipped = good;
     flipped[33 + 8 + 3] ^= 0x40;  // the stored block's length
     EXPECT_FALSE(Load(flipped)) << "bit-flipped data";
-    std::vector<std::uint8_t> huge = Png(100000, {{0xFF0000FFu}});
-    EXPECT_FALSE(Load(huge)) << "claims 100,000 pixels a row";
+    EXPECT_FALSE(Load(Png(100000, {{0xFF0000FFu}}))) << "claims 100,000 pixels a row";
     EXPECT_FALSE(Load(Png(2, {{0x00FF0000u, 0x00000000u}, {0x00000000u, 0x00FFFFFFu}}))) << "every pixel of alpha 0";
 }
 

@@ -1,7 +1,5 @@
 #include "platform/recycle_bin_contents.h"
 
-#include <shlobj.h>
-
 #include <gtest/gtest.h>
 
 #include "support.h"

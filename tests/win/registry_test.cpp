@@ -17,19 +17,14 @@ using testing_support::StoreRegValue;
 constexpr wchar_t SettingsKey[] = L"Software\\Rublet\\setting";
 const std::wstring SoundKey(names::EmptyRecycleBinSoundKey);
 
-class Registry : public testing::Test {
-protected:
-    void SetUp() override {
-        RUBLET_SKIP_OUTSIDE_SANDBOX();
-        ::RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Rublet");
-        ::RegDeleteTreeW(HKEY_CURRENT_USER, SoundKey.c_str());
-    }
-    void TearDown() override { ::RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Rublet"); }
-    std::optional<std::wstring> Read(const wchar_t* key) const { return store.Read(L"Rublet", L"setting", key); }
+// A string is stored as REG_SZ, read whole up to its first NUL, and reading
+// creates nothing; other types read as absent for the store, not for the sound.
+TEST(Registry, RoundTripsTextAndReadsOtherTypesAsAbsentOnlyForTheStore) {
+    RUBLET_SKIP_OUTSIDE_SANDBOX();
+    ::RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Rublet");
+    ::RegDeleteTreeW(HKEY_CURRENT_USER, SoundKey.c_str());
     RegistrySettingsStore store;
-};
-
-TEST_F(Registry, TheStoreKeepsOneStringValuePerKeyAndCreatesNothingByReading) {
+    const auto Read = [&](const wchar_t* key) { return store.Read(L"Rublet", L"setting", key); };
     EXPECT_EQ(Read(L"Defleft"), std::nullopt);
     HKEY key = nullptr;
     EXPECT_NE(::RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\Rublet", 0, KEY_READ, &key), ERROR_SUCCESS);
@@ -41,28 +36,27 @@ TEST_F(Registry, TheStoreKeepsOneStringValuePerKeyAndCreatesNothingByReading) {
     EXPECT_EQ(std::wstring(text) + L" " + std::to_wstring(type), L"7680 1") << "REG_SZ";
     EXPECT_EQ(Read(L"Bmpdir"), L"") << "an empty value stays empty";
     EXPECT_EQ(store.Read(L"Rublet", L"other", L"Defleft"), std::nullopt);
-}
 
-TEST_F(Registry, TextIsReadWholeUpToItsFirstNulAndOtherTypesReadAsAbsentOnlyForTheStore) {
     const std::wstring longText = L"C:\\音\\" + std::wstring(3000, L's') + L".wav";
+    const std::wstring sound = L"%SystemRoot%\\media\\Windows Recycle.wav";
     StoreRegValue(HKEY_CURRENT_USER, SettingsKey, L"Bmpdir", REG_SZ, L"C:\\絵\\ごみ箱 😀.bmp");
     StoreRegValue(HKEY_CURRENT_USER, SettingsKey, L"Option1", REG_SZ, std::wstring(L"12\0" L"34", 5));
     StoreRegValue(HKEY_CURRENT_USER, SettingsKey, L"Option2", REG_SZ, longText);
     StoreRegValue(HKEY_CURRENT_USER, SettingsKey, L"Option3", REG_MULTI_SZ, L"5");
+    StoreRegValue(HKEY_CURRENT_USER, SettingsKey, L"Option4", REG_EXPAND_SZ, sound);
     EXPECT_EQ(Read(L"Bmpdir"), L"C:\\絵\\ごみ箱 😀.bmp");
     EXPECT_EQ(Read(L"Option1"), L"12");
     EXPECT_EQ(Read(L"Option2"), longText);
     EXPECT_EQ(Read(L"Option3"), std::nullopt) << "not text";
+    EXPECT_EQ(Read(L"Option4"), sound) << "kept unexpanded";
 
     EXPECT_EQ(ReadRegString(HKEY_CURRENT_USER, SoundKey, L""), L"") << "no key";
-    StoreRegValue(HKEY_CURRENT_USER, SoundKey, L"", REG_SZ, longText);
-    EXPECT_EQ(ReadRegString(HKEY_CURRENT_USER, SoundKey, L""), longText) << "beyond 1024 bytes";
-    StoreRegValue(HKEY_CURRENT_USER, SoundKey, L"", REG_EXPAND_SZ, L"%SystemRoot%\\media\\Windows Recycle.wav");
-    EXPECT_EQ(ReadRegString(HKEY_CURRENT_USER, SoundKey, L""), L"%SystemRoot%\\media\\Windows Recycle.wav");
+    StoreRegValue(HKEY_CURRENT_USER, SoundKey, L"", REG_EXPAND_SZ, sound);
+    EXPECT_EQ(ReadRegString(HKEY_CURRENT_USER, SoundKey, L""), sound);
     wchar_t windows[MAX_PATH] = {};
     ::GetWindowsDirectoryW(windows, MAX_PATH);
-    EXPECT_EQ(ExpandEnvironment(L"%SystemRoot%\\media\\Windows Recycle.wav"),
-              std::wstring(windows) + L"\\media\\Windows Recycle.wav");
+    EXPECT_EQ(ExpandEnvironment(sound), std::wstring(windows) + L"\\media\\Windows Recycle.wav");
+    ::RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Rublet");
 }
 
 }  // namespace
