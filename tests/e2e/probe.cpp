@@ -3,11 +3,12 @@
 // title, place, topmost, region), each followed by a record for each of its
 // controls or menu items (no handle, class, text, place, check state):
 // fields apart by tabs, each record ended by \x1e, since texts hold line
-// breaks. "probe endsession" tells the main window that the session ends.
-// "probe counters" gives, for each running Rublet.exe, its handles (as the
-// system's process list counts them), its committed memory in KB and its GDI
-// objects; "probe counters self" gives the probe's own, before and after it
-// leaks 100 handles, 64 MB and 100 GDI objects on purpose.
+// breaks (a tab or \x1e in a text becomes a space). "probe endsession" tells
+// the main window that the session ends. "probe counters" gives, for each
+// running Rublet.exe, its handles (as the system's process list counts
+// them), its committed memory in KB and its GDI objects; "probe counters
+// self" gives the probe's own, before and after it leaks 100 handles, 64 MB
+// and 100 GDI objects on purpose.
 #include <windows.h>
 #include <psapi.h>
 #include <winternl.h>
@@ -15,6 +16,7 @@
 #include <fcntl.h>
 #include <io.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <set>
 #include <string>
@@ -73,6 +75,7 @@ BOOL CALLBACK Describe(HWND hwnd, LPARAM to) {
     ::GetWindowRect(hwnd, &rect);
     wchar_t text[2048] = {};  // asked of the window's own process; a menu's title holds its items
     if (!menu) ::SendMessageTimeoutW(hwnd, WM_GETTEXT, 2048, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000, nullptr);
+    std::replace_if(text, text + 2048, [](wchar_t c) { return c == L'\t' || c == L'\x1e'; }, L' ');  // (a bad setting's)
     DWORD_PTR flag = (::GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
     if (control) ::SendMessageTimeoutW(hwnd, BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, 2000, &flag);
     out += (control ? L"" : std::to_wstring(reinterpret_cast<UINT_PTR>(hwnd))) + L"\t" + ClassOf(hwnd) + L"\t" +

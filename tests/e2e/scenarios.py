@@ -117,10 +117,11 @@ def is_32bit(program):
 
 
 def prepare(source):
-    # The sandbox's copy of the program and its probe, or None (said why)
-    # where these tests may not or cannot run: they delete files and write
-    # the registry, so only in the prefix of scripts/wine-sandbox, which alone
-    # holds its run's token.
+    # The sandbox's copy of the programs of the build's folder, or exit 77
+    # (said why) where these tests may not or cannot run: they delete files
+    # and write the registry, so only in the prefix of scripts/wine-sandbox,
+    # which alone holds its run's token.
+    Scenario.source = source = Path(source).resolve()
     token = Path(os.environ.get("WINEPREFIX", "/nonexistent")) / "drive_c" / "rublet-sandbox.token"
     why = None
     if not (token.exists() and token.read_text() == os.environ.get("RUBLET_SANDBOX_TOKEN") and WORK.exists()):
@@ -222,7 +223,8 @@ class Scenario:
         getattr(self, words[0] + "_")(*words[1:])
 
     def probe(self, *args):
-        return run("wine", windows_path(self.tools / "probe.exe"), *args, binary=True).decode("utf-16-le")
+        # A text may hold a lone surrogate, as a box that shows a bad setting does.
+        return run("wine", windows_path(self.tools / "probe.exe"), *args, binary=True).decode("utf-16-le", "replace")
 
     def windows(self, kind=None):
         # Rublet's visible windows, top first, each with its controls; `flag`
@@ -251,9 +253,6 @@ class Scenario:
     def answer(self, box, button):
         self.press_(button, box)
         wait("end of the box", lambda: box["handle"] not in [w["handle"] for w in self.windows(BOX)])
-
-    def ended(self):
-        self.processes[-1].wait(15)  # else a TimeoutExpired: Rublet.exe did not end
 
     def close(self):
         for process in self.processes:
@@ -340,12 +339,12 @@ class Scenario:
     def end_(self):
         self.rightclick_()
         self.choose_(source_text("MenuEnd"))
-        self.ended()
+        self.processes[-1].wait(15)  # else a TimeoutExpired: Rublet.exe did not end
 
     def endsession_(self):
         # The end of the user's session, as Windows tells the main window.
         self.probe("endsession")
-        self.ended()
+        self.processes[-1].wait(15)
 
     def window_(self, *place):
         x, y, width, height = map(int, place)
@@ -361,15 +360,15 @@ class Scenario:
         width = int(run("identify", "-format", "%w", path + "[0]"))
         rgba = run("convert", path + "[0]", "-depth", "8", "rgba:-", binary=True)
         px = [rgba[i:i + 4] for i in range(0, len(rgba), 4)]
-        if path.lower().endswith(".png") and any(p[3] < 255 for p in px):
-            # Shown with its alpha: every pixel of alpha above 0, in the X
-            # window's own shape, and no region.
-            corner = None
-            shown = lambda: set() if self.window()["region"] else pixels(self.x_shape())  # noqa: E731
-        else:
-            corner = px[0][:3] if px[0][3] else None
-            shown = lambda: pixels(self.window()["region"])  # noqa: E731
+        alpha = path.lower().endswith(".png") and any(p[3] < 255 for p in px)
+        corner = px[0][:3] if px[0][3] and not alpha else None
         expected = {(i % width, i // width) for i, p in enumerate(px) if p[3] and p[:3] != corner}
+
+        def shown():
+            # A PNG with alpha is shown with it: every pixel of alpha above 0,
+            # in the X window's own shape, and no region.
+            region = self.window()["region"]
+            return pixels(region) if not alpha else set() if region else pixels(self.x_shape())
         wait("the shape of %s's pixels within %s s" % (picture, within), lambda: shown() == expected, float(within))
 
     def drop_(self, *names, outcome=0, at=None):
@@ -408,8 +407,7 @@ class Scenario:
         # bin to the top for a moment (watched while it lasts): one bin stays.
         self.start_("quietly")
         self.topmost_("yes")
-        self.ended()
-        self.processes.pop()
+        self.processes.pop().wait(15)
         expect(len(self.windows(MAIN_WINDOW)) == 1, "not one bin")
 
     def tooltip_(self, text):
@@ -503,11 +501,10 @@ class Scenario:
     def recycle_(self, name):
         # Another program recycles the file the freedesktop way: the
         # .trashinfo first, then the file.
-        for folder in ("files", "info"):
-            (TRASH / folder).mkdir(parents=True, exist_ok=True)
         path = self.folder / name
-        (TRASH / "info" / (name + ".trashinfo")).write_text("[Trash Info]\nPath=%s\nDeletionDate=%s\n" % (
-            urllib.parse.quote(str(path)), time.strftime("%Y-%m-%dT%H:%M:%S")))
+        info = "[Trash Info]\nPath=%s\nDeletionDate=%s\n" % (urllib.parse.quote(str(path)), time.strftime("%Y-%m-%dT%H:%M:%S"))
+        make(TRASH / "info" / (name + ".trashinfo"), info.encode())
+        make(TRASH / "files")
         path.rename(TRASH / "files" / name)
 
     def untrash_(self):
@@ -538,8 +535,7 @@ def play(tools, path):
 
 
 def main(source, *names, folder="scenarios"):
-    Scenario.source = Path(source).resolve()
-    tools = prepare(Scenario.source)
+    tools = prepare(source)
     paths = [HERE / folder / (n + ".txt") for n in names] or sorted((HERE / folder).glob("*.txt"))
     failed = [p.stem for p in paths if not play(tools, p)]
     print("%s: %d passed, %d failed %s" % (folder, len(paths) - len(failed), len(failed), " ".join(failed)))
