@@ -116,6 +116,11 @@ def is_32bit(program):
     return header[int.from_bytes(header[60:64], "little") + 4] == 0x4C
 
 
+def skip(why):
+    print("Skipped: %s." % why)
+    raise SystemExit(77)
+
+
 def prepare(source):
     # The sandbox's copy of the programs of the build's folder, or exit 77
     # (said why) where these tests may not or cannot run: they delete files
@@ -123,16 +128,12 @@ def prepare(source):
     # which alone holds its run's token.
     Scenario.source = source = Path(source).resolve()
     token = Path(os.environ.get("WINEPREFIX", "/nonexistent")) / "drive_c" / "rublet-sandbox.token"
-    why = None
     if not (token.exists() and token.read_text() == os.environ.get("RUBLET_SANDBOX_TOKEN") and WORK.exists()):
-        why = "only in the prefix of scripts/wine-sandbox (scripts/test): these tests delete files and write the registry"
-    elif is_32bit(source / "Rublet.exe") and os.environ.get("RUBLET_WINE_BITS") == "64":
-        why = "Rublet.exe is a 32-bit program. %s" % os.environ.get("RUBLET_WINE_WHY")
-    elif run("xdotool", "getdisplaygeometry").split() != ["1024", "768"]:
-        why = "the steps' places are those of a 1024 x 768 screen"
-    if why:
-        print("Skipped: %s." % why)
-        raise SystemExit(77)
+        skip("only in the prefix of scripts/wine-sandbox (scripts/test): these tests delete files and write the registry")
+    if is_32bit(source / "Rublet.exe") and os.environ.get("RUBLET_WINE_BITS") == "64":
+        skip("Rublet.exe is a 32-bit program. %s" % os.environ.get("RUBLET_WINE_WHY"))
+    if run("xdotool", "getdisplaygeometry").split() != ["1024", "768"]:
+        skip("the steps' places are those of a 1024 x 768 screen")
     tools = WORK / "bin" / (source.parent.name + "-e2e")
     tools.mkdir(parents=True, exist_ok=True)
     for name in ("Rublet.exe", "Rublet.bmp", "Rublet_full.bmp", "probe.exe", "menu_reader.dll"):
@@ -390,9 +391,6 @@ class Scenario:
             self.screenshot_(*screenshot.split())
         if button != "-":
             self.answer(box, button)
-
-    def opened_(self, kind):
-        self.window(kind)
 
     def nowindow_(self, kind):
         # No such window, once one that is there has gone; and none comes
