@@ -71,9 +71,11 @@ def windows_path(path):
 
 def run(*command, binary=False):
     # A Wine program's output goes to a file, not a pipe: a Wine process it
-    # happens to start (the desktop's) would keep the pipe open.
+    # happens to start (the desktop's) would keep the pipe open. Programs run
+    # in WORK, so that a relative path, or one a fault makes relative, stays
+    # in the sandbox instead of reaching the caller's folder.
     with open(WORK / "output", "w+b") as out:
-        subprocess.run(list(map(str, command)), stdout=out, stderr=subprocess.DEVNULL, timeout=60, check=True)
+        subprocess.run(list(map(str, command)), stdout=out, stderr=subprocess.DEVNULL, timeout=60, check=True, cwd=WORK)
         out.seek(0)
         return out.read() if binary else out.read().decode()
 
@@ -333,7 +335,7 @@ class Scenario:
     def start_(self, *how):
         self.point = None
         command = ["wine", windows_path(self.program / "Rublet.exe")]
-        self.processes.append(subprocess.Popen(command, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
+        self.processes.append(subprocess.Popen(command, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, cwd=WORK))
         if "quietly" not in how:
             self.window()
 
