@@ -7,8 +7,7 @@
 import os
 import sys
 
-os.environ["LANG"] = os.environ["LC_ALL"] = "C.UTF-8"  # before the harness reads it
+os.environ["LANG"] = os.environ["LC_ALL"] = "C.UTF-8"  # before the scenarios' code reads it
 import scenarios  # noqa: E402
 
-if __name__ == "__main__":
-    sys.exit(scenarios.main(*sys.argv[1:], folder="english"))
+sys.exit(scenarios.main(*sys.argv[1:], folder="english"))

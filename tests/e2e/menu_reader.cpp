@@ -1,6 +1,6 @@
 // Loaded into Rublet's process by the probe's hook, since a menu can be read
 // only in its own process: on the probe's message, a popup menu window takes
-// its items as its title, "text<TAB>left,top,right,bottom" a line each.
+// its items as its title, in the probe's records of controls.
 #include <windows.h>
 
 #include <string>
@@ -17,8 +17,8 @@ extern "C" __declspec(dllexport) LRESULT CALLBACK ReadMenuHook(int code, WPARAM 
             ::GetMenuStringW(menu, static_cast<UINT>(i), text, 256, MF_BYPOSITION);
             RECT r{};
             ::GetMenuItemRect(nullptr, menu, static_cast<UINT>(i), &r);
-            items += std::wstring(text) + L"\t" + std::to_wstring(r.left) + L"," + std::to_wstring(r.top) + L"," +
-                     std::to_wstring(r.right) + L"," + std::to_wstring(r.bottom) + L"\n";
+            items += L"\titem\t" + std::wstring(text) + L"\t" + std::to_wstring(r.left) + L"," + std::to_wstring(r.top) +
+                     L"," + std::to_wstring(r.right) + L"," + std::to_wstring(r.bottom) + L"\t0\t\x1e";
         }
         ::SetWindowTextW(message->hwnd, items.c_str());
     }

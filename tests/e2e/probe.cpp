@@ -1,16 +1,22 @@
-// What the scenarios see of the Windows side. Without arguments, a line for
-// each visible window of a running Rublet.exe (handle, class, title, place,
-// topmost, region), each followed by a line for each of its controls or
-// menu items (tab, class, text, place, check state); line breaks in texts
-// are written as \n. "probe endsession" tells the main window that the
-// session ends. "probe counters" gives, for each running Rublet.exe, its
-// handles (as the system's process list counts them), its committed memory
-// in KB and its GDI objects; "probe counters self" gives the probe's own,
-// before and after it leaks 100 handles, 64 MB and 100 GDI objects on purpose.
+// What the scenarios see of the Windows side, in UTF-16. Without arguments,
+// a record for each visible window of a running Rublet.exe (handle, class,
+// title, place, topmost, region), each followed by a record for each of its
+// controls or menu items (no handle, class, text, place, check state):
+// fields apart by tabs, each record ended by \x1e, since texts hold line
+// breaks (a tab or \x1e in a text becomes a space). "probe endsession" tells
+// the main window that the session ends. "probe counters" gives, for each
+// running Rublet.exe, its handles (as the system's process list counts
+// them), its committed memory in KB and its GDI objects; "probe counters
+// self" gives the probe's own, before and after it leaks 100 handles, 64 MB
+// and 100 GDI objects on purpose.
 #include <windows.h>
 #include <psapi.h>
 #include <winternl.h>
 
+#include <fcntl.h>
+#include <io.h>
+
+#include <algorithm>
 #include <cstdio>
 #include <set>
 #include <string>
@@ -32,30 +38,21 @@ std::wstring ClassOf(HWND hwnd) {
     return name;
 }
 
-// The text a control holds now, asked of its own process; on one line.
-std::wstring Text(HWND hwnd) {
-    wchar_t text[2048] = {};
-    ::SendMessageTimeoutW(hwnd, WM_GETTEXT, 2048, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000, nullptr);
-    std::wstring line;
-    for (const wchar_t* c = text; *c; ++c)
-        if (*c != L'\r') line += *c == L'\n' ? std::wstring(L"\\n") : std::wstring(1, *c);
-    return line;
-}
-
-BOOL CALLBACK AddControl(HWND control, LPARAM out) {
-    RECT rect{};
-    ::GetWindowRect(control, &rect);
-    DWORD_PTR check = 0;
-    ::SendMessageTimeoutW(control, BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, 2000, &check);
-    *reinterpret_cast<std::wstring*>(out) += L"\t" + ClassOf(control) + L"\t" + Text(control) + L"\t" + Place(rect) +
-                                           L"\t" + std::to_wstring(check) + L"\n";
-    return TRUE;
+std::wstring Region(HWND hwnd) {
+    std::wstring region;
+    const rublet::UniqueRegion shape(::CreateRectRgn(0, 0, 0, 0));
+    std::vector<unsigned char> data(::GetWindowRgn(hwnd, shape.get()) != ERROR ? ::GetRegionData(shape.get(), 0, nullptr) : 0);
+    if (!data.empty() && ::GetRegionData(shape.get(), static_cast<DWORD>(data.size()), reinterpret_cast<RGNDATA*>(data.data()))) {
+        const auto* header = reinterpret_cast<const RGNDATA*>(data.data());
+        for (DWORD i = 0; i < header->rdh.nCount; ++i) region += Place(reinterpret_cast<const RECT*>(header->Buffer)[i]) + L";";
+    }
+    return region;
 }
 
 // A menu can be read only in its own process: menu_reader.dll, hooked into
-// the menu's thread, writes the items into the menu window's title. A menu
-// that has gone has no thread: hooking "thread 0" would hook every thread of
-// the desktop, the probe's own included.
+// the menu's thread, writes the items' records into the menu window's title.
+// A menu that has gone has no thread: hooking "thread 0" would hook every
+// thread of the desktop, the probe's own included.
 std::wstring MenuItems(HWND menuWindow) {
     const DWORD thread = ::GetWindowThreadProcessId(menuWindow, nullptr);
     if (!thread) return L"";
@@ -69,39 +66,34 @@ std::wstring MenuItems(HWND menuWindow) {
     return items;
 }
 
-std::wstring Describe(HWND hwnd) {
+// The record of a window and those of its controls (EnumChildWindows gives
+// them all, to any depth), or of a control alone.
+BOOL CALLBACK Describe(HWND hwnd, LPARAM to) {
+    auto& out = *reinterpret_cast<std::wstring*>(to);
+    const bool control = ::GetWindowLongPtrW(hwnd, GWL_STYLE) & WS_CHILD, menu = ClassOf(hwnd) == L"#32768";
     RECT rect{};
     ::GetWindowRect(hwnd, &rect);
-    const std::wstring title = ClassOf(hwnd) == L"#32768" ? L"" : Text(hwnd);  // a menu's title holds its items
-    std::wstring region;
-    const rublet::UniqueRegion shape(::CreateRectRgn(0, 0, 0, 0));
-    std::vector<unsigned char> data(::GetWindowRgn(hwnd, shape.get()) != ERROR ? ::GetRegionData(shape.get(), 0, nullptr) : 0);
-    if (!data.empty() && ::GetRegionData(shape.get(), static_cast<DWORD>(data.size()), reinterpret_cast<RGNDATA*>(data.data()))) {
-        const auto* header = reinterpret_cast<const RGNDATA*>(data.data());
-        for (DWORD i = 0; i < header->rdh.nCount; ++i) region += Place(reinterpret_cast<const RECT*>(header->Buffer)[i]) + L";";
-    }
-    std::wstring out = std::to_wstring(reinterpret_cast<UINT_PTR>(hwnd)) + L"\t" + ClassOf(hwnd) + L"\t" + title + L"\t" +
-                       Place(rect) + L"\t" + (::GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST ? L"1" : L"0") +
-                       L"\t" + region + L"\n";
-    const std::wstring items = ClassOf(hwnd) == L"#32768" ? MenuItems(hwnd) : L"";
-    for (std::size_t at = 0, end; (end = items.find(L'\n', at)) != std::wstring::npos; at = end + 1)
-        out += L"\titem\t" + items.substr(at, end - at) + L"\t0\n";
-    ::EnumChildWindows(hwnd, &AddControl, reinterpret_cast<LPARAM>(&out));
-    return out;
+    wchar_t text[2048] = {};  // asked of the window's own process; a menu's title holds its items
+    if (!menu) ::SendMessageTimeoutW(hwnd, WM_GETTEXT, 2048, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000, nullptr);
+    std::replace_if(text, text + 2048, [](wchar_t c) { return c == L'\t' || c == L'\x1e'; }, L' ');  // (a bad setting's)
+    DWORD_PTR flag = (::GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+    if (control) ::SendMessageTimeoutW(hwnd, BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, 2000, &flag);
+    out += (control ? L"" : std::to_wstring(reinterpret_cast<UINT_PTR>(hwnd))) + L"\t" + ClassOf(hwnd) + L"\t" +
+           text + L"\t" + Place(rect) + L"\t" + std::to_wstring(flag) + L"\t" +
+           (control ? L"" : Region(hwnd)) + L"\x1e" + (menu ? MenuItems(hwnd) : L"");
+    if (!control) ::EnumChildWindows(hwnd, &Describe, to);
+    return TRUE;
 }
 
-struct Snapshot {
-    std::set<DWORD> rublets;
-    std::vector<HWND> visible;
-};
-
 BOOL CALLBACK Collect(HWND hwnd, LPARAM out) {
-    auto* snapshot = reinterpret_cast<Snapshot*>(out);
+    reinterpret_cast<std::vector<HWND>*>(out)->push_back(hwnd);
+    return TRUE;
+}
+
+DWORD ProcessOf(HWND hwnd) {
     DWORD process = 0;
     ::GetWindowThreadProcessId(hwnd, &process);
-    if (ClassOf(hwnd) == rublet::names::Form1Class) snapshot->rublets.insert(process);
-    if (::IsWindowVisible(hwnd)) snapshot->visible.push_back(hwnd);
-    return TRUE;
+    return process;
 }
 
 std::wstring Counters(DWORD process) {
@@ -137,28 +129,25 @@ std::wstring CountersOfLeaks() {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-    if (argc > 1 && std::wstring(argv[1]) == L"endsession") {
-        const HWND main = ::FindWindowW(rublet::names::Form1Class, nullptr);
-        if (::SendMessageW(main, WM_QUERYENDSESSION, 0, 0)) ::SendMessageW(main, WM_ENDSESSION, TRUE, 0);
-        return 0;
-    }
     const std::wstring command = argc > 1 ? argv[1] : L"";
-    Snapshot snapshot;
-    ::EnumWindows(&Collect, reinterpret_cast<LPARAM>(&snapshot));
-    std::wstring out = L"processes\t" + std::to_wstring(snapshot.rublets.size()) + L"\n";
-    if (command == L"counters" && argc > 2) out = CountersOfLeaks();
-    for (const DWORD process : snapshot.rublets)
+    const HWND main = ::FindWindowW(rublet::names::Form1Class, nullptr);
+    if (command == L"endsession" && ::SendMessageW(main, WM_QUERYENDSESSION, 0, 0))
+        ::SendMessageW(main, WM_ENDSESSION, TRUE, 0);
+    std::vector<HWND> windows;
+    ::EnumWindows(&Collect, reinterpret_cast<LPARAM>(&windows));
+    std::set<DWORD> rublets;
+    for (const HWND hwnd : windows)
+        if (ClassOf(hwnd) == rublet::names::Form1Class) rublets.insert(ProcessOf(hwnd));
+    std::wstring out = command == L"counters" && argc > 2 ? CountersOfLeaks() : L"";
+    for (const DWORD process : rublets)
         if (command == L"counters" && argc == 2) out += Counters(process);
-    for (const HWND hwnd : snapshot.visible) {
-        DWORD process = 0;
-        ::GetWindowThreadProcessId(hwnd, &process);
-        if (!command.empty() || !snapshot.rublets.count(process)) continue;
-        const std::wstring described = Describe(hwnd);
+    for (const HWND hwnd : windows) {
+        std::wstring described;
+        if (command.empty() && ::IsWindowVisible(hwnd) && rublets.count(ProcessOf(hwnd)))
+            Describe(hwnd, reinterpret_cast<LPARAM>(&described));
         if (::IsWindow(hwnd)) out += described;  // a window that went while it was read is left out
     }
-    const int size = ::WideCharToMultiByte(CP_UTF8, 0, out.c_str(), -1, nullptr, 0, nullptr, nullptr);
-    std::string utf8(static_cast<std::size_t>(size), '\0');
-    ::WideCharToMultiByte(CP_UTF8, 0, out.c_str(), -1, utf8.data(), size, nullptr, nullptr);
-    std::fwrite(utf8.c_str(), 1, utf8.size() - 1, stdout);
+    _setmode(_fileno(stdout), _O_BINARY);  // UTF-16 as it is, without line ends made \r\n
+    std::fwrite(out.data(), sizeof(wchar_t), out.size(), stdout);
     return 0;
 }

@@ -7,130 +7,105 @@
 #     reliability.py PROGRAM_DIR [PART...]
 #
 # The parts are the functions below whose names end in an underscore.
+import collections
 import hashlib
+import itertools
 import os
 import random
 import shutil
-import stat
 import sys
 import time
-from pathlib import Path
 
-from harness import (BOX, CANCEL, DIALOG, MAIN_WINDOW, TRASH, WORK, Failure, expect, is_32bit, prepare, source_text, store, trash,
-                     windows_path)
-from scenarios import Scenario
+from scenarios import (BOX, MAIN_WINDOW, TEXTS, TRASH, Failure, Scenario, expect, is_32bit, make, prepare,
+                       skip, source_text, store, windows_path)
 
 SEED = 20261207
 SETTING_INVALID = source_text("SettingInvalid") + "\n"
 PICTURE_UNREADABLE = source_text("PictureUnreadable") + "\n"
+CANCEL = "キャンセル" if TEXTS == "texts.h" else "Cancel"  # a message box's, in Wine's own language
 
 
 def listing(root):
-    # Every item below `root`: a file's hash and read-only state, or a folder.
-    found = {}
-    for folder, folders, files in os.walk(root):
-        for name in folders:
-            found[os.path.relpath(os.path.join(folder, name), root) + "/"] = "folder"
-        for name in files:
-            path = os.path.join(folder, name)
-            with open(path, "rb") as data:
-                found[os.path.relpath(path, root)] = (hashlib.sha1(data.read()).hexdigest(),
-                                                      os.stat(path).st_mode & stat.S_IWUSR)
-    return found
+    # Every item below `root`: a file's hash and whether its owner may write
+    # it, or a folder.
+    return {str(p.relative_to(root)) + "/" * p.is_dir(): "folder" if p.is_dir() else
+            (hashlib.sha1(p.read_bytes()).hexdigest(), p.stat().st_mode & 0o200) for p in root.rglob("*")}
 
 
-class Tree:
-    # A folder of items with the names that trip up careless programs.
-    NAMES = ["ごみ箱 {}.txt", "😀 emoji {}.doc", "two  spaces {}.txt", ".dot {}", "-dash {}.txt", "100% {};semi.txt",
-             "%41 {}.txt", "ro {}.txt", "folder {}/", "folder {}/inner {}.txt"]
+# Names that trip up careless programs; {} is the item's number.
+NAMES = ["ごみ箱 {}.txt", "😀 emoji {}.doc", "two  spaces {}.txt", ".dot {}", "-dash {}.txt", "100% {};semi.txt",
+         "%41 {}.txt", "ro {}.txt", "folder {}/", "folder {}/inner {}.txt"]
 
-    def __init__(self, root, rng):
-        self.root, self.rng, self.made = root, rng, 0
 
-    def add(self, relative, content=b""):
-        path = self.root / relative
-        path.parent.mkdir(parents=True, exist_ok=True)
-        if relative.endswith("/"):
-            return path.mkdir(exist_ok=True)
-        path.write_bytes(content or relative.encode() * self.rng.randint(1, 50))
-        if os.path.basename(relative).startswith("ro "):
-            path.chmod(0o444)
+def grow(root, rng, n):
+    # Item N below `root`: one of the names, or a path longer than 260
+    # characters, or one whose first 127 are another file's (a cut path
+    # would hit it), or "????.txt" (what an ANSI conversion makes) beside
+    # "abcd.txt".
+    cut = "cut %d/%s.txt" % (n, "c" * 120)
+    for name in rng.choice([[name.format(n, n)] for name in NAMES] + [
+            ["long %d/%s/%s/長い %d.txt" % (n, "l" * 100, "m" * 100, n)],
+            [cut, cut[:127 - len(windows_path(root)) - 1]],
+            ["ansi %d/ごみ箱だ.txt" % n, "ansi %d/abcd.txt" % n]]):
+        make(root / name, None if name.endswith("/") else name.encode() * rng.randint(1, 50))
+        if "/ro " in "/" + name:
+            (root / name).chmod(0o444)
 
-    def grow(self, count):
-        for _ in range(count):
-            self.made += 1
-            n = self.made
-            kind = self.rng.randrange(len(self.NAMES) + 3)
-            if kind < len(self.NAMES):
-                self.add(self.NAMES[kind].format(n, n))
-            elif kind == len(self.NAMES):  # a path longer than 260 characters
-                self.add("long %d/%s/%s/長い %d.txt" % (n, "l" * 100, "m" * 100, n))
-            elif kind == len(self.NAMES) + 1:  # a name a cut path would hit
-                long_name = "cut %d/%s.txt" % (n, "c" * 120)
-                cut_at = 127 - len(windows_path(self.root)) - 1
-                self.add(long_name)
-                self.add(long_name[:cut_at], b"the first 127 bytes of a longer path")
-            else:  # a name "????.txt", an ANSI-converted one, would match
-                self.add("ansi %d/ごみ箱だ.txt" % n)
-                self.add("ansi %d/abcd.txt" % n, b"four letters")
 
-    def pick(self, count, read_only):
-        # Items none of which holds another, as a file manager selects them.
-        held = listing(self.root)
-        items = sorted(held)
-        self.rng.shuffle(items)
-        chosen = []
-        for item in items:
-            path = item.rstrip("/")
-            if any(path == c or path.startswith(c + "/") or c.startswith(path + "/") for c in chosen):
-                continue
-            if not read_only and any(k.startswith(item) and v != "folder" and not v[1] for k, v in held.items()):
-                continue
+def pick(root, rng, count, read_only):
+    # Items none of which holds another, as a file manager selects them;
+    # with read-only files or folders that hold one only if `read_only`.
+    held = listing(root)
+    items = sorted(held)
+    rng.shuffle(items)
+    chosen = []
+    for item in items:
+        path = item.rstrip("/")
+        nested = any(path.startswith(c + "/") or c.startswith(path + "/") for c in chosen)
+        locked = any(k.startswith(item) and v != "folder" and not v[1] for k, v in held.items())
+        if len(chosen) < count and not nested and (read_only or not locked):
             chosen.append(path)
-            if len(chosen) == count:
-                break
-        return chosen
+    return chosen
 
 
 def random_drops_(tools):
     # 200 drops of 1 to 50 items, half to the Recycle Bin and half deleted.
-    rng, counts = random.Random(SEED), {"drops": 0, "items": 0, "long": 0, "cut": 0, "ansi": 0, "read-only": 0}
+    rng, counts, made = random.Random(SEED), collections.Counter(), itertools.count()
     for option1 in ("0", "1"):
         scenario = Scenario(tools, "random-" + option1)
-        tree = Tree(scenario.folder, rng)
+        root = scenario.folder
         store({"Option1": option1, "Option2": "0", "Option3": "0"})
         scenario.start_()
         for _ in range(100):
-            tree.grow(max(0, 80 - len(listing(tree.root))))
+            for _ in range(80 - len(listing(root))):
+                grow(root, rng, next(made))
             # Wine's shell does not delete a read-only file outright (Windows'
             # does): those go only to the Recycle Bin.
-            dropped = tree.pick(rng.randint(1, 50), read_only=option1 == "0")
-            before = listing(tree.root)
+            dropped = pick(root, rng, rng.randint(1, 50), read_only=option1 == "0")
+            before = listing(root)
             scenario.drop_(*dropped)
             try:
                 scenario.gone_(*dropped)
-            except Failure:
-                left = [d for d in dropped if (scenario.folder / d).exists()]
-                raise Failure("%s stay; the program shows %s" % (left, [w["controls"] for w in scenario.windows(BOX)]))
-            expected = {k: v for k, v in before.items()
-                        if not any(k.rstrip("/") == d or k.startswith(d + "/") for d in dropped)}
-            expect(listing(tree.root) == expected, "more than the drop changed: %s" % sorted(set(before) ^ set(listing(tree.root)))[:5])
+            except Failure as failure:
+                raise Failure("%s; the program shows %s" % (failure, [w["controls"] for w in scenario.windows(BOX)]))
+            after, left = listing(root), {k: v for k, v in before.items()
+                                          if not any((k.rstrip("/") + "/").startswith(d + "/") for d in dropped)}
+            expect(after == left, "more than the drop changed: %s" % sorted(set(left) ^ set(after))[:5])
             if option1 == "0":
-                trashed = set(trash().values())
-                missing = [d for d in dropped if str((scenario.folder / d).relative_to(WORK)) not in trashed]
-                expect(not missing, "not in the trash with their paths: %s" % missing)
+                scenario.trashed_(*dropped)
                 for item in [*(TRASH / "files").iterdir(), *(TRASH / "info").iterdir()]:
                     shutil.rmtree(item) if item.is_dir() else item.unlink()  # Wine keeps the folders
-            counts["drops"] += 1
-            counts["items"] += len(dropped)
-            for kind, mark in (("long", "long "), ("cut", "cut "), ("ansi", "ごみ箱だ"), ("read-only", "/ro ")):
-                counts[kind] += sum(mark in "/" + d for d in dropped)
+            counts.update({"drops": 1, "items": len(dropped), **{kind: sum(mark in "/" + d for d in dropped) for kind, mark
+                           in (("long", "long "), ("cut", "cut "), ("ansi", "ごみ箱だ"), ("read-only", "/ro "))}})
         scenario.close()
-    return counts
+    return dict(counts)
 
 
-def started(scenario, limit=30):
-    # Answers every message box until the bin shows; their texts.
+def started(scenario, values, limit=30):
+    # Rublet started on these settings and ended: the texts of the message
+    # boxes it shows, each answered, until the bin shows.
+    store(values, clear=True)
+    scenario.start_("quietly")
     texts, end = [], time.monotonic() + limit
     while time.monotonic() < end:
         expect(scenario.processes[-1].poll() is None, "Rublet.exe ended with %s" % scenario.processes[-1].returncode)
@@ -140,6 +115,7 @@ def started(scenario, limit=30):
             texts += [c["text"] for c in boxes[0]["controls"] if c["kind"] == "Static" and c["text"]]
             scenario.answer(boxes[0], "OK")
         elif any(w["kind"] == MAIN_WINDOW for w in windows):
+            scenario.endsession_()
             return texts
     raise Failure("no bin within %d s" % limit)
 
@@ -154,21 +130,15 @@ def bad_settings_(tools):
     for _ in range(cases):
         values = {}
         for key in rng.sample(keys, rng.randint(1, len(keys))):
-            kind = rng.randrange(5)
+            text = rng.choice(texts) if rng.random() < 0.7 else "".join(chr(rng.randint(1, 0xD7FF)) for _ in range(20))
             data = bytes(rng.randrange(256) for _ in range(rng.randint(0, 40)))
-            if kind == 0:
-                values[key] = rng.choice(texts) if rng.random() < 0.7 else "".join(chr(rng.randint(1, 0xD7FF)) for _ in range(20))
-            elif kind == 1:
-                values[key] = rng.getrandbits(32)
-            else:  # binary, expandable text or several texts, of random bytes
-                values[key] = (3, data) if kind == 2 else ([2, 7][kind - 3], data[:len(data) // 2 * 2])  # Wine's regedit hangs on odd text
-        store(values, clear=True)
-        scenario.start(quietly=True)
-        for text in started(scenario):
+            even = data[:len(data) // 2 * 2]  # Wine's regedit hangs on odd text
+            # text, a DWORD, binary, expandable text or several texts
+            values[key] = rng.choice([text, rng.getrandbits(32), (3, data), (2, even), (7, even)])
+        for text in started(scenario, values):
             expect(text.startswith(SETTING_INVALID) and text[len(SETTING_INVALID):].split("=")[0] in keys
                    or text.startswith(PICTURE_UNREADABLE), "an unexpected message: %r" % text)
             warnings += 1
-        scenario.endsession()
     scenario.close()
     return {"starts": cases, "warnings": warnings}
 
@@ -177,22 +147,19 @@ def bad_pictures_(tools):
     # Cut, bit-flipped and boastful BMP, GIF, JPEG, ICO and PNG files (the
     # PNG with alpha, and one wholly transparent): the warning and the
     # built-in bin, or the picture, within a time limit.
-    rng, scenario = random.Random(SEED), Scenario(tools, "bad-pictures")
-    shown = warned = 0
-    for name, background in (("p.bmp", "white"), ("p.gif", "white"), ("p.jpg", "white"), ("p.ico", "white"),
-                             ("p.png", "none")):
-        scenario.picture_(name, "-size", "48x40", "xc:" + background, "-fill", "blue", "-draw", "circle 24,20 24,4")
+    rng, scenario, counts = random.Random(SEED), Scenario(tools, "bad-pictures"), collections.Counter()
+    for name in ("p.bmp", "p.gif", "p.jpg", "p.ico", "p.png"):
+        scenario.picture_(name, "-size", "48x40", "xc:" + ("none" if name == "p.png" else "white"), "-fill", "blue",
+                          "-draw", "circle 24,20 24,4")
         whole = (scenario.folder / name).read_bytes()
         variants = [whole[:size] for size in (2, 14, 30, len(whole) // 2, len(whole) - 1)]
-        for _ in range(4):
-            flipped = bytearray(whole)
-            for _ in range(8):
-                flipped[rng.randrange(len(flipped))] ^= 1 << rng.randrange(8)
-            variants.append(bytes(flipped))
-        huge = {".bmp": (18, b"\xff\xff\xff\x7f\xff\xff\xff\x7f"), ".gif": (6, b"\xff\xff\xff\xff"),
-                ".ico": (6, b"\x00\x00\x01\x00\xff\xff\x00\x00"), ".jpg": (whole.find(b"\xff\xc0") + 5, b"\xff\xff\xff\xff"),
-                ".png": (16, b"\x00\x01\x86\xa0\x00\x01\x86\xa0")}
-        at, claim = huge[name[-4:]]
+        for _ in range(4):  # up to 8 bits flipped
+            bits = sum({1 << rng.randrange(len(whole) * 8) for _ in range(8)})
+            variants.append((int.from_bytes(whole, "big") ^ bits).to_bytes(len(whole), "big"))
+        # A width and height far beyond any screen, where the format keeps them.
+        at, claim = {"p.bmp": (18, b"\xff\xff\xff\x7f\xff\xff\xff\x7f"), "p.gif": (6, b"\xff\xff\xff\xff"),
+                     "p.ico": (6, b"\x00\x00\x01\x00\xff\xff\x00\x00"), "p.jpg": (whole.find(b"\xff\xc0") + 5, b"\xff" * 4),
+                     "p.png": (16, b"\x00\x01\x86\xa0\x00\x01\x86\xa0")}[name]
         variants.append(whole[:at] + claim + whole[at + len(claim):])
         if name == "p.png":
             scenario.picture_("clear.png", "-size", "8x8", "xc:none")
@@ -200,29 +167,27 @@ def bad_pictures_(tools):
         for number, data in enumerate(variants):
             path = scenario.folder / ("bad %d%s" % (number, name[-4:]))
             path.write_bytes(data)
-            store({"Bmpdir": windows_path(path)})
-            scenario.start(quietly=True)
-            texts = started(scenario)
+            texts = started(scenario, {"Bmpdir": windows_path(path)})
             expect(texts in ([], [PICTURE_UNREADABLE + windows_path(path)]), "%s: %s" % (path.name, texts))
-            warned, shown = warned + bool(texts), shown + (not texts)
-            scenario.endsession()
+            counts.update(["pictures", "warned" if texts else "shown"])
     scenario.close()
-    return {"pictures": shown + warned, "warned": warned, "shown": shown}
+    return dict(counts)
 
 
 def counters(scenario, *args):
     # Handles, committed KB and GDI objects, of Rublet or, with "self", of
     # the probe before and after it leaks on purpose.
-    lines = scenario.probe("counters", *args).splitlines()
-    return [list(map(int, line.split("\t"))) for line in lines if line[0].isdigit()]
+    return [list(map(int, line.split("\t"))) for line in scenario.probe("counters", *args).splitlines()]
 
 
-def steady(scenario, name, action, count):
-    # The handles and memory after `count` actions, as after the first.
-    action(0)
-    start = counters(scenario)[0]
-    for n in range(1, count):
-        action(n)
+def steady(scenario, name, count, *steps):
+    # The handles and memory after `count` rounds of the steps (of a
+    # scenario, with {n} for the round), as after the first.
+    start = None
+    for n in range(count):
+        for step in steps:
+            scenario.step(step.format(n=n))
+        start = start or counters(scenario)[0]
     end = counters(scenario)[0]
     found = "%s: %d handles, %d KB and %d GDI objects, then %d, %d and %d" % (name, *start, *end)
     expect(end[0] <= start[0] and end[1] <= start[1] + 1024 and end[2] <= start[2], "a leak after %d %s" % (count, found))
@@ -237,52 +202,34 @@ def leaks_(tools):
     expect(after[0] > before[0] and after[1] > before[1] + 32768, "the measures do not see a leak: %s, then %s" % (before, after))
     found = ["GDI objects too" if after[2] > before[2] else "no GDI objects: this system reports none (Wine)"]
     scenario.make_(*["drop %d.txt" % n for n in range(120)], *["lost %d.txt" % n for n in range(20)])
-
-    def drop(n):
-        scenario.drop_("drop %d.txt" % n)
-        scenario.gone_("drop %d.txt" % n)
-
-    def lost(n):
-        scenario.drop_("drop %d.txt" % (100 + n))
-        question = scenario.window(BOX, source_text("ConfirmTitle"))
-        scenario.drop_("lost %d.txt" % n)  # while the question is open: lost
-        scenario.answer(question, CANCEL)
-        scenario.kept_("lost %d.txt" % n)
-
-    def menu(_):
-        scenario.doubleclick_()
-        scenario.key_("Escape")
-
-    def dialog(_):
-        scenario.rightclick_()
-        scenario.choose_(source_text("MenuOption"))
-        scenario.window(DIALOG)
-        scenario.key_("Escape")
-
     store({"Option2": "0", "Option3": "0"})
     scenario.start_()
-    found += [steady(scenario, "drops", drop, 100), steady(scenario, "menus", menu, 50),
-              steady(scenario, "dialogs", dialog, 20)]
-    scenario.endsession()
+    found += [steady(scenario, "drops", 100, 'drop "drop {n}.txt"', 'gone "drop {n}.txt"'),
+              steady(scenario, "menus", 50, "doubleclick", "key Escape"),
+              steady(scenario, "dialogs", 20, "rightclick", "choose " + source_text("MenuOption"),
+                     "field $bin\\Rublet.bmp", "key Escape")]
+    scenario.endsession_()
     store({"Option2": "1"})
     scenario.start_()
-    found.append(steady(scenario, "lost drops", lost, 20))
+    # A drop while the question of another is open is lost.
+    question = source_text("ConfirmTitle")
+    found.append(steady(scenario, "lost drops", 20, 'drop "drop 1{n:02}.txt"', "box %s * -" % question,
+                        'drop "lost {n}.txt"', "box %s * %s" % (question, CANCEL), 'kept "lost {n}.txt"'))
     scenario.close()
     return "; ".join(found)
 
 
 def main(source, *parts):
-    tools = prepare(Path(source).resolve())
+    tools = prepare(source)
     if not is_32bit(tools / "Rublet.exe") and os.environ.get("RUBLET_WINE_BITS") != "64":
-        print("Skipped: the 32-bit build, the primary one, goes through this; once is enough for the time it takes.")
-        return 77
+        skip("the 32-bit build, the primary one, goes through this; once is enough for the time it takes")
     failed = 0
     for name in parts or [n[:-1] for n in globals() if n.endswith("_") and callable(globals()[n])]:
         began = time.monotonic()
         try:
             result = globals()[name + "_"](tools)
             print("%s: %s (%.0f s)" % (name, result, time.monotonic() - began))
-        except Failure as failure:
+        except Exception as failure:  # a Failure, or another fault of the program or the part
             failed += 1
             print("FAILED %s: %s" % (name, failure))
     return 1 if failed else 0

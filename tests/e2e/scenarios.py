@@ -1,6 +1,7 @@
 #!/usr/bin/python3
 # The real Rublet.exe driven as a person drives it: the mouse and keyboard
-# through xdotool, drops through an XDND source as a file manager makes them.
+# through xdotool, drops through an XDND source (xdnd_drop) as a file manager
+# makes them.
 # The outcome is read from the files, the trash, the registry and the screen.
 #
 #     scenarios.py PROGRAM_DIR [SCENARIO...]
@@ -10,6 +11,11 @@
 # # is a comment. The steps are the methods of Scenario whose names end in an
 # underscore. $dir stands for the scenario's folder and $bin for the
 # program's, as Windows paths.
+#
+# What reliability.py shares with the scenarios is here too: the sandbox
+# check, Rublet.exe started and ended, the probe's view of its windows, the
+# registry, the freedesktop trash, and the program's own texts, read from
+# its source.
 import os
 import re
 import shlex
@@ -20,22 +26,241 @@ import time
 import urllib.parse
 from pathlib import Path
 
-from Xlib import display
+from Xlib import X, display
 from Xlib.ext import shape
+from Xlib.protocol import event
 
-from harness import (BOX, DIALOG, HERE, KEY, MAIN_WINDOW, MENU, TRASH, WORK, Failure, Rublet, expect, prepare, run,
-                     source_text, store, trash, wait, windows_path)
-
+HERE = Path(__file__).resolve().parent
+WORK = Path(os.environ.get("RUBLET_SANDBOX", "/nonexistent")) / "work"
+TRASH = Path(os.environ.get("XDG_DATA_HOME", "/nonexistent")) / "Trash"
 SHOTS = Path(os.environ.get("RUBLET_SCREENSHOTS", WORK / "screenshots"))
+KEY = r"HKEY_CURRENT_USER\Software\Rublet"
+# The program's texts in the language Wine gives it: Japanese in a Japanese
+# locale, English in any other.
+TEXTS = "texts.h" if os.environ.get("LANG", "").startswith("ja") else "texts_en.h"
+
+
+class Failure(Exception):
+    pass
+
+
+def expect(holds, what):
+    if not holds:
+        raise Failure(what)
+
+
+def source_text(name, header=None):
+    # The string literal a named constant of src/layouts/HEADER holds,
+    # however the declaration is laid out; adjacent literals are joined.
+    header = header or TEXTS
+    source = (HERE.parents[1] / "src" / "layouts" / header).read_text(encoding="utf-8")
+    found = re.search(r'\b%s\b[^=;{"]*[={]\s*((?:L"(?:[^"\\]|\\.)*"\s*)+)' % re.escape(name), source)
+    if not found:
+        raise LookupError("src/layouts/%s has no constant %s" % (header, name))
+    literal = "".join(re.findall(r'"((?:[^"\\]|\\.)*)"', found[1]))
+    return re.sub(r"\\(.)", lambda m: {"n": "\n", "r": "\r", "t": "\t"}.get(m[1], m[1]), literal)
+
+
+MAIN_WINDOW, DIALOG = source_text("Form1Class", "names.h"), source_text("Form2Class", "names.h")
+BOX, MENU = "#32770", "#32768"
+
+
+def windows_path(path):
+    return "T:\\" + str(Path(path).relative_to(WORK)).replace("/", "\\")
+
+
+def run(*command, binary=False):
+    # A Wine program's output goes to a file, not a pipe: a Wine process it
+    # happens to start (the desktop's) would keep the pipe open. Programs run
+    # in WORK, so that a relative path, or one a fault makes relative, stays
+    # in the sandbox instead of reaching the caller's folder.
+    with open(WORK / "output", "w+b") as out:
+        subprocess.run(list(map(str, command)), stdout=out, stderr=subprocess.DEVNULL, timeout=60, check=True, cwd=WORK)
+        out.seek(0)
+        return out.read() if binary else out.read().decode()
+
+
+def store(values, clear=False):
+    # Writes the settings through regedit: a text (REG_SZ), an int (a
+    # DWORD) or (type, bytes) as they are; `clear` removes the key first.
+    lines = ["Windows Registry Editor Version 5.00", "[-%s]" % KEY if clear else ""]
+    lines += ["[%s\\setting]" % KEY] if values else []
+    for name, value in values.items():
+        value = (1, (value + "\0").encode("utf-16-le")) if isinstance(value, str) else value
+        data = "dword:%08x" % value if isinstance(value, int) else "hex(%x):%s" % (value[0], value[1].hex(","))
+        lines.append('"%s"=%s' % (name, data))
+    script = WORK / "settings.reg"
+    script.write_text("\n".join(lines + [""]), encoding="utf-16")
+    run("wine", "regedit", "/S", windows_path(script))
+
+
+def trash():
+    # The trash's items, by name, with the path each came from below WORK
+    # (Wine writes it through its drive: .../dosdevices/t:/...).
+    return {info.stem: urllib.parse.unquote(path[1]) for info in (TRASH / "info").glob("*.trashinfo")
+            if (path := re.search(r"^Path=.*?/dosdevices/t:/(.*)$", info.read_text(), re.M))
+            and (TRASH / "files" / info.stem).exists()}
+
+
+def wait(what, condition, limit=15):
+    # The condition's first true value, asked until the time limit.
+    end = time.monotonic() + limit
+    while not (found := condition()):
+        if time.monotonic() > end:
+            raise Failure("no " + what)
+        time.sleep(0.1)
+    return found
+
+
+def is_32bit(program):
+    # The machine field of the program's PE header.
+    header = program.read_bytes()[:1024]
+    return header[int.from_bytes(header[60:64], "little") + 4] == 0x4C
+
+
+def skip(why):
+    print("Skipped: %s." % why)
+    raise SystemExit(77)
+
+
+def prepare(source):
+    # The sandbox's copy of the programs of the build's folder, or exit 77
+    # (said why) where these tests may not or cannot run: they delete files
+    # and write the registry, so only in the prefix of scripts/wine-sandbox,
+    # which alone holds its run's token.
+    Scenario.source = source = Path(source).resolve()
+    token = Path(os.environ.get("WINEPREFIX", "/nonexistent")) / "drive_c" / "rublet-sandbox.token"
+    if not (token.exists() and token.read_text() == os.environ.get("RUBLET_SANDBOX_TOKEN") and WORK.exists()):
+        skip("only in the prefix of scripts/wine-sandbox (scripts/test): these tests delete files and write the registry")
+    if is_32bit(source / "Rublet.exe") and os.environ.get("RUBLET_WINE_BITS") == "64":
+        skip("Rublet.exe is a 32-bit program. %s" % os.environ.get("RUBLET_WINE_WHY"))
+    if run("xdotool", "getdisplaygeometry").split() != ["1024", "768"]:
+        skip("the steps' places are those of a 1024 x 768 screen")
+    tools = WORK / "bin" / (source.parent.name + "-e2e")
+    tools.mkdir(parents=True, exist_ok=True)
+    for name in ("Rublet.exe", "Rublet.bmp", "Rublet_full.bmp", "probe.exe", "menu_reader.dll"):
+        shutil.copy(source / name, tools)
+    return tools
+
+
+def make(path, data=None):
+    # A file that holds DATA, or without DATA a folder; and the folders above.
+    path.parent.mkdir(parents=True, exist_ok=True)
+    path.mkdir(exist_ok=True) if data is None else path.write_bytes(data)
+
+
+def xdnd_drop(x, y, paths, limit=10.0):
+    # Drops files on whatever X window lies at a point of the screen, as a
+    # file manager does: XdndEnter, XdndPosition, XdndStatus, XdndDrop, the
+    # selection served as text/uri-list, XdndFinished. 0 once the target has
+    # finished the drop, 1 when the window there takes no drop or refuses it,
+    # 2 when the time limit passed first.
+    d = display.Display()
+    try:
+        root, atom = d.screen().root, d.intern_atom
+        # Without a window manager the top-level windows are the root's
+        # children; the X server picks the one whose shape holds the point.
+        target = root.translate_coords(root, x, y).child
+        if not target or not target.get_full_property(atom("XdndAware"), X.AnyPropertyType):
+            return 1
+        source, uri_list = root.create_window(0, 0, 1, 1, 0, X.CopyFromParent), atom("text/uri-list")
+        source.set_selection_owner(atom("XdndSelection"), X.CurrentTime)
+        data = "".join("file://" + urllib.parse.quote(p) + "\r\n" for p in paths).encode()
+
+        def send(name, *values):
+            values = (source.id,) + values + (0,) * (4 - len(values))
+            target.send_event(event.ClientMessage(window=target, client_type=atom(name), data=(32, values)))
+            d.flush()
+
+        send("XdndEnter", 5 << 24, uri_list)
+        send("XdndPosition", 0, (x << 16) | y, X.CurrentTime, atom("XdndActionCopy"))
+        dropped, end = False, time.monotonic() + limit
+        while time.monotonic() < end:
+            if not d.pending_events():
+                time.sleep(0.005)
+                continue
+            e = d.next_event()
+            if e.type == X.SelectionRequest:
+                if e.target == uri_list:
+                    e.requestor.change_property(e.property, uri_list, 8, data)
+                e.requestor.send_event(event.SelectionNotify(time=e.time, requestor=e.requestor, selection=e.selection,
+                                       target=e.target, property=e.property if e.target == uri_list else X.NONE))
+                d.flush()
+            elif e.type == X.ClientMessage and e.client_type == atom("XdndStatus"):
+                if not e.data[1][1] & 1:
+                    send("XdndLeave")
+                    return 1
+                if not dropped:
+                    send("XdndDrop", 0, X.CurrentTime)
+                    dropped = True
+            elif e.type == X.ClientMessage and e.client_type == atom("XdndFinished"):
+                return 0
+        return 2
+    finally:
+        d.close()
 
 
 def pixels(rects):
     return {(x, y) for left, top, right, bottom in rects for y in range(top, bottom) for x in range(left, right)}
 
 
-class Scenario(Rublet):
+class Scenario:
+    # Rublet.exe run from `program` in a folder of its own, watched by the
+    # probe; the settings start empty.
     source = None  # the build's folder of programs
     point = None  # where the bin is clicked: asked again after each start and drag
+
+    def __init__(self, tools, name):
+        self.tools = self.program = tools
+        self.processes = []
+        self.folder = WORK / "scenarios" / name
+        for folder in (self.folder, TRASH / "files", TRASH / "info"):
+            shutil.rmtree(folder, ignore_errors=True)
+        self.folder.mkdir(parents=True)
+        store({}, clear=True)
+
+    def step(self, line):
+        lexer = shlex.shlex(line, posix=True)
+        lexer.whitespace_split, lexer.escape, lexer.commenters = True, "", ""
+        words = list(lexer)
+        getattr(self, words[0] + "_")(*words[1:])
+
+    def probe(self, *args):
+        # A text may hold a lone surrogate, as a box that shows a bad setting does.
+        return run("wine", windows_path(self.tools / "probe.exe"), *args, binary=True).decode("utf-16-le", "replace")
+
+    def windows(self, kind=None):
+        # Rublet's visible windows, top first, each with its controls; `flag`
+        # is a window's topmost state or a control's check state.
+        for attempt in range(3):
+            try:
+                listing = self.probe()
+                break
+            except subprocess.CalledProcessError:  # one that raced a window coming or going: asked again
+                if attempt == 2:
+                    raise
+        found = []
+        for record in listing.replace("\r", "").split("\x1e")[:-1]:
+            handle, kind_, text, rect, flag, region = record.split("\t")
+            rects = [list(map(int, r.split(","))) for r in [rect, *region.split(";")] if r]
+            item = dict(handle=handle, kind=kind_, text=text, rect=rects[0], flag=int(flag), region=rects[1:], controls=[])
+            (found[-1]["controls"] if not handle else found).append(item)
+        return [w for w in found if kind in (None, w["kind"])]
+
+    def window(self, kind=MAIN_WINDOW, title=None):
+        return wait(kind, lambda: next((w for w in self.windows(kind) if title in (None, w["text"])), None))
+
+    def click(self, x, y, *how):
+        run("xdotool", "mousemove", x, y, "click", *(how or (1,)))
+
+    def answer(self, box, button):
+        self.press_(button, box)
+        wait("end of the box", lambda: box["handle"] not in [w["handle"] for w in self.windows(BOX)])
+
+    def close(self):
+        for process in self.processes:
+            process.kill()
+            process.wait()
 
     def expand(self, text):
         return text.replace("$dir", windows_path(self.folder)).replace("$bin", windows_path(self.program))
@@ -68,9 +293,6 @@ class Scenario(Rublet):
             self.point = w["rect"][0] + (left + right) // 2, w["rect"][1] + (top + bottom) // 2
         return self.point
 
-    def menu_items(self):
-        return [c for c in self.window(MENU)["controls"] if c["kind"] == "item"]
-
     # The steps.
     def set_(self, *pairs):
         # KEY=TEXT, stored as text.
@@ -90,12 +312,7 @@ class Scenario(Rublet):
         # Files (NAME=SIZE for SIZE bytes) and folders (NAME/).
         for name in names:
             name, _, size = name.partition("=")
-            path = self.folder / name
-            path.parent.mkdir(parents=True, exist_ok=True)
-            if name.endswith("/"):
-                path.mkdir(exist_ok=True)
-            else:
-                path.write_bytes(b"x" * int(size) if size else name.encode())
+            make(self.folder / name, None if name.endswith("/") else b"x" * int(size) if size else name.encode())
 
     def picture_(self, name, *convert):
         # Draws a picture with ImageMagick; BMP3:name chooses the format.
@@ -117,21 +334,27 @@ class Scenario(Rublet):
 
     def start_(self, *how):
         self.point = None
-        self.start("quietly" in how)
+        command = ["wine", windows_path(self.program / "Rublet.exe")]
+        self.processes.append(subprocess.Popen(command, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, cwd=WORK))
+        if "quietly" not in how:
+            self.window()
 
     def end_(self):
         self.rightclick_()
         self.choose_(source_text("MenuEnd"))
-        self.ended()
+        self.processes[-1].wait(15)  # else a TimeoutExpired: Rublet.exe did not end
 
-    endsession_ = Rublet.endsession
+    def endsession_(self):
+        # The end of the user's session, as Windows tells the main window.
+        self.probe("endsession")
+        self.processes[-1].wait(15)
 
-    def window_(self, x, y, width, height):
-        x, y, width, height = map(int, (x, y, width, height))
-        wait("bin at %s" % [x, y, x + width, y + height], lambda: self.window()["rect"] == [x, y, x + width, y + height])
+    def window_(self, *place):
+        x, y, width, height = map(int, place)
+        wait("bin at %s" % (place,), lambda: self.window()["rect"] == [x, y, x + width, y + height])
 
     def topmost_(self, expected):
-        wait("topmost %s" % expected, lambda: self.window()["topmost"] == (expected == "yes"))
+        wait("topmost %s" % expected, lambda: self.window()["flag"] == (expected == "yes"))
 
     def shape_(self, picture, within=15):
         # The bin's shape is the picture's pixels other than its corner
@@ -140,21 +363,20 @@ class Scenario(Rublet):
         width = int(run("identify", "-format", "%w", path + "[0]"))
         rgba = run("convert", path + "[0]", "-depth", "8", "rgba:-", binary=True)
         px = [rgba[i:i + 4] for i in range(0, len(rgba), 4)]
-        if path.lower().endswith(".png") and any(p[3] < 255 for p in px):
-            # Shown with its alpha: every pixel of alpha above 0, in the X
-            # window's own shape, and no region.
-            corner = None
-            shown = lambda: set() if self.window()["region"] else pixels(self.x_shape())  # noqa: E731
-        else:
-            corner = px[0][:3] if px[0][3] else None
-            shown = lambda: pixels(self.window()["region"])  # noqa: E731
+        alpha = path.lower().endswith(".png") and any(p[3] < 255 for p in px)
+        corner = px[0][:3] if px[0][3] and not alpha else None
         expected = {(i % width, i // width) for i, p in enumerate(px) if p[3] and p[:3] != corner}
+
+        def shown():
+            # A PNG with alpha is shown with it: every pixel of alpha above 0,
+            # in the X window's own shape, and no region.
+            region = self.window()["region"]
+            return pixels(region) if not alpha else set() if region else pixels(self.x_shape())
         wait("the shape of %s's pixels within %s s" % (picture, within), lambda: shown() == expected, float(within))
 
     def drop_(self, *names, outcome=0, at=None):
         x, y = at or self.bin_point()
-        paths = [os.path.normpath(self.folder / n) for n in names]
-        code = subprocess.run([sys.executable, HERE / "xdnd_drop.py", str(x), str(y), *paths]).returncode
+        code = xdnd_drop(x, y, [os.path.normpath(self.folder / n) for n in names])
         expect(code == outcome, "the drop ended with %d" % code)
 
     def miss_(self, dx, dy, *names):
@@ -165,15 +387,12 @@ class Scenario(Rublet):
     def box_(self, title, text, button="OK", screenshot=None):
         # A message box with that title and text, answered with BUTTON (- for none).
         text = self.expand(text).replace("\\n", "\n")
-        box = wait("box %s|%s" % (title, text), lambda: next((b for b in self.windows(BOX) if title in ("*", b["title"])
+        box = wait("box %s|%s" % (title, text), lambda: next((b for b in self.windows(BOX) if title in ("*", b["text"])
                                                              and text in ["*"] + [c["text"] for c in b["controls"]]), None))
         if screenshot:
             self.screenshot_(*screenshot.split())
         if button != "-":
             self.answer(box, button)
-
-    def opened_(self, kind):
-        self.window(kind)
 
     def nowindow_(self, kind):
         # No such window, once one that is there has gone; and none comes
@@ -185,28 +404,28 @@ class Scenario(Rublet):
 
     def again_(self):
         # A second start, which must end by itself after raising the first
-        # bin to the top for a moment (watched while it lasts).
-        self.start(quietly=True)
+        # bin to the top for a moment (watched while it lasts): one bin stays.
+        self.start_("quietly")
         self.topmost_("yes")
-        self.ended()
-        self.processes.pop()
-
-    def hover_(self):
-        # The pointer comes from outside and rests on the bin.
-        x, y = self.bin_point()
-        run("xdotool", "mousemove", 1, 1, "sleep", "0.5", "mousemove", x - 3, y, "mousemove", x, y)
+        self.processes.pop().wait(15)
+        expect(len(self.windows(MAIN_WINDOW)) == 1, "not one bin")
 
     def tooltip_(self, text):
-        wait("tooltip %s" % text, lambda: any(w["title"] == text for w in self.windows("tooltips_class32")))
+        # The pointer comes from outside and rests on the bin: its tooltip.
+        x, y = self.bin_point()
+        run("xdotool", "mousemove", 1, 1, "sleep", "0.5", "mousemove", x - 3, y, "mousemove", x, y)
+        wait("tooltip %s" % text, lambda: any(w["text"] == text for w in self.windows("tooltips_class32")))
 
-    def processes_(self, count):
-        expect(self.probe().split()[1] == count, "not %s Rublet processes" % count)
-
-    def press_(self, text):
-        self.press(text, self.window(DIALOG))
+    def press_(self, text, window=None):
+        # A click on a control of the settings dialog or WINDOW (a menu's
+        # item, a box's button), on its box for a check box.
+        found = [c for c in (window or self.window(DIALOG))["controls"] if text in (c["text"].replace("&", ""), c["kind"])]
+        expect(found, "no control %r" % text)
+        left, top, right, bottom = found[0]["rect"]
+        self.click(left + min(8, (right - left) // 2), (top + bottom) // 2)
 
     def control_(self, text, check):
-        found = [c["check"] for c in self.window(DIALOG)["controls"] if c["text"].replace("&", "") == text]
+        found = [c["flag"] for c in self.window(DIALOG)["controls"] if c["text"].replace("&", "") == text]
         expect(found == [int(check)], "%s is %s" % (text, found))
 
     def field_(self, text):
@@ -221,10 +440,10 @@ class Scenario(Rublet):
 
     def pick_(self, path):
         # Chooses a file in the open-file dialog by typing its path.
-        chooser = self.window(BOX, source_text("PictureChooserTitle"))
-        wait("a file name box", lambda: any(c["kind"] == "Edit" for c in self.window(BOX, chooser["title"])["controls"]))
+        controls = lambda: self.window(BOX, source_text("PictureChooserTitle"))["controls"]  # noqa: E731
+        wait("a file name box", lambda: any(c["kind"] == "Edit" for c in controls()))
         run("xdotool", "type", "--delay", 20, self.expand(path))
-        wait("the typed name", lambda: any(c["text"] == self.expand(path) for c in self.windows(BOX)[0]["controls"]))
+        wait("the typed name", lambda: any(c["text"] == self.expand(path) for c in controls()))
         self.key_("Return")
 
     def key_(self, *keys):
@@ -251,13 +470,11 @@ class Scenario(Rublet):
         self.window(MENU)
 
     def menu_(self, items):
-        actual = "|".join(c["text"] or "-" for c in self.menu_items())
+        actual = "|".join(c["text"] or "-" for c in self.window(MENU)["controls"])
         expect(actual == items, "menu %s" % actual)
 
     def choose_(self, item):
-        rect = next((c["rect"] for c in self.menu_items() if c["text"] == item), [0] * 4)
-        expect(any(rect), "no menu item " + item)
-        self.click((rect[0] + rect[2]) // 2, (rect[1] + rect[3]) // 2)
+        self.press_(item, self.window(MENU))
         wait("end of the menu", lambda: not self.windows(MENU))
 
     def drag_(self, dx, dy, steps):
@@ -284,11 +501,10 @@ class Scenario(Rublet):
     def recycle_(self, name):
         # Another program recycles the file the freedesktop way: the
         # .trashinfo first, then the file.
-        for folder in ("files", "info"):
-            (TRASH / folder).mkdir(parents=True, exist_ok=True)
         path = self.folder / name
-        (TRASH / "info" / (name + ".trashinfo")).write_text("[Trash Info]\nPath=%s\nDeletionDate=%s\n" % (
-            urllib.parse.quote(str(path)), time.strftime("%Y-%m-%dT%H:%M:%S")))
+        info = "[Trash Info]\nPath=%s\nDeletionDate=%s\n" % (urllib.parse.quote(str(path)), time.strftime("%Y-%m-%dT%H:%M:%S"))
+        make(TRASH / "info" / (name + ".trashinfo"), info.encode())
+        make(TRASH / "files")
         path.rename(TRASH / "files" / name)
 
     def untrash_(self):
@@ -304,27 +520,22 @@ class Scenario(Rublet):
 
 
 def play(tools, path):
-    scenario = Scenario(tools, path.stem)
+    scenario, number, line = Scenario(tools, path.stem), 0, ""
     try:
         for number, line in enumerate(path.read_text().splitlines(), 1):
-            lexer = shlex.shlex(line, posix=True)
-            lexer.whitespace_split, lexer.escape, lexer.commenters = True, "", ""
-            words = [] if line.startswith("#") else list(lexer)
-            try:
-                if words:
-                    getattr(scenario, words[0] + "_")(*words[1:])
-            except (Failure, subprocess.SubprocessError) as failure:
-                print("FAILED %s:%d: %s: %s" % (path.name, number, line.strip(), failure))
-                scenario.screenshot_(path.stem + "-failed")
-                return False
+            if line.strip() and not line.startswith("#"):
+                scenario.step(line)
         return True
+    except (Failure, subprocess.SubprocessError) as failure:
+        print("FAILED %s:%d: %s: %s" % (path.name, number, line.strip(), failure))
+        scenario.screenshot_(path.stem + "-failed")
+        return False
     finally:
         scenario.close()
 
 
 def main(source, *names, folder="scenarios"):
-    Scenario.source = Path(source).resolve()
-    tools = prepare(Scenario.source)
+    tools = prepare(source)
     paths = [HERE / folder / (n + ".txt") for n in names] or sorted((HERE / folder).glob("*.txt"))
     failed = [p.stem for p in paths if not play(tools, p)]
     print("%s: %d passed, %d failed %s" % (folder, len(paths) - len(failed), len(failed), " ".join(failed)))
