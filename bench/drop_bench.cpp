@@ -35,6 +35,9 @@ public:
         return result;
     }
     std::vector<std::wstring> FolderNames(const std::wstring& folder) override { return shell_.FolderNames(folder); }
+    std::wstring FolderHoldingPathLongerThan(const std::vector<std::wstring>& paths, std::size_t limit) override {
+        return shell_.FolderHoldingPathLongerThan(paths, limit);
+    }
     std::wstring EventSoundName() override { return {}; }
     void PlayEventSound(const std::wstring&) override {}
     double shellMs = 0;

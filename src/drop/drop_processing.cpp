@@ -105,13 +105,18 @@ bool IsDriveOrShareRoot(std::wstring_view path) {
 
 void ProcessDroppedFiles(const SettingsRecord& settings, const std::vector<std::wstring>& paths,
                          DropDesktop& desktop) {
+    const auto refuse = [&](std::wstring_view text, std::wstring_view path) {
+        desktop.ShowMessage(TwoLines(text, path), box::Ok | box::IconExclamation, Text().MessageTitle);
+    };
     for (const std::wstring& path : paths) {
-        if (IsDriveOrShareRoot(path)) {
-            desktop.ShowMessage(TwoLines(Text().RootRefused, path), box::Ok | box::IconExclamation,
-                                Text().MessageTitle);
-            return;
-        }
+        if (IsDriveOrShareRoot(path)) return refuse(Text().RootRefused, path);
+        if (path.size() > MaxShellPath) return refuse(Text().PathTooLong, path);
     }
+    // A folder deleted for good is walked by the shell itself, path by path;
+    // the Recycle Bin takes it whole.
+    if (settings.Option1 != 0)
+        if (const std::wstring folder = desktop.FolderHoldingPathLongerThan(paths, MaxShellPath); !folder.empty())
+            return refuse(Text().PathTooLong, folder);
     if (IsOn(settings.Option2) &&
         desktop.ShowMessage(ConfirmationText(paths.size(), settings.Option1),
                            ConfirmationStyle(settings.Option1), Text().ConfirmTitle) != box::IdOk)

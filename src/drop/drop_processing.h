@@ -27,10 +27,19 @@ public:
     virtual ShellResult DeleteFiles(const std::wstring& sourceList, unsigned flags) = 0;
     // The names of what a folder holds.
     [[nodiscard]] virtual std::vector<std::wstring> FolderNames(const std::wstring& folder) = 0;
+    // The first of `paths` that is a folder holding anything whose path is
+    // longer than `limit` characters; empty when there is none.
+    [[nodiscard]] virtual std::wstring FolderHoldingPathLongerThan(const std::vector<std::wstring>& paths,
+                                                                   std::size_t limit) = 0;
     // The "EmptyRecycleBin" event's sound as stored (unexpanded), or "".
     virtual std::wstring EventSoundName() = 0;
     virtual void PlayEventSound(const std::wstring& name) = 0;
 };
+
+// The longest path the shell's file operations take: MAX_PATH with its
+// terminating NUL. A longer one overruns the buffers of Wine's shell, which
+// has then deleted the contents of the current folder instead.
+inline constexpr std::size_t MaxShellPath = 259;
 
 // "C:\", "C:", "\\server\share", "\\?\C:\" and the like: a whole drive or share.
 [[nodiscard]] bool IsDriveOrShareRoot(std::wstring_view path);

@@ -16,6 +16,7 @@ public:
     void SetMousePointer(MousePointer pointer) override;
     ShellResult DeleteFiles(const std::wstring& sourceList, unsigned flags) override;
     std::vector<std::wstring> FolderNames(const std::wstring& folder) override;
+    std::wstring FolderHoldingPathLongerThan(const std::vector<std::wstring>& paths, std::size_t limit) override;
     std::wstring EventSoundName() override;
     void PlayEventSound(const std::wstring& name) override;
 

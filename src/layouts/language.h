@@ -38,6 +38,7 @@ struct Texts {
     std::wstring_view ProcessingDone;
     std::wstring_view ProcessingFailed;
     std::wstring_view RootRefused;  // followed by LineBreak and the path
+    std::wstring_view PathTooLong;  // followed by LineBreak and the path
 
     // The settings dialog.
     std::wstring_view Form2Caption;

@@ -20,6 +20,7 @@ inline constexpr Texts Japanese = {
     .ProcessingDone = L"処理が完了しました",
     .ProcessingFailed = L"エラーが発生したため、処理は完了しませんでした",
     .RootRefused = L"ドライブそのものは削除できません。",
+    .PathTooLong = L"パスが長すぎる項目を含むため処理できません。",
     .Form2Caption = L"設定",
     .OkCaption = L"OK",
     .CancelCaption = L"CANCEL",

@@ -20,6 +20,7 @@ inline constexpr Texts English = {
     .ProcessingDone = L"The operation is complete.",
     .ProcessingFailed = L"An error occurred. The operation was not completed.",
     .RootRefused = L"A whole drive cannot be deleted.",
+    .PathTooLong = L"This item, or an item in it, has a path too long to be processed.",
     .Form2Caption = L"Settings",
     .OkCaption = L"OK",
     .CancelCaption = L"Cancel",

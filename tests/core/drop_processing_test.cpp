@@ -38,6 +38,9 @@ struct FakeDesktop final : DropDesktop {
         return in != L"C:" ? Texts{} : c.leftBehind ? Texts{L"b.txt", L"a.txt"} : Texts{L"b.txt"};
     }
     void PlayEventSound(const std::wstring& name) override { calls.push_back(L"play " + name); }
+    std::wstring FolderHoldingPathLongerThan(const Texts& paths, std::size_t limit) override {
+        return limit == 259 && std::count(paths.begin(), paths.end(), L"C:\\deep") ? L"C:\\deep" : L"";
+    }
 
     const Case& c;
     Texts calls;
@@ -92,6 +95,16 @@ TEST(IsDriveOrShareRoot, KnowsRootsFromWhatLiesBelowThem) {
     for (const wchar_t* below : {L"C:\\a", L"C:\\a\\", L"\\\\server\\share\\f", L"\\\\?\\C:\\x",
                                  L"\\\\?\\UNC\\server\\share\\x", L"relative", L"C:a", L""})
         EXPECT_FALSE(IsDriveOrShareRoot(below)) << testing::PrintToString(below);
+}
+
+// The shell takes paths of up to 259 characters; longer ones, or a folder
+// holding one when deleting for good, are refused before it is called.
+TEST(ProcessDroppedFiles, RefusesAPathLongerThanTheShellTakes) {
+    const std::wstring longest = L"C:\\" + std::wstring(256, L'x'), tooLong = L"box 48 Rublet: パスが長すぎる項目を含むため処理できません。\r\n";
+    EXPECT_EQ(Calls({1, 0}, {longest}), (Texts{L"wait", L"delete 272 " + longest + L"||", L"arrow"}));
+    EXPECT_EQ(Calls({0, 1}, {L"C:\\a.txt", longest + L"y"}), Texts{tooLong + longest + L"y"});
+    EXPECT_EQ(Calls({1, 1}, {L"C:\\a.txt", L"C:\\deep"}), Texts{tooLong + L"C:\\deep"});
+    EXPECT_EQ(Calls({0, 0}, {L"C:\\deep"}), (Texts{L"wait", L"delete 16464 C:\\deep||", L"arrow"}));
 }
 
 }  // namespace
