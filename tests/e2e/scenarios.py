@@ -428,8 +428,9 @@ class Scenario:
         found = [c["flag"] for c in self.window(DIALOG)["controls"] if c["text"].replace("&", "") == text]
         expect(found == [int(check)], "%s is %s" % (text, found))
 
-    def field_(self, text):
-        wait("path %s" % text, lambda: [c["text"] for c in self.window(DIALOG)["controls"] if c["kind"] == "Edit"]
+    def field_(self, text, kind=DIALOG):
+        # The text box of the settings dialog, or of the window of that class.
+        wait("path %s" % text, lambda: [c["text"] for c in self.window(kind)["controls"] if c["kind"] == "Edit"]
              == [self.expand(text)], limit=5)
 
     def write_(self, text):
