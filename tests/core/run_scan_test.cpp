@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <string_view>
-
 #include "platform/bitmap_file.h"
 #include "platform/paths.h"
 #include "platform/png_file.h"
@@ -13,26 +11,8 @@ namespace {
 using namespace rublet;
 using Runs = std::vector<RunRect>;
 
-// The runs of a picture drawn as rows of characters: '.' is white, the
-// corner colour; any other letter a colour of its own.
-Runs Scan(std::initializer_list<std::string_view> rows) {
-    std::vector<std::uint32_t> pixels;
-    for (std::string_view row : rows)
-        for (char c : row) pixels.push_back(c == '.' ? 0x00FFFFFFu : static_cast<unsigned char>(c));
-    Runs runs;
-    const int width = static_cast<int>(rows.begin()->size());
-    ScanPictureRuns(runs, 0x00FFFFFF, {pixels.data(), width, static_cast<int>(rows.size()), width});
-    return runs;
-}
-
-TEST(ScanPictureRuns, GivesOneRunPerStretchOfPixelsOtherThanTheCornerColour) {
-    EXPECT_EQ(Scan({".rr", ".r."}), (Runs{{1, 0, 3, 0}, {1, 1, 2, 1}}));
-    EXPECT_EQ(Scan({"..ab", "c..."}), (Runs{{2, 0, 4, 0}, {0, 1, 1, 1}})) << "a run ends with its row, never wraps";
-    EXPECT_EQ(Scan({".....", ".xxx.", ".x.x.", ".xxx."}), (Runs{{1, 1, 4, 1}, {1, 2, 2, 2}, {3, 2, 4, 2}, {1, 3, 4, 3}}))
-        << "an enclosed area of the corner colour is a hole";
-    EXPECT_TRUE(Scan({"....", "...."}).empty());
-}
-
+// Which pixels make runs is held pixel by pixel against random pictures by
+// the region tests; here the layout of the pixels.
 TEST(ScanRuns, CompareWholeColoursInTheDibLayoutOrTheAlphaAloneAndFollowTheStride) {
     // Red, 0x000000FF as 0x00BBGGRR, is 0x00FF0000 in the DIB. A 2-wide view into 3-wide rows whose last
     // pixel lies outside; in the view's second column each colour in turn is off by one, all of alpha 0.
