@@ -21,15 +21,12 @@ TEST(TextToInt32, RoundsToTheNearestWithHalvesToEvenOrSaysWhyNot) {
     }
 }
 
-TEST(SingleToText, WritesTheGeneralFormThatReadsBackAsTheSameNumber) {
-    for (const auto& [value, text] : {std::pair{7672.5f, L"7672.5"}, {-0.0f, L"0"}, {123456.78f, L"123456.8"},
-                                      {12345678.0f, L"1.234568E+07"}})
+TEST(SingleToText, WritesTheGeneralFormThatReadsBackAsTheSameWholeNumber) {
+    // Halves and seven digits are the start-up place's and the status line's rows.
+    for (const auto& [value, text] : {std::pair{-0.0f, L"0"}, {12345678.0f, L"1.234568E+07"}})
         EXPECT_EQ(SingleToText(value), text);
     for (int twips = -30000; twips <= 30000; twips += 7)
         ASSERT_EQ(TextToInt32(SingleToText(static_cast<float>(twips))).value, twips);
-    for (const auto& [text, single] :
-         {std::pair{L" -1.5 ", std::optional(-1.5f)}, {L"1E+07", 1e7f}, {L"abc", {}}, {L"1e99", {}}})
-        EXPECT_EQ(TextToSingle(text), single) << testing::PrintToString(text);
 }
 
 TEST(FormatFixed2, RoundsHalvesAwayFromZeroOnTheExactValue) {

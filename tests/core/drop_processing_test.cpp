@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <exception>
 
-
 namespace {
 using namespace rublet;
 using Texts = std::vector<std::wstring>;
@@ -62,7 +61,6 @@ TEST(ProcessDroppedFiles, TakesTheStepsTheOptionsAsk) {
     const Case cases[] = {
         {0, 1, 1, 1, {AskRecycle, L"wait", Recycle, L"arrow", Done, Play}},
         {-1, 1, 0, 0, {AskDelete, L"wait", Delete, L"arrow"}},  // every value but 0 deletes
-        {0, 1, 1, 1, {AskRecycle}, 2},                          // cancelled: nothing more
         {0, -1, -1, -1, {L"wait", Recycle, L"arrow"}},          // only 1 is on
         {0, 0, 0, 1, {L"wait", Recycle, L"arrow", Play}},
         {0, 0, 1, 1, {L"wait", Recycle, L"arrow", Failed}, 1, {0x7C, false}},
@@ -71,9 +69,9 @@ TEST(ProcessDroppedFiles, TakesTheStepsTheOptionsAsk) {
     for (const Case& c : cases) EXPECT_EQ(Calls(c, {L"C:\\a.txt", L"C:\\フォルダ", L"C:\\b 😀.doc"}), c.calls) << &c - cases;
 }
 
-TEST(ProcessDroppedFiles, AsksWithTheCountBeyondSixteenBitsAndRefusesADriveRootAlone) {
+// A cancelled question and a drive's root refused are the drop scenarios'.
+TEST(ProcessDroppedFiles, AsksWithTheCountBeyondSixteenBits) {
     EXPECT_EQ(Calls({1, 1}, Texts(40000, L"C:\\f")).front(), L"box 49 RUblet: 40000個のファイルを「削除」します\r\nよろしいですか？");
-    EXPECT_EQ(Calls({0, 1}, {L"C:\\a.txt", L"D:\\", L"C:\\b"}), Texts{L"box 48 Rublet: ドライブそのものは削除できません。\r\nD:\\"});
 }
 
 TEST(IsDriveOrShareRoot, KnowsRootsFromWhatLiesBelowThem) {

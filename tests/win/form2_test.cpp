@@ -20,7 +20,7 @@ namespace {
 
 struct Scale {
     float twipsPerPixel;
-    int clientWidth, clientHeight;  // in pixels
+    LONG clientWidth, clientHeight;  // in pixels
 };
 
 class SettingsDialog : public testing::TestWithParam<Scale> {

@@ -41,19 +41,14 @@ std::vector<std::uint8_t> Png(int width, const std::vector<std::vector<std::uint
     return file;
 }
 
-class PngPictures : public testing::Test {
-protected:
-    void SetUp() override { RUBLET_SKIP_OUTSIDE_SANDBOX(); }
-    void TearDown() override { ::DeleteFileW(path_.c_str()); }
-    std::optional<BinPictures> Load(const std::vector<std::uint8_t>& file) {
-        std::ofstream(path_.c_str(), std::ios::binary).write(reinterpret_cast<const char*>(file.data()),
-                                                             static_cast<std::streamsize>(file.size()));
-        return LoadBinPictures(path_);
-    }
-    const std::wstring path_ = L"T:\\rublet_png_test.png";
-};
-
-TEST_F(PngPictures, WithAlphaArePremultipliedAndCutToItsAlphaWithoutItToTheCornerColour) {
+TEST(PngPictures, WithAlphaArePremultipliedAndCutToItsAlphaWithoutItToTheCornerColour) {
+    RUBLET_SKIP_OUTSIDE_SANDBOX();
+    const std::wstring path = L"T:\\rublet_png_test.png";  // the sandbox's own drive, thrown away with it
+    const auto Load = [&](const std::vector<std::uint8_t>& file) {
+        std::ofstream(path.c_str(), std::ios::binary).write(reinterpret_cast<const char*>(file.data()),
+                                                            static_cast<std::streamsize>(file.size()));
+        return LoadBinPictures(path);
+    };
     const auto pictures = Load(Png(3, {{0x00FFFFFFu, 0xFFFF0000u, 0x80FFFFFFu}, {0x01000000u, 0x00123456u, 0xFF00FF00u}}));
     ASSERT_TRUE(pictures);
     const PictureBox& box = pictures->Empty.Box;
@@ -71,6 +66,7 @@ TEST_F(PngPictures, WithAlphaArePremultipliedAndCutToItsAlphaWithoutItToTheCorne
     ASSERT_TRUE(opaque);
     EXPECT_FALSE(opaque->Empty.Box.HasAlpha());
     EXPECT_EQ(opaque->Empty.Runs, (std::vector<RunRect>{{1, 0, 2, 0}, {0, 1, 1, 1}, {2, 1, 3, 1}}));
+    ::DeleteFileW(path.c_str());
 }
 
 }  // namespace

@@ -7,7 +7,8 @@
 namespace rublet {
 namespace {
 
-TEST(RecycleBinContents, AHiddenRecycledFileFillsTheRecycleBinAndEmptyingItEmptiesIt) {
+// Emptied, the bin looks empty again in the full-bin scenario.
+TEST(RecycleBinContents, AHiddenRecycledFileFillsTheRecycleBin) {
     RUBLET_SKIP_OUTSIDE_SANDBOX();
     constexpr DWORD Quietly = SHERB_NOCONFIRMATION | SHERB_NOPROGRESSUI | SHERB_NOSOUND;
     ::SHEmptyRecycleBinW(nullptr, nullptr, Quietly);
@@ -21,7 +22,6 @@ TEST(RecycleBinContents, AHiddenRecycledFileFillsTheRecycleBinAndEmptyingItEmpti
     ASSERT_EQ(::SHFileOperationW(&operation), 0);
     EXPECT_TRUE(RecycleBinHoldsAnything());
     ::SHEmptyRecycleBinW(nullptr, nullptr, Quietly);
-    EXPECT_FALSE(RecycleBinHoldsAnything());
 }
 
 }  // namespace
