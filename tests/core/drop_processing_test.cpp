@@ -62,7 +62,6 @@ TEST(ProcessDroppedFiles, TakesTheStepsTheOptionsAsk) {
         {0, 1, 1, 1, {AskRecycle, L"wait", Recycle, L"arrow", Done, Play}},
         {-1, 1, 0, 0, {AskDelete, L"wait", Delete, L"arrow"}},  // every value but 0 deletes
         {0, -1, -1, -1, {L"wait", Recycle, L"arrow"}},          // only 1 is on
-        {0, 0, 0, 1, {L"wait", Recycle, L"arrow", Play}},
         {0, 0, 1, 1, {L"wait", Recycle, L"arrow", Failed}, 1, {0x7C, false}},
         {0, 0, 1, 1, {L"wait", Recycle, L"arrow", Failed}, 1, {0, true}},  // aborted
         {0, 0, 1, 1, {L"wait", Recycle, L"arrow", Done, L"arrow", Failed}, 1, {}, true}};

@@ -10,6 +10,7 @@
 namespace {
 using namespace rublet;
 using Runs = std::vector<RunRect>;
+using testing_support::PngHead;
 
 // Which pixels make runs is held pixel by pixel against random pictures by
 // the region tests; here the layout of the pixels.
@@ -22,15 +23,6 @@ TEST(ScanRuns, CompareWholeColoursInTheDibLayoutOrTheAlphaAloneAndFollowTheStrid
     EXPECT_EQ(runs, (Runs{{9, 9, 10, 9}, {1, 0, 2, 0}, {1, 1, 2, 1}, {1, 2, 2, 2}}));
     ScanAlphaRuns(alpha, {pixels, 2, 3, 3});
     EXPECT_EQ(alpha, (Runs{{0, 1, 1, 1}, {0, 2, 1, 2}})) << "alpha 1 is kept";
-}
-
-// A PNG header of the given size and kind, its checksum right.
-std::vector<std::uint8_t> PngHead(std::uint32_t width, std::uint32_t height, std::uint8_t depth, std::uint8_t type) {
-    std::vector<std::uint8_t> file = testing_support::PngSignature(), header;
-    testing_support::PutBigEndian32(header, width), testing_support::PutBigEndian32(header, height);
-    header.insert(header.end(), {depth, type, 0, 0, 0});
-    testing_support::PutPngChunk(file, "IHDR", header);
-    return file;
 }
 
 TEST(ReadPngHeader, TakesASoundHeaderAndRefusesBrokenOrHugeOnes) {

@@ -24,11 +24,8 @@ LRESULT CALLBACK TargetProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
 // paths; the latest drop kept for one tick, consumed and taken once; hooking
 // and unhooking twice change nothing.
 TEST(Hook, KeepsTheLatestDropForOneTickAndConsumesIt) {
-    WNDCLASSW windowClass{};
-    windowClass.lpfnWndProc = &TargetProc, windowClass.hInstance = ::GetModuleHandleW(nullptr);
-    windowClass.lpszClassName = L"RubletHookTarget";
-    ::RegisterClassW(&windowClass);
-    const HWND hwnd = ::CreateWindowExW(0, L"RubletHookTarget", L"", WS_POPUP, 0, 0, 9, 9, nullptr, nullptr, nullptr, nullptr);
+    const HWND hwnd = ::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 9, 9, nullptr, nullptr, nullptr, nullptr);
+    ::SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TargetProc));
     const auto drop = [&](HDROP block) { ::SendMessageW(hwnd, WM_DROPFILES, reinterpret_cast<WPARAM>(block), 0); };
     ResumeDropHandling(hwnd);
     const HGLOBAL cut = ::GlobalAlloc(GMEM_FIXED, sizeof(DROPFILES) + 5);

@@ -17,7 +17,7 @@ using testing_support::PutBigEndian32;
 using testing_support::PutPngChunk;
 
 // An 8-bit RGBA PNG of `rows` (0xAARRGGBB), its data one stored deflate block.
-std::vector<std::uint8_t> Png(int width, const std::vector<std::vector<std::uint32_t>>& rows) {
+std::vector<std::uint8_t> Png(std::uint32_t width, const std::vector<std::vector<std::uint32_t>>& rows) {
     std::vector<std::uint8_t> raw;
     for (const auto& row : rows) {
         raw.push_back(0);  // no filter
@@ -31,11 +31,7 @@ std::vector<std::uint8_t> Png(int width, const std::vector<std::vector<std::uint
     std::uint32_t a = 1, b = 0;
     for (const std::uint8_t byte : raw) a = (a + byte) % 65521, b = (b + a) % 65521;
     PutBigEndian32(zlib, b << 16 | a);
-    std::vector<std::uint8_t> file = testing_support::PngSignature(), header;
-    PutBigEndian32(header, static_cast<std::uint32_t>(width));
-    PutBigEndian32(header, static_cast<std::uint32_t>(rows.size()));
-    header.insert(header.end(), {8, 6, 0, 0, 0});
-    PutPngChunk(file, "IHDR", header);
+    std::vector<std::uint8_t> file = testing_support::PngHead(width, static_cast<std::uint32_t>(rows.size()), 8, 6);
     PutPngChunk(file, "IDAT", zlib);
     PutPngChunk(file, "IEND", {});
     return file;
