@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "layouts/language.h"
 #include "main_window/recycle_bin_looks.h"
 
 namespace {
@@ -17,13 +16,6 @@ TEST(TrashStatus, IsBuiltFromTheCountAndTheMegabytesRoundedToHundredths) {
         {1234, 3221225472LL, L"1234個のｵﾌﾞｼﾞｪｸﾄ(3072MB)"}, {9, 5368709120LL, L"9個のｵﾌﾞｼﾞｪｸﾄ(5120MB)"},
         {7, 129453816545LL, L"7個のｵﾌﾞｼﾞｪｸﾄ(123456.8MB)"}};
     for (const auto& c : cases) EXPECT_EQ(TrashStatusText(c.count, c.bytes), c.line);
-}
-
-TEST(Language, IsJapaneseForEveryJapaneseDisplayLanguageAndEnglishForAnyOther) {
-    // The primary language is the low ten bits: 0x0811 is Japanese too, 0x0412 (Korean) is not.
-    for (const std::uint16_t japanese : {0x0411, 0x0011, 0x0811}) EXPECT_EQ(LanguageOf(japanese), Language::Japanese);
-    for (const std::uint16_t other : {0x0409, 0x0809, 0x0404, 0x0804, 0x0412, 0x0407, 0x0000, 0x0400, 0x0111})
-        EXPECT_EQ(LanguageOf(other), Language::English) << other;
 }
 
 TEST(NextRecycleBinCheck, LooksEveryTwoSecondsUnlessLookingWouldTakeMoreThanAFortiethOfTheTime) {

@@ -18,10 +18,7 @@
 namespace rublet {
 namespace {
 
-struct Scale {
-    float twipsPerPixel;
-    LONG clientWidth, clientHeight;  // in pixels
-};
+struct Scale { float twipsPerPixel; LONG clientWidth, clientHeight; };  // the client area in pixels
 
 class SettingsDialog : public testing::TestWithParam<Scale> {
 protected:

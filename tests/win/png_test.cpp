@@ -13,8 +13,7 @@
 namespace rublet {
 namespace {
 
-using testing_support::PutBigEndian32;
-using testing_support::PutPngChunk;
+using namespace testing_support;
 
 // An 8-bit RGBA PNG of `rows` (0xAARRGGBB), its data one stored deflate block.
 std::vector<std::uint8_t> Png(std::uint32_t width, const std::vector<std::vector<std::uint32_t>>& rows) {
@@ -31,7 +30,7 @@ std::vector<std::uint8_t> Png(std::uint32_t width, const std::vector<std::vector
     std::uint32_t a = 1, b = 0;
     for (const std::uint8_t byte : raw) a = (a + byte) % 65521, b = (b + a) % 65521;
     PutBigEndian32(zlib, b << 16 | a);
-    std::vector<std::uint8_t> file = testing_support::PngHead(width, static_cast<std::uint32_t>(rows.size()), 8, 6);
+    std::vector<std::uint8_t> file = PngHead(width, static_cast<std::uint32_t>(rows.size()), 8, 6);
     PutPngChunk(file, "IDAT", zlib);
     PutPngChunk(file, "IEND", {});
     return file;

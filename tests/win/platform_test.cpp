@@ -1,11 +1,12 @@
-// The registry as the settings store and the sound lookup read it: the
-// real registry of the sandbox's prefix.
-#include "platform/registry_settings_store.h"
-
+// The platform layer against the real system of the sandbox's prefix: the
+// registry as the settings store and the sound lookup read it, and the
+// Recycle Bin as the bin's look asks it.
 #include <gtest/gtest.h>
 
 #include "platform/environment.h"
+#include "platform/recycle_bin_contents.h"
 #include "platform/registry.h"
+#include "platform/registry_settings_store.h"
 #include "layouts/names.h"
 #include "support.h"
 
@@ -53,6 +54,23 @@ TEST(Registry, RoundTripsTextAndReadsOtherTypesAsAbsentOnlyForTheStore) {
     ::GetWindowsDirectoryW(windows, MAX_PATH);
     EXPECT_EQ(ExpandEnvironment(sound), std::wstring(windows) + L"\\media\\Windows Recycle.wav");
     ::RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Rublet");
+}
+
+// Emptied, the bin looks empty again in the full-bin scenario.
+TEST(RecycleBinContents, AHiddenRecycledFileFillsTheRecycleBin) {
+    RUBLET_SKIP_OUTSIDE_SANDBOX();
+    constexpr DWORD Quietly = SHERB_NOCONFIRMATION | SHERB_NOPROGRESSUI | SHERB_NOSOUND;
+    ::SHEmptyRecycleBinW(nullptr, nullptr, Quietly);
+    EXPECT_FALSE(RecycleBinHoldsAnything());
+    const std::wstring list = std::wstring(L"T:\\recycled and hidden.txt") + L'\0';  // and the string's own NUL
+    testing_support::WriteEmptyFile(list.c_str());
+    ::SetFileAttributesW(list.c_str(), FILE_ATTRIBUTE_HIDDEN);
+    SHFILEOPSTRUCTW operation{};
+    operation.wFunc = FO_DELETE, operation.pFrom = list.c_str();
+    operation.fFlags = FOF_ALLOWUNDO | FOF_NOCONFIRMATION | FOF_SILENT | FOF_NOERRORUI;
+    ASSERT_EQ(::SHFileOperationW(&operation), 0);
+    EXPECT_TRUE(RecycleBinHoldsAnything());
+    ::SHEmptyRecycleBinW(nullptr, nullptr, Quietly);
 }
 
 }  // namespace
