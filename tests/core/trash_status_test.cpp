@@ -2,39 +2,20 @@
 
 #include <gtest/gtest.h>
 
-#include "layouts/language.h"
 #include "main_window/recycle_bin_looks.h"
 
 namespace {
 using namespace rublet;
 
 TEST(TrashStatus, IsBuiltFromTheCountAndTheMegabytesRoundedToHundredths) {
-    // 5242 and 5243 bytes lie either side of 0.005 MB, 131072 is 0.125 MB exactly; past 32 bits the
-    // bytes must not wrap, and a float keeps 7 digits.
+    // 5242 and 5243 bytes lie either side of 0.005 MB (exact halves are the rounding's own rows); past
+    // 32 bits the bytes must not wrap, and a float keeps 7 digits.
     const struct { std::int64_t count, bytes; const wchar_t* line; } cases[] = {
         {0, 123456, L"空っぽ"}, {3, 1572864, L"3個のｵﾌﾞｼﾞｪｸﾄ(1.5MB)"}, {1, 5242, L"1個のｵﾌﾞｼﾞｪｸﾄ(0MB)"},
-        {1, 5243, L"1個のｵﾌﾞｼﾞｪｸﾄ(0.01MB)"}, {2, 1234567, L"2個のｵﾌﾞｼﾞｪｸﾄ(1.18MB)"}, {2, 10485760, L"2個のｵﾌﾞｼﾞｪｸﾄ(10MB)"},
-        {1, 131072, L"1個のｵﾌﾞｼﾞｪｸﾄ(0.13MB)"}, {1234, 3221225472LL, L"1234個のｵﾌﾞｼﾞｪｸﾄ(3072MB)"},
-        {9, 5368709120LL, L"9個のｵﾌﾞｼﾞｪｸﾄ(5120MB)"}, {7, 129453816545LL, L"7個のｵﾌﾞｼﾞｪｸﾄ(123456.8MB)"}};
+        {1, 5243, L"1個のｵﾌﾞｼﾞｪｸﾄ(0.01MB)"}, {2, 10485760, L"2個のｵﾌﾞｼﾞｪｸﾄ(10MB)"},
+        {1234, 3221225472LL, L"1234個のｵﾌﾞｼﾞｪｸﾄ(3072MB)"}, {9, 5368709120LL, L"9個のｵﾌﾞｼﾞｪｸﾄ(5120MB)"},
+        {7, 129453816545LL, L"7個のｵﾌﾞｼﾞｪｸﾄ(123456.8MB)"}};
     for (const auto& c : cases) EXPECT_EQ(TrashStatusText(c.count, c.bytes), c.line);
-    UseLanguage(Language::English);
-    const std::vector<std::wstring> english{TrashStatusText(0, 0), TrashStatusText(1, 1000), TrashStatusText(3, 1572864)};
-    UseLanguage(Language::Japanese);
-    EXPECT_EQ(english, (std::vector<std::wstring>{L"Empty", L"1 object (0 MB)", L"3 objects (1.5 MB)"}));
-}
-
-TEST(Language, IsJapaneseForEveryJapaneseDisplayLanguageAndEnglishForAnyOther) {
-    // The primary language is the low ten bits: 0x0811 is Japanese too, 0x0412 (Korean) is not.
-    for (const std::uint16_t japanese : {0x0411, 0x0011, 0x0811}) EXPECT_EQ(LanguageOf(japanese), Language::Japanese);
-    for (const std::uint16_t other : {0x0409, 0x0809, 0x0404, 0x0804, 0x0412, 0x0407, 0x0000, 0x0400, 0x0111})
-        EXPECT_EQ(LanguageOf(other), Language::English) << other;
-}
-
-TEST(FillIn, PutsEachValueWhereItsNameStandsAndKeepsAnyOtherBrace) {
-    EXPECT_EQ(FillIn(L"{count} objects ({size} MB)", {{L"count", L"3"}, {L"size", L"1.5"}}), L"3 objects (1.5 MB)");
-    EXPECT_EQ(FillIn(L"({size}) {count}{count}", {{L"count", L"7"}, {L"size", L"{count}"}}), L"({count}) 77");
-    EXPECT_EQ(FillIn(L"{other} {count", {{L"count", L"1"}}), L"{other} {count");
-    EXPECT_EQ(FillIn(L"{}{{count}}", {{L"count", L"2"}}), L"{}{2}");
 }
 
 TEST(NextRecycleBinCheck, LooksEveryTwoSecondsUnlessLookingWouldTakeMoreThanAFortiethOfTheTime) {

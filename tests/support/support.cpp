@@ -1,7 +1,5 @@
 #include "support.h"
 
-#include <psapi.h>
-
 #include <fstream>
 
 namespace rublet::testing_support {
@@ -39,22 +37,6 @@ HDROP MakeDrop(const std::vector<std::wstring>& paths, SIZE_T padding) {
     ::FillMemory(bytes + listBytes, padding, 0x5A);  // the ballast is touched, so it counts
     ::GlobalUnlock(memory);
     return static_cast<HDROP>(memory);
-}
-
-bool FreesDrop(const std::vector<std::wstring>& paths, const std::function<void(HDROP)>& action) {
-    constexpr SIZE_T Ballast = 64 << 20;
-    // The commit charge; Wine leaves PrivateUsage at 0.
-    const auto committed = [] {
-        PROCESS_MEMORY_COUNTERS counters{};
-        counters.cb = sizeof counters;
-        ::GetProcessMemoryInfo(::GetCurrentProcess(), &counters, sizeof counters);
-        return counters.PagefileUsage;
-    };
-    const SIZE_T before = committed();
-    const HDROP drop = MakeDrop(paths, Ballast);
-    if (committed() < before + Ballast / 2) return false;  // a measure blind to the ballast proves nothing
-    action(drop);
-    return committed() < before + Ballast / 2;
 }
 
 }  // namespace rublet::testing_support

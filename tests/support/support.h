@@ -6,7 +6,6 @@
 #include <shellapi.h>
 #include <shlobj.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -29,8 +28,5 @@ void WriteEmptyFile(const std::wstring& path);
 
 // An HDROP as the shell makes it, with `padding` bytes of ballast after the paths.
 [[nodiscard]] HDROP MakeDrop(const std::vector<std::wstring>& paths, SIZE_T padding = 0);
-// True when `action` frees the drop of `paths` it is given: the drop carries
-// 64 MB, which the process's committed memory shows until it is freed.
-[[nodiscard]] bool FreesDrop(const std::vector<std::wstring>& paths, const std::function<void(HDROP)>& action);
 
 }  // namespace rublet::testing_support

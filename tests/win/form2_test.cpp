@@ -15,16 +15,10 @@
 #include "layouts/form2_layout.h"
 #include "platform/registry_settings_store.h"
 
-// Found by argument lookup for RECT, which lives in the global namespace.
-bool operator==(const RECT& a, const RECT& b) { return ::EqualRect(&a, &b) != FALSE; }
-
 namespace rublet {
 namespace {
 
-struct Scale {
-    float twipsPerPixel;
-    RECT client, controls[13];  // in pixels, the controls in tab order
-};
+struct Scale { float twipsPerPixel; LONG clientWidth, clientHeight; };  // the client area in pixels
 
 class SettingsDialog : public testing::TestWithParam<Scale> {
 protected:
@@ -47,8 +41,8 @@ int TextWidth(const wchar_t* face, int dpi, std::wstring_view text) {
     return extent.cx;
 }
 
-// Every control where the design puts it, in its tab order, with its caption
-// and tooltip; and every English caption fits its control as Windows draws
+// Every control in its tab order with its tooltip, the client area the size
+// the design gives; and every English caption fits its control as Windows draws
 // it, in the font DEFAULT_GUI_FONT is on an English Windows: 8-point MS Shell
 // Dlg, that is Microsoft Sans Serif (measured as the wider of MS Sans Serif
 // and Tahoma, or of the fonts a Wine without them puts in their place). The
@@ -56,26 +50,22 @@ int TextWidth(const wchar_t* face, int dpi, std::wstring_view text) {
 // and option buttons, the edges of a push button, the indents of a group
 // box's title. A caption the same in both languages is the program's own and
 // is only reported.
-TEST_P(SettingsDialog, PlacesEveryControlWithItsCaptionTooltipAndRoomForTheCaption) {
+TEST_P(SettingsDialog, KeepsTheTabOrderAndTooltipsAndGivesEveryEnglishCaptionRoom) {
     const Scale scale = GetParam();
     const int dpi = static_cast<int>(1440 / scale.twipsPerPixel);
     RegistrySettingsStore store;
     Form2 dialog(store, nullptr, {scale.twipsPerPixel, scale.twipsPerPixel});
     ASSERT_TRUE(dialog.Loaded());
-    wchar_t text[256] = {};
-    ::GetWindowTextW(dialog.hwnd(), text, 256);
-    EXPECT_STREQ(text, L"Settings");
     RECT client{};
     ::GetClientRect(dialog.hwnd(), &client);
-    EXPECT_EQ(client, scale.client);
+    EXPECT_EQ(std::pair(client.right, client.bottom), std::pair(scale.clientWidth, scale.clientHeight));
     HWND tooltips = nullptr;
     for (HWND w = ::GetWindow(::GetDesktopWindow(), GW_CHILD); w; w = ::GetWindow(w, GW_HWNDNEXT))
         if (::GetWindow(w, GW_OWNER) == dialog.hwnd()) tooltips = w;
     ASSERT_TRUE(tooltips);
 
-    ASSERT_EQ(layouts::Form2.Controls.size(), std::size(scale.controls));
     HWND expectedNext = ::GetWindow(dialog.hwnd(), GW_CHILD);
-    for (std::size_t i = 0; i < std::size(scale.controls); ++i) {
+    for (std::size_t i = 0; i < layouts::Form2.Controls.size(); ++i) {
         const ControlLayout& control = layouts::Form2.Controls[i];
         SCOPED_TRACE(i);
         const HWND child = dialog.Control(control.Name, control.Index);
@@ -83,8 +73,6 @@ TEST_P(SettingsDialog, PlacesEveryControlWithItsCaptionTooltipAndRoomForTheCapti
         expectedNext = ::GetWindow(child, GW_HWNDNEXT);
         RECT rect{};
         ::GetWindowRect(child, &rect);
-        ::MapWindowPoints(nullptr, dialog.hwnd(), reinterpret_cast<POINT*>(&rect), 2);
-        EXPECT_EQ(rect, scale.controls[i]);
         wchar_t tip[256] = {};
         TTTOOLINFOW tool{};
         tool.cbSize = sizeof tool, tool.hwnd = dialog.hwnd(), tool.uId = reinterpret_cast<UINT_PTR>(child);
@@ -93,10 +81,6 @@ TEST_P(SettingsDialog, PlacesEveryControlWithItsCaptionTooltipAndRoomForTheCapti
         EXPECT_EQ(std::wstring(tip), TextOf(control.Tooltip));
 
         const std::wstring_view caption = TextOf(control.Caption);
-        ::GetWindowTextW(child, text, 256);
-        if (control.Type != ControlType::TextBox) {
-            EXPECT_EQ(text, caption);
-        }
         if (caption.empty()) continue;
         const int width = std::max(TextWidth(L"MS Sans Serif", dpi, caption), TextWidth(L"Tahoma", dpi, caption));
         int room = rect.right - rect.left;
@@ -111,15 +95,7 @@ TEST_P(SettingsDialog, PlacesEveryControlWithItsCaptionTooltipAndRoomForTheCapti
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Dpi, SettingsDialog,
-    testing::Values(Scale{15, {0, 0, 313, 169}, {{168, 144, 233, 161}, {240, 144, 305, 161}, {160, 0, 313, 73},
-                          {168, 48, 257, 65}, {168, 16, 265, 33}, {168, 32, 265, 49}, {0, 0, 153, 73}, {8, 16, 73, 33},
-                          {8, 32, 65, 49}, {8, 120, 281, 138}, {288, 120, 305, 137}, {8, 104, 89, 121}, {8, 80, 305, 97}}},
-                    Scale{10, {0, 0, 470, 254}, {{252, 216, 350, 242}, {360, 216, 458, 242}, {240, 0, 470, 110},
-                          {252, 72, 386, 98}, {252, 24, 398, 50}, {252, 48, 398, 74}, {0, 0, 230, 110},
-                          {12, 24, 110, 50}, {12, 48, 98, 74}, {12, 180, 422, 207}, {432, 180, 458, 206},
-                          {12, 156, 134, 182}, {12, 120, 458, 146}}}));
+INSTANTIATE_TEST_SUITE_P(Dpi, SettingsDialog, testing::Values(Scale{15, 313, 169}, Scale{10, 470, 254}));
 
 }  // namespace
 }  // namespace rublet

@@ -13,11 +13,10 @@
 namespace rublet {
 namespace {
 
-using testing_support::PutBigEndian32;
-using testing_support::PutPngChunk;
+using namespace testing_support;
 
 // An 8-bit RGBA PNG of `rows` (0xAARRGGBB), its data one stored deflate block.
-std::vector<std::uint8_t> Png(int width, const std::vector<std::vector<std::uint32_t>>& rows) {
+std::vector<std::uint8_t> Png(std::uint32_t width, const std::vector<std::vector<std::uint32_t>>& rows) {
     std::vector<std::uint8_t> raw;
     for (const auto& row : rows) {
         raw.push_back(0);  // no filter
@@ -31,29 +30,20 @@ std::vector<std::uint8_t> Png(int width, const std::vector<std::vector<std::uint
     std::uint32_t a = 1, b = 0;
     for (const std::uint8_t byte : raw) a = (a + byte) % 65521, b = (b + a) % 65521;
     PutBigEndian32(zlib, b << 16 | a);
-    std::vector<std::uint8_t> file = testing_support::PngSignature(), header;
-    PutBigEndian32(header, static_cast<std::uint32_t>(width));
-    PutBigEndian32(header, static_cast<std::uint32_t>(rows.size()));
-    header.insert(header.end(), {8, 6, 0, 0, 0});
-    PutPngChunk(file, "IHDR", header);
+    std::vector<std::uint8_t> file = PngHead(width, static_cast<std::uint32_t>(rows.size()), 8, 6);
     PutPngChunk(file, "IDAT", zlib);
     PutPngChunk(file, "IEND", {});
     return file;
 }
 
-class PngPictures : public testing::Test {
-protected:
-    void SetUp() override { RUBLET_SKIP_OUTSIDE_SANDBOX(); }
-    void TearDown() override { ::DeleteFileW(path_.c_str()); }
-    std::optional<BinPictures> Load(const std::vector<std::uint8_t>& file) {
-        std::ofstream(path_.c_str(), std::ios::binary).write(reinterpret_cast<const char*>(file.data()),
-                                                             static_cast<std::streamsize>(file.size()));
-        return LoadBinPictures(path_);
-    }
-    const std::wstring path_ = L"T:\\rublet_png_test.png";
-};
-
-TEST_F(PngPictures, WithAlphaArePremultipliedAndCutToItsAlphaWithoutItToTheCornerColour) {
+TEST(PngPictures, WithAlphaArePremultipliedAndCutToItsAlphaWithoutItToTheCornerColour) {
+    RUBLET_SKIP_OUTSIDE_SANDBOX();
+    const std::wstring path = L"T:\\rublet_png_test.png";  // the sandbox's own drive, thrown away with it
+    const auto Load = [&](const std::vector<std::uint8_t>& file) {
+        std::ofstream(path.c_str(), std::ios::binary).write(reinterpret_cast<const char*>(file.data()),
+                                                            static_cast<std::streamsize>(file.size()));
+        return LoadBinPictures(path);
+    };
     const auto pictures = Load(Png(3, {{0x00FFFFFFu, 0xFFFF0000u, 0x80FFFFFFu}, {0x01000000u, 0x00123456u, 0xFF00FF00u}}));
     ASSERT_TRUE(pictures);
     const PictureBox& box = pictures->Empty.Box;
@@ -71,6 +61,7 @@ TEST_F(PngPictures, WithAlphaArePremultipliedAndCutToItsAlphaWithoutItToTheCorne
     ASSERT_TRUE(opaque);
     EXPECT_FALSE(opaque->Empty.Box.HasAlpha());
     EXPECT_EQ(opaque->Empty.Runs, (std::vector<RunRect>{{1, 0, 2, 0}, {0, 1, 1, 1}, {2, 1, 3, 1}}));
+    ::DeleteFileW(path.c_str());
 }
 
 }  // namespace

@@ -1,11 +1,12 @@
-// The registry as the settings store and the sound lookup read it: the
-// real registry of the sandbox's prefix.
-#include "platform/registry_settings_store.h"
-
+// The platform layer against the real system of the sandbox's prefix: the
+// registry as the settings store and the sound lookup read it, and the
+// Recycle Bin as the bin's look asks it.
 #include <gtest/gtest.h>
 
 #include "platform/environment.h"
+#include "platform/recycle_bin_contents.h"
 #include "platform/registry.h"
+#include "platform/registry_settings_store.h"
 #include "layouts/names.h"
 #include "support.h"
 
@@ -17,7 +18,7 @@ using testing_support::StoreRegValue;
 constexpr wchar_t SettingsKey[] = L"Software\\Rublet\\setting";
 const std::wstring SoundKey(names::EmptyRecycleBinSoundKey);
 
-// A string is stored as REG_SZ, read whole up to its first NUL, and reading
+// A string is stored and read whole up to its first NUL, and reading
 // creates nothing; other types read as absent for the store, not for the sound.
 TEST(Registry, RoundTripsTextAndReadsOtherTypesAsAbsentOnlyForTheStore) {
     RUBLET_SKIP_OUTSIDE_SANDBOX();
@@ -30,12 +31,8 @@ TEST(Registry, RoundTripsTextAndReadsOtherTypesAsAbsentOnlyForTheStore) {
     EXPECT_NE(::RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\Rublet", 0, KEY_READ, &key), ERROR_SUCCESS);
     store.Save(L"Rublet", L"setting", L"Defleft", L"7680");
     store.Save(L"Rublet", L"setting", L"Bmpdir", L"");
-    wchar_t text[16] = {};
-    DWORD type = 0, bytes = sizeof text;
-    ASSERT_EQ(::RegGetValueW(HKEY_CURRENT_USER, SettingsKey, L"Defleft", RRF_RT_ANY, &type, text, &bytes), ERROR_SUCCESS);
-    EXPECT_EQ(std::wstring(text) + L" " + std::to_wstring(type), L"7680 1") << "REG_SZ";
+    EXPECT_EQ(Read(L"Defleft"), L"7680");
     EXPECT_EQ(Read(L"Bmpdir"), L"") << "an empty value stays empty";
-    EXPECT_EQ(store.Read(L"Rublet", L"other", L"Defleft"), std::nullopt);
 
     const std::wstring longText = L"C:\\音\\" + std::wstring(3000, L's') + L".wav";
     const std::wstring sound = L"%SystemRoot%\\media\\Windows Recycle.wav";
@@ -57,6 +54,23 @@ TEST(Registry, RoundTripsTextAndReadsOtherTypesAsAbsentOnlyForTheStore) {
     ::GetWindowsDirectoryW(windows, MAX_PATH);
     EXPECT_EQ(ExpandEnvironment(sound), std::wstring(windows) + L"\\media\\Windows Recycle.wav");
     ::RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Rublet");
+}
+
+// Emptied, the bin looks empty again in the full-bin scenario.
+TEST(RecycleBinContents, AHiddenRecycledFileFillsTheRecycleBin) {
+    RUBLET_SKIP_OUTSIDE_SANDBOX();
+    constexpr DWORD Quietly = SHERB_NOCONFIRMATION | SHERB_NOPROGRESSUI | SHERB_NOSOUND;
+    ::SHEmptyRecycleBinW(nullptr, nullptr, Quietly);
+    EXPECT_FALSE(RecycleBinHoldsAnything());
+    const std::wstring list = std::wstring(L"T:\\recycled and hidden.txt") + L'\0';  // and the string's own NUL
+    testing_support::WriteEmptyFile(list.c_str());
+    ::SetFileAttributesW(list.c_str(), FILE_ATTRIBUTE_HIDDEN);
+    SHFILEOPSTRUCTW operation{};
+    operation.wFunc = FO_DELETE, operation.pFrom = list.c_str();
+    operation.fFlags = FOF_ALLOWUNDO | FOF_NOCONFIRMATION | FOF_SILENT | FOF_NOERRORUI;
+    ASSERT_EQ(::SHFileOperationW(&operation), 0);
+    EXPECT_TRUE(RecycleBinHoldsAnything());
+    ::SHEmptyRecycleBinW(nullptr, nullptr, Quietly);
 }
 
 }  // namespace
