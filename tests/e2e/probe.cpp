@@ -13,11 +13,6 @@
 #include <psapi.h>
 #include <winternl.h>
 
-#include <fcntl.h>
-#include <io.h>
-
-#include <algorithm>
-#include <cstdio>
 #include <set>
 #include <string>
 #include <vector>
@@ -41,11 +36,10 @@ std::wstring ClassOf(HWND hwnd) {
 std::wstring Region(HWND hwnd) {
     std::wstring region;
     const rublet::UniqueRegion shape(::CreateRectRgn(0, 0, 0, 0));
-    std::vector<unsigned char> data(::GetWindowRgn(hwnd, shape.get()) != ERROR ? ::GetRegionData(shape.get(), 0, nullptr) : 0);
-    if (!data.empty() && ::GetRegionData(shape.get(), static_cast<DWORD>(data.size()), reinterpret_cast<RGNDATA*>(data.data()))) {
-        const auto* header = reinterpret_cast<const RGNDATA*>(data.data());
+    alignas(RGNDATA) static char data[1 << 20];  // room for the rectangles of any outline of a 1920 x 1080 picture
+    auto* header = reinterpret_cast<RGNDATA*>(data);
+    if (::GetWindowRgn(hwnd, shape.get()) != ERROR && ::GetRegionData(shape.get(), sizeof data, header))
         for (DWORD i = 0; i < header->rdh.nCount; ++i) region += Place(reinterpret_cast<const RECT*>(header->Buffer)[i]) + L";";
-    }
     return region;
 }
 
@@ -75,18 +69,13 @@ BOOL CALLBACK Describe(HWND hwnd, LPARAM to) {
     ::GetWindowRect(hwnd, &rect);
     wchar_t text[2048] = {};  // asked of the window's own process; a menu's title holds its items
     if (!menu) ::SendMessageTimeoutW(hwnd, WM_GETTEXT, 2048, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000, nullptr);
-    std::replace_if(text, text + 2048, [](wchar_t c) { return c == L'\t' || c == L'\x1e'; }, L' ');  // (a bad setting's)
+    for (wchar_t& c : text) c = c == L'\t' || c == L'\x1e' ? L' ' : c;  // (a bad setting's)
     DWORD_PTR flag = (::GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
     if (control) ::SendMessageTimeoutW(hwnd, BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, 2000, &flag);
     out += (control ? L"" : std::to_wstring(reinterpret_cast<UINT_PTR>(hwnd))) + L"\t" + ClassOf(hwnd) + L"\t" +
            text + L"\t" + Place(rect) + L"\t" + std::to_wstring(flag) + L"\t" +
            (control ? L"" : Region(hwnd)) + L"\x1e" + (menu ? MenuItems(hwnd) : L"");
     if (!control) ::EnumChildWindows(hwnd, &Describe, to);
-    return TRUE;
-}
-
-BOOL CALLBACK Collect(HWND hwnd, LPARAM out) {
-    reinterpret_cast<std::vector<HWND>*>(out)->push_back(hwnd);
     return TRUE;
 }
 
@@ -126,6 +115,17 @@ std::wstring CountersOfLeaks() {
     return out + Counters(::GetCurrentProcessId());
 }
 
+std::set<DWORD> rublets;  // the processes of running Rublet.exe
+
+// The records of a visible window of Rublet.exe; one that went while it was
+// read is left out.
+BOOL CALLBACK DescribeRublet(HWND hwnd, LPARAM to) {
+    std::wstring described;
+    if (::IsWindowVisible(hwnd) && rublets.count(ProcessOf(hwnd))) Describe(hwnd, reinterpret_cast<LPARAM>(&described));
+    if (::IsWindow(hwnd)) *reinterpret_cast<std::wstring*>(to) += described;
+    return TRUE;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -133,21 +133,13 @@ int wmain(int argc, wchar_t** argv) {
     const HWND main = ::FindWindowW(rublet::names::Form1Class, nullptr);
     if (command == L"endsession" && ::SendMessageW(main, WM_QUERYENDSESSION, 0, 0))
         ::SendMessageW(main, WM_ENDSESSION, TRUE, 0);
-    std::vector<HWND> windows;
-    ::EnumWindows(&Collect, reinterpret_cast<LPARAM>(&windows));
-    std::set<DWORD> rublets;
-    for (const HWND hwnd : windows)
-        if (ClassOf(hwnd) == rublet::names::Form1Class) rublets.insert(ProcessOf(hwnd));
+    for (HWND hwnd = nullptr; (hwnd = ::FindWindowExW(nullptr, hwnd, rublet::names::Form1Class, nullptr));)
+        rublets.insert(ProcessOf(hwnd));
     std::wstring out = command == L"counters" && argc > 2 ? CountersOfLeaks() : L"";
     for (const DWORD process : rublets)
         if (command == L"counters" && argc == 2) out += Counters(process);
-    for (const HWND hwnd : windows) {
-        std::wstring described;
-        if (command.empty() && ::IsWindowVisible(hwnd) && rublets.count(ProcessOf(hwnd)))
-            Describe(hwnd, reinterpret_cast<LPARAM>(&described));
-        if (::IsWindow(hwnd)) out += described;  // a window that went while it was read is left out
-    }
-    _setmode(_fileno(stdout), _O_BINARY);  // UTF-16 as it is, without line ends made \r\n
-    std::fwrite(out.data(), sizeof(wchar_t), out.size(), stdout);
+    if (command.empty()) ::EnumWindows(&DescribeRublet, reinterpret_cast<LPARAM>(&out));  // top first
+    DWORD written = 0;  // UTF-16 as it is, without line ends made \r\n
+    ::WriteFile(::GetStdHandle(STD_OUTPUT_HANDLE), out.data(), static_cast<DWORD>(out.size() * 2), &written, nullptr);
     return 0;
 }

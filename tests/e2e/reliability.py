@@ -18,11 +18,10 @@ import sys
 import time
 
 from scenarios import (BOX, MAIN_WINDOW, TEXTS, TRASH, Failure, Scenario, expect, is_32bit, make, prepare,
-                       skip, source_text, store, windows_path)
+                       skip, source_text, store, wait, windows_path)
 
 SEED = 20261207
 PICTURE_UNREADABLE = source_text("PictureUnreadable") + "\n"
-CANCEL = "キャンセル" if TEXTS == "texts.h" else "Cancel"  # a message box's, in Wine's own language
 
 
 def listing(root):
@@ -32,21 +31,19 @@ def listing(root):
             (hashlib.sha1(p.read_bytes()).hexdigest(), p.stat().st_mode & 0o200) for p in root.rglob("*")}
 
 
-# Names that trip up careless programs; {} is the item's number.
-NAMES = ["ごみ箱 {}.txt", "😀 emoji {}.doc", "two  spaces {}.txt", ".dot {}", "-dash {}.txt", "100% {};semi.txt",
-         "%41 {}.txt", "ro {}.txt", "folder {}/", "folder {}/inner {}.txt"]
+# Names that trip up careless programs, one item or (apart by |) several;
+# {0} is the item's number. A path of some 240 characters, whose folder is
+# dropped whole; "????.txt" (what an ANSI conversion makes) beside "abcd.txt".
+NAMES = ["ごみ箱 {0}.txt", "😀 emoji {0}.doc", "two  spaces {0}.txt", ".dot {0}", "-dash {0}.txt", "100% {0};semi.txt",
+         "%41 {0}.txt", "ro {0}.txt", "folder {0}/", "folder {0}/inner {0}.txt",
+         "long {0}/%s/%s/長い {0}.txt" % ("l" * 100, "m" * 100), "ansi {0}/ごみ箱だ.txt|ansi {0}/abcd.txt"]
 
 
 def grow(root, rng, n):
-    # Item N below `root`: one of the names, or a path longer than 260
-    # characters, or one whose first 127 are another file's (a cut path
-    # would hit it), or "????.txt" (what an ANSI conversion makes) beside
-    # "abcd.txt".
+    # Item N below `root`: one of the names, or a path whose first 127
+    # characters are another file's (a cut path would hit it).
     cut = "cut %d/%s.txt" % (n, "c" * 120)
-    for name in rng.choice([[name.format(n, n)] for name in NAMES] + [
-            ["long %d/%s/%s/長い %d.txt" % (n, "l" * 100, "m" * 100, n)],
-            [cut, cut[:127 - len(windows_path(root)) - 1]],
-            ["ansi %d/ごみ箱だ.txt" % n, "ansi %d/abcd.txt" % n]]):
+    for name in rng.choice([*NAMES, cut + "|" + cut[:127 - len(windows_path(root)) - 1]]).format(n).split("|"):
         make(root / name, None if name.endswith("/") else name.encode() * rng.randint(1, 50))
         if "/ro " in "/" + name:
             (root / name).chmod(0o444)
@@ -55,11 +52,8 @@ def grow(root, rng, n):
 def pick(root, rng, count, read_only):
     # Items none of which holds another, as a file manager selects them;
     # with read-only files or folders that hold one only if `read_only`.
-    held = listing(root)
-    items = sorted(held)
-    rng.shuffle(items)
-    chosen = []
-    for item in items:
+    held, chosen = listing(root), []
+    for item in rng.sample(sorted(held), len(held)):
         path = item.rstrip("/")
         nested = any(path.startswith(c + "/") or c.startswith(path + "/") for c in chosen)
         locked = any(k.startswith(item) and v != "folder" and not v[1] for k, v in held.items())
@@ -101,23 +95,24 @@ def random_drops_(tools):
     return dict(counts)
 
 
-def started(scenario, values, limit=30):
+def started(scenario, values):
     # Rublet started on these settings and ended: the texts of the message
-    # boxes it shows, each answered, until the bin shows.
+    # boxes it shows, each answered, until the bin shows (within 30 s).
     store(values, clear=True)
     scenario.start_("quietly")
-    texts, end = [], time.monotonic() + limit
-    while time.monotonic() < end:
+    texts = []
+
+    def bin_shown():
         expect(scenario.processes[-1].poll() is None, "Rublet.exe ended with %s" % scenario.processes[-1].returncode)
         windows = scenario.windows()
-        boxes = [w for w in windows if w["kind"] == BOX]
-        if boxes:
-            texts += [c["text"] for c in boxes[0]["controls"] if c["kind"] == "Static" and c["text"]]
-            scenario.answer(boxes[0], "OK")
-        elif any(w["kind"] == MAIN_WINDOW for w in windows):
-            scenario.endsession_()
-            return texts
-    raise Failure("no bin within %d s" % limit)
+        for box in [w for w in windows if w["kind"] == BOX][:1]:
+            texts.extend(c["text"] for c in box["controls"] if c["kind"] == "Static" and c["text"])
+            scenario.box_("*", "*")
+            return False
+        return any(w["kind"] == MAIN_WINDOW for w in windows)
+    wait("bin", bin_shown, 30)
+    scenario.endsession_()
+    return texts
 
 
 def bad_pictures_(tools):
@@ -130,8 +125,7 @@ def bad_pictures_(tools):
                           "-draw", "circle 24,20 24,4")
         whole = (scenario.folder / name).read_bytes()
         variants = [whole[:size] for size in (2, 14, 30, len(whole) // 2, len(whole) - 1)]
-        for _ in range(4):  # up to 8 bits flipped
-            bits = sum({1 << rng.randrange(len(whole) * 8) for _ in range(8)})
+        for bits in [sum({1 << rng.randrange(len(whole) * 8) for _ in range(8)}) for _ in range(4)]:  # up to 8 flipped
             variants.append((int.from_bytes(whole, "big") ^ bits).to_bytes(len(whole), "big"))
         # A width and height far beyond any screen, where the format keeps them.
         at, claim = {"p.bmp": (18, b"\xff\xff\xff\x7f\xff\xff\xff\x7f"), "p.gif": (6, b"\xff\xff\xff\xff"),
@@ -189,9 +183,10 @@ def leaks_(tools):
     store({"Option2": "1"})
     scenario.start_()
     # A drop while the question of another is open is lost.
-    question = source_text("ConfirmTitle")
+    # Cancel is the message box's, in Wine's own language.
+    question, cancel = source_text("ConfirmTitle"), "キャンセル" if TEXTS == "texts.h" else "Cancel"
     found.append(steady(scenario, "lost drops", 20, 'drop "drop 1{n:02}.txt"', "box %s * -" % question,
-                        'drop "lost {n}.txt"', "box %s * %s" % (question, CANCEL), 'kept "lost {n}.txt"'))
+                        'drop "lost {n}.txt"', "box %s * %s" % (question, cancel), 'kept "lost {n}.txt"'))
     scenario.close()
     return "; ".join(found)
 

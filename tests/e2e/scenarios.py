@@ -81,14 +81,11 @@ def run(*command, binary=False):
 
 
 def store(values, clear=False):
-    # Writes the settings through regedit: a text (REG_SZ), an int (a
-    # DWORD) or (type, bytes) as they are; `clear` removes the key first.
+    # Writes texts (REG_SZ, as bytes: any character goes) through regedit;
+    # `clear` removes the key first.
     lines = ["Windows Registry Editor Version 5.00", "[-%s]" % KEY if clear else ""]
     lines += ["[%s\\setting]" % KEY] if values else []
-    for name, value in values.items():
-        value = (1, (value + "\0").encode("utf-16-le")) if isinstance(value, str) else value
-        data = "dword:%08x" % value if isinstance(value, int) else "hex(%x):%s" % (value[0], value[1].hex(","))
-        lines.append('"%s"=%s' % (name, data))
+    lines += ['"%s"=hex(1):%s' % (name, (value + "\0").encode("utf-16-le").hex(",")) for name, value in values.items()]
     script = WORK / "settings.reg"
     script.write_text("\n".join(lines + [""]), encoding="utf-16")
     run("wine", "regedit", "/S", windows_path(script))
@@ -149,7 +146,7 @@ def make(path, data=None):
     path.mkdir(exist_ok=True) if data is None else path.write_bytes(data)
 
 
-def xdnd_drop(x, y, paths, limit=10.0):
+def xdnd_drop(x, y, paths):
     # Drops files on whatever X window lies at a point of the screen, as a
     # file manager does: XdndEnter, XdndPosition, XdndStatus, XdndDrop, the
     # selection served as text/uri-list, XdndFinished. 0 once the target has
@@ -174,13 +171,11 @@ def xdnd_drop(x, y, paths, limit=10.0):
 
         send("XdndEnter", 5 << 24, uri_list)
         send("XdndPosition", 0, (x << 16) | y, X.CurrentTime, atom("XdndActionCopy"))
-        dropped, end = False, time.monotonic() + limit
+        dropped, end = False, time.monotonic() + 10
         while time.monotonic() < end:
             if not d.pending_events():
                 time.sleep(0.005)
-                continue
-            e = d.next_event()
-            if e.type == X.SelectionRequest:
+            elif (e := d.next_event()).type == X.SelectionRequest:
                 if e.target == uri_list:
                     e.requestor.change_property(e.property, uri_list, 8, data)
                 e.requestor.send_event(event.SelectionNotify(time=e.time, requestor=e.requestor, selection=e.selection,
@@ -232,13 +227,10 @@ class Scenario:
     def windows(self, kind=None):
         # Rublet's visible windows, top first, each with its controls; `flag`
         # is a window's topmost state or a control's check state.
-        for attempt in range(3):
-            try:
-                listing = self.probe()
-                break
-            except subprocess.CalledProcessError:  # one that raced a window coming or going: asked again
-                if attempt == 2:
-                    raise
+        try:
+            listing = self.probe()
+        except subprocess.CalledProcessError:  # one that raced a window coming or going: asked again
+            listing = self.probe()
         found = []
         for record in listing.replace("\r", "").split("\x1e")[:-1]:
             handle, kind_, text, rect, flag, region = record.split("\t")
@@ -247,15 +239,11 @@ class Scenario:
             (found[-1]["controls"] if not handle else found).append(item)
         return [w for w in found if kind in (None, w["kind"])]
 
-    def window(self, kind=MAIN_WINDOW, title=None):
-        return wait(kind, lambda: next((w for w in self.windows(kind) if title in (None, w["text"])), None))
+    def window(self, kind=MAIN_WINDOW):
+        return wait(kind, lambda: (self.windows(kind) or [None])[0])
 
     def click(self, x, y, *how):
         run("xdotool", "mousemove", x, y, "click", *(how or (1,)))
-
-    def answer(self, box, button):
-        self.press_(button, box)
-        wait("end of the box", lambda: box["handle"] not in [w["handle"] for w in self.windows(BOX)])
 
     def close(self):
         for process in self.processes:
@@ -342,16 +330,22 @@ class Scenario:
     def end_(self):
         self.rightclick_()
         self.choose_(source_text("MenuEnd"))
-        self.processes[-1].wait(15)  # else a TimeoutExpired: Rublet.exe did not end
+        self.ended_()
 
     def endsession_(self):
         # The end of the user's session, as Windows tells the main window.
         self.probe("endsession")
-        self.processes[-1].wait(15)
+        self.ended_()
+
+    def ended_(self):
+        # The Rublet.exe started last has ended (else a TimeoutExpired).
+        self.processes.pop().wait(15)
 
     def window_(self, *place):
+        # One bin, in that place.
         x, y, width, height = map(int, place)
-        wait("bin at %s" % (place,), lambda: self.window()["rect"] == [x, y, x + width, y + height])
+        expected = [[x, y, x + width, y + height]]
+        wait("bin at %s" % (place,), lambda: [w["rect"] for w in self.windows(MAIN_WINDOW)] == expected)
 
     def topmost_(self, expected):
         wait("topmost %s" % expected, lambda: self.window()["flag"] == (expected == "yes"))
@@ -375,8 +369,7 @@ class Scenario:
         wait("the shape of %s's pixels within %s s" % (picture, within), lambda: shown() == expected, float(within))
 
     def drop_(self, *names, outcome=0, at=None):
-        x, y = at or self.bin_point()
-        code = xdnd_drop(x, y, [os.path.normpath(self.folder / n) for n in names])
+        code = xdnd_drop(*(at or self.bin_point()), [os.path.normpath(self.folder / n) for n in names])
         expect(code == outcome, "the drop ended with %d" % code)
 
     def miss_(self, dx, dy, *names):
@@ -392,7 +385,8 @@ class Scenario:
         if screenshot:
             self.screenshot_(*screenshot.split())
         if button != "-":
-            self.answer(box, button)
+            self.press_(button, box)
+            wait("end of the box", lambda: box["handle"] not in [w["handle"] for w in self.windows(BOX)])
 
     def nowindow_(self, kind):
         # No such window, once one that is there has gone; and none comes
@@ -401,14 +395,6 @@ class Scenario:
         end = time.monotonic() + 1
         while time.monotonic() < end:
             expect(not self.windows(kind), "a window %s" % kind)
-
-    def again_(self):
-        # A second start, which must end by itself after raising the first
-        # bin to the top for a moment (watched while it lasts): one bin stays.
-        self.start_("quietly")
-        self.topmost_("yes")
-        self.processes.pop().wait(15)
-        expect(len(self.windows(MAIN_WINDOW)) == 1, "not one bin")
 
     def tooltip_(self, text):
         # The pointer comes from outside and rests on the bin: its tooltip.
@@ -433,19 +419,12 @@ class Scenario:
         wait("path %s" % text, lambda: [c["text"] for c in self.window(kind)["controls"] if c["kind"] == "Edit"]
              == [self.expand(text)], limit=5)
 
-    def write_(self, text):
-        # Types into the path box, as a user does.
-        self.press_("Edit")
+    def write_(self, text, kind=DIALOG):
+        # Types into the text box of the settings dialog, or of the window of
+        # that class (the open-file dialog's name box), as a user does.
+        self.press_("Edit", self.window(kind))
         run("xdotool", "key", "ctrl+a", "BackSpace", "type", "--delay", 20, self.expand(text))
-        self.field_(text)
-
-    def pick_(self, path):
-        # Chooses a file in the open-file dialog by typing its path.
-        controls = lambda: self.window(BOX, source_text("PictureChooserTitle"))["controls"]  # noqa: E731
-        wait("a file name box", lambda: any(c["kind"] == "Edit" for c in controls()))
-        run("xdotool", "type", "--delay", 20, self.expand(path))
-        wait("the typed name", lambda: any(c["text"] == self.expand(path) for c in controls()))
-        self.key_("Return")
+        self.field_(text, kind)
 
     def key_(self, *keys):
         # Keys for the window on top (a menu or a dialog), which they close.
