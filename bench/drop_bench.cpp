@@ -34,9 +34,11 @@ public:
         shellMs += Since(start);
         return result;
     }
-    std::vector<std::wstring> FolderNames(const std::wstring& folder) override { return shell_.FolderNames(folder); }
-    std::wstring FolderHoldingPathLongerThan(const std::vector<std::wstring>& paths, std::size_t limit) override {
-        return shell_.FolderHoldingPathLongerThan(paths, limit);
+    std::vector<rublet::FolderEntry> FolderEntries(const std::wstring& folder) override {
+        return shell_.FolderEntries(folder);
+    }
+    bool HoldsPathLongerThan(const std::wstring& folder, std::size_t limit) override {
+        return shell_.HoldsPathLongerThan(folder, limit);
     }
     std::wstring EventSoundName() override { return {}; }
     void PlayEventSound(const std::wstring&) override {}

@@ -75,18 +75,20 @@ std::wstring SourceList(const std::vector<std::wstring>& paths) {
     return list;
 }
 
-// Whether any of the paths is still there: one look into each folder they
-// lie in, since a look at each of a big drop's items costs more than the
-// rest of the drop together. The shell's paths name the items as they are.
-bool AnyStillThere(const std::vector<std::wstring>& paths, DropDesktop& desktop) {
+// The entries of each folder the paths lie in that are among the paths:
+// one look into each folder, since a look at each of a big drop's items
+// costs more than the rest of the drop together. The shell's paths name the
+// items as they are. Stops at the first entry for which `found` is true.
+template <class Found>
+bool AnyDroppedEntry(const std::vector<std::wstring>& paths, DropDesktop& desktop, Found found) {
     std::map<std::wstring_view, std::set<std::wstring_view>> byFolder;
     for (const std::wstring_view path : paths) {
         const std::size_t cut = path.find_last_of(L"\\/");
         if (cut != std::wstring_view::npos) byFolder[path.substr(0, cut)].insert(path.substr(cut + 1));
     }
     for (const auto& [folder, names] : byFolder)
-        for (const std::wstring& name : desktop.FolderNames(std::wstring(folder)))
-            if (names.count(name)) return true;
+        for (const FolderEntry& entry : desktop.FolderEntries(std::wstring(folder)))
+            if (names.count(entry.Name) && found(std::wstring(folder) + L'\\' + entry.Name, entry)) return true;
     return false;
 }
 
@@ -114,9 +116,14 @@ void ProcessDroppedFiles(const SettingsRecord& settings, const std::vector<std::
     }
     // A folder deleted for good is walked by the shell itself, path by path;
     // the Recycle Bin takes it whole.
-    if (settings.Option1 != 0)
-        if (const std::wstring folder = desktop.FolderHoldingPathLongerThan(paths, MaxShellPath); !folder.empty())
-            return refuse(Text().PathTooLong, folder);
+    std::wstring holding;
+    if (settings.Option1 != 0 &&
+        AnyDroppedEntry(paths, desktop, [&](const std::wstring& path, const FolderEntry& entry) {
+            if (!entry.IsFolder || !desktop.HoldsPathLongerThan(path, MaxShellPath)) return false;
+            holding = path;
+            return true;
+        }))
+        return refuse(Text().PathTooLong, holding);
     if (IsOn(settings.Option2) &&
         desktop.ShowMessage(ConfirmationText(paths.size(), settings.Option1),
                            ConfirmationStyle(settings.Option1), Text().ConfirmTitle) != box::IdOk)
@@ -125,9 +132,10 @@ void ProcessDroppedFiles(const SettingsRecord& settings, const std::vector<std::
     try {
         desktop.SetMousePointer(MousePointer::Hourglass);
         const ShellResult result = desktop.DeleteFiles(SourceList(paths), DeleteFlags(settings.Option1));
+        const auto stillThere = [](const std::wstring&, const FolderEntry&) { return true; };
         // A shell can report success and leave an item where it was (Wine's,
         // when its trash folder has gone): what is left is a failure too.
-        if (result.Code != 0 || result.AnyOperationsAborted || AnyStillThere(paths, desktop)) {
+        if (result.Code != 0 || result.AnyOperationsAborted || AnyDroppedEntry(paths, desktop, stillThere)) {
             ReportFailure(desktop);
             return;
         }

@@ -18,6 +18,11 @@ struct ShellResult {
     bool AnyOperationsAborted = false;  // the user cancelled or declined a warning
 };
 
+struct FolderEntry {
+    std::wstring Name;
+    bool IsFolder = false;
+};
+
 class DropDesktop {
 public:
     virtual ~DropDesktop() = default;
@@ -25,12 +30,12 @@ public:
     virtual void SetMousePointer(MousePointer pointer) = 0;
     // One FO_DELETE request; `sourceList` is double-NUL terminated.
     virtual ShellResult DeleteFiles(const std::wstring& sourceList, unsigned flags) = 0;
-    // The names of what a folder holds.
-    [[nodiscard]] virtual std::vector<std::wstring> FolderNames(const std::wstring& folder) = 0;
-    // The first of `paths` that is a folder holding anything whose path is
-    // longer than `limit` characters; empty when there is none.
-    [[nodiscard]] virtual std::wstring FolderHoldingPathLongerThan(const std::vector<std::wstring>& paths,
-                                                                   std::size_t limit) = 0;
+    // What a folder holds, as names, each with whether it is a folder to
+    // walk into (not a link or junction).
+    [[nodiscard]] virtual std::vector<FolderEntry> FolderEntries(const std::wstring& folder) = 0;
+    // Whether anything below `folder` has a path longer than `limit`
+    // characters.
+    [[nodiscard]] virtual bool HoldsPathLongerThan(const std::wstring& folder, std::size_t limit) = 0;
     // The "EmptyRecycleBin" event's sound as stored (unexpanded), or "".
     virtual std::wstring EventSoundName() = 0;
     virtual void PlayEventSound(const std::wstring& name) = 0;

@@ -2,9 +2,6 @@
 
 #include <shellapi.h>
 
-#include <map>
-#include <set>
-
 #include "drop/event_sound.h"
 #include "layouts/names.h"
 #include "platform/handles.h"
@@ -52,43 +49,23 @@ bool IsFolder(DWORD attributes) {
     return (attributes & FILE_ATTRIBUTE_DIRECTORY) && !(attributes & FILE_ATTRIBUTE_REPARSE_POINT);
 }
 
-// Whether anything below `folder` has a path longer than `limit`; the
-// walk goes no deeper than that.
-bool HoldsPathLongerThan(const std::wstring& folder, std::size_t limit) {
+}  // namespace
+
+std::vector<FolderEntry> ShellDesktop::FolderEntries(const std::wstring& folder) {
+    std::vector<FolderEntry> entries;
+    AnyEntry(folder, [&](std::wstring_view name, DWORD attributes) {
+        entries.push_back({std::wstring(name), IsFolder(attributes)});
+        return false;
+    });
+    return entries;
+}
+
+// The walk goes no deeper than the limit.
+bool ShellDesktop::HoldsPathLongerThan(const std::wstring& folder, std::size_t limit) {
     return AnyEntry(folder, [&](std::wstring_view name, DWORD attributes) {
         const std::wstring path = folder + L"\\" + std::wstring(name);
         return path.size() > limit || (IsFolder(attributes) && HoldsPathLongerThan(path, limit));
     });
-}
-
-}  // namespace
-
-std::vector<std::wstring> ShellDesktop::FolderNames(const std::wstring& folder) {
-    std::vector<std::wstring> names;
-    AnyEntry(folder, [&](std::wstring_view name, DWORD) {
-        names.emplace_back(name);
-        return false;
-    });
-    return names;
-}
-
-std::wstring ShellDesktop::FolderHoldingPathLongerThan(const std::vector<std::wstring>& paths, std::size_t limit) {
-    // Which of the paths are folders: one look into each folder they lie in.
-    std::map<std::wstring, std::set<std::wstring, std::less<>>> byParent;
-    for (const std::wstring& path : paths) {
-        const std::size_t cut = path.find_last_of(L"\\/");
-        if (cut != std::wstring::npos) byParent[path.substr(0, cut)].insert(path.substr(cut + 1));
-    }
-    std::wstring holding;
-    for (const auto& [parent, names] : byParent)
-        if (AnyEntry(parent, [&](std::wstring_view name, DWORD attributes) {
-                const std::wstring path = parent + L"\\" + std::wstring(name);
-                if (!names.count(name) || !IsFolder(attributes) || !HoldsPathLongerThan(path, limit)) return false;
-                holding = path;
-                return true;
-            }))
-            break;
-    return holding;
 }
 
 std::wstring ShellDesktop::EventSoundName() {

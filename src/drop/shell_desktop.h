@@ -15,8 +15,8 @@ public:
     int ShowMessage(std::wstring_view text, unsigned style, std::wstring_view title) override;
     void SetMousePointer(MousePointer pointer) override;
     ShellResult DeleteFiles(const std::wstring& sourceList, unsigned flags) override;
-    std::vector<std::wstring> FolderNames(const std::wstring& folder) override;
-    std::wstring FolderHoldingPathLongerThan(const std::vector<std::wstring>& paths, std::size_t limit) override;
+    std::vector<FolderEntry> FolderEntries(const std::wstring& folder) override;
+    bool HoldsPathLongerThan(const std::wstring& folder, std::size_t limit) override;
     std::wstring EventSoundName() override;
     void PlayEventSound(const std::wstring& name) override;
 

@@ -70,19 +70,24 @@ struct FakeDesktop final : DropDesktop {
     }
     void SetMousePointer(MousePointer to) override { calls.push_back(to == MousePointer::Hourglass ? L"wait" : L"arrow"); }
     ShellResult DeleteFiles(const std::wstring& list, unsigned flags) override {
+        deleted = true;
         std::wstring& call = calls.emplace_back(L"delete " + std::to_wstring(flags) + L" " + list);
         std::replace(call.begin(), call.end(), L'\0', L'|');
         return c.shell;
     }
     std::wstring EventSoundName() override { return c.soundLookupFails ? throw std::exception() : L"%SystemRoot%\\a.wav"; }
-    Texts FolderNames(const std::wstring&) override { return {L"b.txt"}; }
+    // A folder "C:\\deep" holding a path too long, until the delete.
+    std::vector<FolderEntry> FolderEntries(const std::wstring&) override {
+        return deleted ? std::vector<FolderEntry>{{L"b.txt"}} : std::vector<FolderEntry>{{L"b.txt"}, {L"deep", true}};
+    }
     void PlayEventSound(const std::wstring& name) override { calls.push_back(L"play " + name); }
-    std::wstring FolderHoldingPathLongerThan(const Texts& paths, std::size_t limit) override {
-        return limit == 259 && std::count(paths.begin(), paths.end(), L"C:\\deep") ? L"C:\\deep" : L"";
+    bool HoldsPathLongerThan(const std::wstring& folder, std::size_t limit) override {
+        return folder == L"C:\\deep" && limit == 259;
     }
 
     const Case& c;
     Texts calls;
+    bool deleted = false;
 };
 
 // The calls a drop of `paths` makes.
