@@ -37,9 +37,8 @@ public:
     std::vector<rublet::FolderEntry> FolderEntries(const std::wstring& folder) override {
         return shell_.FolderEntries(folder);
     }
-    bool HoldsPathLongerThan(const std::wstring& folder, std::size_t limit) override {
-        return shell_.HoldsPathLongerThan(folder, limit);
-    }
+    std::optional<std::wstring> FinalPath(const std::wstring& path) override { return shell_.FinalPath(path); }
+    bool ShellFollowsLinks() override { return shell_.ShellFollowsLinks(); }
     std::wstring EventSoundName() override { return {}; }
     void PlayEventSound(const std::wstring&) override {}
     double shellMs = 0;

@@ -3,43 +3,14 @@
 #include <exception>
 #include <map>
 #include <set>
+#include <utility>
 
 #include "layouts/language.h"
+#include "platform/paths.h"
 
 namespace rublet {
 
 namespace {
-
-bool IsSeparator(wchar_t c) { return c == L'\\' || c == L'/'; }
-
-std::wstring_view WithoutTrailingSeparators(std::wstring_view path) {
-    while (!path.empty() && IsSeparator(path.back())) path.remove_suffix(1);
-    return path;
-}
-
-bool IsDriveLetter(std::wstring_view path) {
-    return path.size() == 2 && path[1] == L':' &&
-           ((path[0] >= L'A' && path[0] <= L'Z') || (path[0] >= L'a' && path[0] <= L'z'));
-}
-
-// "server\share" with nothing after the share's name.
-bool IsServerAndShare(std::wstring_view rest) {
-    const std::size_t separator = rest.find_first_of(L"\\/");
-    if (separator == 0 || separator == std::wstring_view::npos) return false;
-    const std::wstring_view share = rest.substr(separator + 1);
-    return !share.empty() && share.find_first_of(L"\\/") == std::wstring_view::npos;
-}
-
-bool StartsWithInsensitive(std::wstring_view text, std::wstring_view prefix) {
-    if (text.size() < prefix.size()) return false;
-    for (std::size_t i = 0; i < prefix.size(); ++i) {
-        wchar_t a = text[i], b = prefix[i];
-        if (a >= L'a' && a <= L'z') a = static_cast<wchar_t>(a - L'a' + L'A');
-        if (b >= L'a' && b <= L'z') b = static_cast<wchar_t>(b - L'a' + L'A');
-        if (a != b && !(IsSeparator(a) && IsSeparator(b))) return false;
-    }
-    return true;
-}
 
 void ReportFailure(DropDesktop& desktop) {
     desktop.SetMousePointer(MousePointer::Default);
@@ -75,55 +46,128 @@ std::wstring SourceList(const std::vector<std::wstring>& paths) {
     return list;
 }
 
-// The entries of each folder the paths lie in that are among the paths:
-// one look into each folder, since a look at each of a big drop's items
-// costs more than the rest of the drop together. The shell's paths name the
-// items as they are. Stops at the first entry for which `found` is true.
-template <class Found>
-bool AnyDroppedEntry(const std::vector<std::wstring>& paths, DropDesktop& desktop, Found found) {
-    std::map<std::wstring_view, std::set<std::wstring_view>> byFolder;
+// What a drop may not hand the shell, and the dropped item that holds it.
+struct Refusal {
+    TextId Reason;
+    std::wstring Path;
+};
+
+// The look at a drop before the shell sees any of it. Every dropped path
+// must name the one item that was dragged: a plain name at each level,
+// listed in the folder above it, beside no other name that Windows would
+// read the same (a sibling "same." or "a\b" that Wine's drop turns into
+// the path of "same" or of "b" in "a"). Where the shell follows links, the
+// item must be no link, since the shell would remove what it points to.
+// Where the shell walks a folder itself (deleting for good, or the Wine
+// shell's fall-back when its trash cannot take an item), everything in it
+// is held to the same rules, with the shell's path limit.
+class DropCheck {
+public:
+    DropCheck(DropDesktop& desktop, bool deleting)
+        : desktop_(desktop), followsLinks_(desktop.ShellFollowsLinks()), walks_(deleting || followsLinks_) {}
+
+    std::optional<Refusal> Path(const std::wstring& path) {
+        if (IsDriveOrShareRoot(path)) return Refusal{&Texts::RootRefused, path};
+        if (path.size() > MaxShellPath) return Refusal{&Texts::PathTooLong, path};
+        const PathParts parts = SplitPath(path);
+        if (parts.Root.empty() || parts.Names.empty()) return Refusal{&Texts::ItemNotFound, path};
+        std::wstring above, folder(parts.Root);
+        const FolderEntry* item = nullptr;
+        for (const std::wstring_view name : parts.Names) {
+            if (!IsPlainName(name)) return Refusal{&Texts::NameRefused, path};
+            item = nullptr;
+            for (const FolderEntry& entry : Entries(folder)) {
+                if (EqualIgnoringCase(entry.Name, name)) item = &entry;
+                else if (NameKey(entry.Name) == NameKey(name)) return Refusal{&Texts::NameRefused, path};
+            }
+            if (!item) return Refusal{&Texts::ItemNotFound, path};
+            above = std::exchange(folder, JoinPath(folder, name));
+        }
+        const auto inside = [&](const std::wstring& final) -> std::optional<Refusal> {
+            if (const std::optional<TextId> reason = Inside(folder, final)) return Refusal{*reason, path};
+            return std::nullopt;
+        };
+        if (!followsLinks_) return item->IsFolder && !item->IsLink && walks_ ? inside({}) : std::nullopt;
+        const std::optional<std::wstring>& aboveFinal = Final(above);
+        const std::optional<std::wstring> own = desktop_.FinalPath(folder);
+        if (!aboveFinal || !own) return Refusal{&Texts::ItemNotFound, path};
+        if (!EqualIgnoringCase(*own, JoinPath(*aboveFinal, parts.Names.back()))) return Refusal{&Texts::LinkRefused, path};
+        return item->IsFolder ? inside(*own) : std::nullopt;
+    }
+
+private:
+    // What a folder the dropped paths pass through holds: listed once.
+    const std::vector<FolderEntry>& Entries(const std::wstring& folder) {
+        const auto found = listings_.find(folder);
+        return found != listings_.end() ? found->second
+                                        : listings_.emplace(folder, desktop_.FolderEntries(folder)).first->second;
+    }
+
+    const std::optional<std::wstring>& Final(const std::wstring& folder) {
+        const auto found = finals_.find(folder);
+        return found != finals_.end() ? found->second : finals_.emplace(folder, desktop_.FinalPath(folder)).first->second;
+    }
+
+    // Why something below a dropped folder, whose own final path is
+    // `final`, may not reach the shell. The path limit bounds the depth.
+    std::optional<TextId> Inside(const std::wstring& folder, const std::wstring& final) {
+        for (const FolderEntry& entry : desktop_.FolderEntries(folder)) {
+            const std::wstring path = JoinPath(folder, entry.Name);
+            if (!IsPlainName(entry.Name)) return &Texts::NameRefused;
+            if (path.size() > MaxShellPath) return &Texts::PathTooLong;
+            std::wstring own;
+            if (followsLinks_) {
+                const std::optional<std::wstring> found = desktop_.FinalPath(path);
+                if (!found) return &Texts::ItemNotFound;
+                if (!EqualIgnoringCase(*found, JoinPath(final, entry.Name))) return &Texts::LinkRefused;
+                own = *found;
+            } else if (entry.IsLink) {
+                continue;  // removed as itself, never walked into
+            }
+            if (entry.IsFolder)
+                if (const std::optional<TextId> reason = Inside(path, own)) return reason;
+        }
+        return std::nullopt;
+    }
+
+    DropDesktop& desktop_;
+    const bool followsLinks_, walks_;
+    std::map<std::wstring, std::vector<FolderEntry>> listings_;
+    std::map<std::wstring, std::optional<std::wstring>> finals_;
+};
+
+// Whether any dropped item is still where it was: one look into each
+// folder the paths lie in, since a look at each of a big drop's items
+// costs more than the rest of the drop together.
+bool AnyLeft(const std::vector<std::wstring>& paths, DropDesktop& desktop) {
+    std::map<std::wstring_view, std::vector<std::wstring_view>> byFolder;
     for (const std::wstring_view path : paths) {
         const std::size_t cut = path.find_last_of(L"\\/");
-        if (cut != std::wstring_view::npos) byFolder[path.substr(0, cut)].insert(path.substr(cut + 1));
+        if (cut != std::wstring_view::npos) byFolder[path.substr(0, cut + 1)].push_back(path.substr(cut + 1));
     }
-    for (const auto& [folder, names] : byFolder)
+    for (const auto& [folder, names] : byFolder) {
+        std::set<std::wstring> keys;
+        for (const std::wstring_view name : names) keys.insert(NameKey(name));
         for (const FolderEntry& entry : desktop.FolderEntries(std::wstring(folder)))
-            if (names.count(entry.Name) && found(std::wstring(folder) + L'\\' + entry.Name, entry)) return true;
+            if (keys.count(NameKey(entry.Name)))
+                for (const std::wstring_view name : names)
+                    if (EqualIgnoringCase(entry.Name, name)) return true;
+    }
     return false;
 }
 
 }  // namespace
 
-bool IsDriveOrShareRoot(std::wstring_view path) {
-    std::wstring_view rest = WithoutTrailingSeparators(path);
-    if (StartsWithInsensitive(rest, L"\\\\?\\UNC\\")) return IsServerAndShare(rest.substr(8));
-    if (StartsWithInsensitive(rest, L"\\\\?\\") || StartsWithInsensitive(rest, L"\\\\.\\")) {
-        rest = rest.substr(4);
-        return IsDriveLetter(rest) || rest.empty();
-    }
-    if (rest.size() >= 2 && IsSeparator(rest[0]) && IsSeparator(rest[1])) return IsServerAndShare(rest.substr(2));
-    return IsDriveLetter(rest) || (rest.empty() && !path.empty());
-}
-
 void ProcessDroppedFiles(const SettingsRecord& settings, const std::vector<std::wstring>& paths,
                          DropDesktop& desktop) {
-    const auto refuse = [&](std::wstring_view text, std::wstring_view path) {
-        desktop.ShowMessage(TwoLines(text, path), box::Ok | box::IconExclamation, Text().MessageTitle);
-    };
+    DropCheck check(desktop, settings.Option1 != 0);
     for (const std::wstring& path : paths) {
-        if (IsDriveOrShareRoot(path)) return refuse(Text().RootRefused, path);
-        if (path.size() > MaxShellPath) return refuse(Text().PathTooLong, path);
+        if (const std::optional<Refusal> refusal = check.Path(path)) {
+            desktop.ShowMessage(TwoLines(TwoLines(Text().*refusal->Reason, refusal->Path), Text().NothingDeleted),
+                                box::Ok | box::IconExclamation, Text().MessageTitle);
+            return;
+        }
     }
-    // A folder deleted for good is walked by the shell itself, path by path;
-    // the Recycle Bin takes it whole.
-    std::wstring holding;
-    if (settings.Option1 != 0 &&
-        AnyDroppedEntry(paths, desktop, [&](const std::wstring& path, const FolderEntry& entry) {
-            if (!entry.IsFolder || !desktop.HoldsPathLongerThan(path, MaxShellPath)) return false;
-            holding = path;
-            return true;
-        }))
-        return refuse(Text().PathTooLong, holding);
     if (IsOn(settings.Option2) &&
         desktop.ShowMessage(ConfirmationText(paths.size(), settings.Option1),
                            ConfirmationStyle(settings.Option1), Text().ConfirmTitle) != box::IdOk)
@@ -132,10 +176,9 @@ void ProcessDroppedFiles(const SettingsRecord& settings, const std::vector<std::
     try {
         desktop.SetMousePointer(MousePointer::Hourglass);
         const ShellResult result = desktop.DeleteFiles(SourceList(paths), DeleteFlags(settings.Option1));
-        const auto stillThere = [](const std::wstring&, const FolderEntry&) { return true; };
         // A shell can report success and leave an item where it was (Wine's,
         // when its trash folder has gone): what is left is a failure too.
-        if (result.Code != 0 || result.AnyOperationsAborted || AnyDroppedEntry(paths, desktop, stillThere)) {
+        if (result.Code != 0 || result.AnyOperationsAborted || AnyLeft(paths, desktop)) {
             ReportFailure(desktop);
             return;
         }

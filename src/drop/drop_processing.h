@@ -4,6 +4,7 @@
 // Portable; the desktop is reached through DropDesktop.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,7 +21,8 @@ struct ShellResult {
 
 struct FolderEntry {
     std::wstring Name;
-    bool IsFolder = false;
+    bool IsFolder = false;  // a directory, or a link or junction to one
+    bool IsLink = false;    // a reparse point: a link, a junction or (under Wine) a mount point
 };
 
 class DropDesktop {
@@ -30,12 +32,16 @@ public:
     virtual void SetMousePointer(MousePointer pointer) = 0;
     // One FO_DELETE request; `sourceList` is double-NUL terminated.
     virtual ShellResult DeleteFiles(const std::wstring& sourceList, unsigned flags) = 0;
-    // What a folder holds, as names, each with whether it is a folder to
-    // walk into (not a link or junction).
+    // What a folder holds, as listed; nothing when it cannot be listed.
     [[nodiscard]] virtual std::vector<FolderEntry> FolderEntries(const std::wstring& folder) = 0;
-    // Whether anything below `folder` has a path longer than `limit`
-    // characters.
-    [[nodiscard]] virtual bool HoldsPathLongerThan(const std::wstring& folder, std::size_t limit) = 0;
+    // The full path of the item that the file system acts on for `path`
+    // (a link opened as itself where the system can), or nothing when it
+    // cannot be opened.
+    [[nodiscard]] virtual std::optional<std::wstring> FinalPath(const std::wstring& path) = 0;
+    // Whether the shell's delete follows links: it acts on what a link
+    // points to, and walks into linked folders (Wine's does; Windows'
+    // removes a link or junction as itself).
+    [[nodiscard]] virtual bool ShellFollowsLinks() = 0;
     // The "EmptyRecycleBin" event's sound as stored (unexpanded), or "".
     virtual std::wstring EventSoundName() = 0;
     virtual void PlayEventSound(const std::wstring& name) = 0;
@@ -45,9 +51,6 @@ public:
 // terminating NUL. A longer one overruns the buffers of Wine's shell, which
 // has then deleted the contents of the current folder instead.
 inline constexpr std::size_t MaxShellPath = 259;
-
-// "C:\", "C:", "\\server\share", "\\?\C:\" and the like: a whole drive or share.
-[[nodiscard]] bool IsDriveOrShareRoot(std::wstring_view path);
 
 void ProcessDroppedFiles(const SettingsRecord& settings, const std::vector<std::wstring>& paths,
                          DropDesktop& desktop);

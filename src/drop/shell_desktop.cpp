@@ -4,6 +4,7 @@
 
 #include "drop/event_sound.h"
 #include "layouts/names.h"
+#include "platform/environment.h"
 #include "platform/handles.h"
 #include "platform/paths.h"
 #include "platform/message_box.h"
@@ -27,46 +28,41 @@ ShellResult ShellDesktop::DeleteFiles(const std::wstring& sourceList, unsigned f
     return {code, operation.fAnyOperationsAborted != FALSE};
 }
 
-namespace {
-
-// Calls `visit` with the name and attributes of each entry of `folder`, but
-// "." and ".."; stops early when it returns true, and returns that.
-template <class Visit>
-bool AnyEntry(const std::wstring& folder, Visit visit) {
-    WIN32_FIND_DATAW found{};
-    const UniqueFind search(::FindFirstFileExW((ExtendedLengthPath(folder) + L"\\*").c_str(), FindExInfoBasic, &found,
-                                               FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH));
-    if (!search) return false;
-    do {
-        const std::wstring_view name = found.cFileName;
-        if (name != L"." && name != L".." && visit(name, found.dwFileAttributes)) return true;
-    } while (::FindNextFileW(search.get(), &found));
-    return false;
-}
-
-bool IsFolder(DWORD attributes) {
-    // A junction or link is removed as itself, not walked into.
-    return (attributes & FILE_ATTRIBUTE_DIRECTORY) && !(attributes & FILE_ATTRIBUTE_REPARSE_POINT);
-}
-
-}  // namespace
-
 std::vector<FolderEntry> ShellDesktop::FolderEntries(const std::wstring& folder) {
     std::vector<FolderEntry> entries;
-    AnyEntry(folder, [&](std::wstring_view name, DWORD attributes) {
-        entries.push_back({std::wstring(name), IsFolder(attributes)});
-        return false;
-    });
+    WIN32_FIND_DATAW found{};
+    const UniqueFind search(::FindFirstFileExW(ExtendedLengthPath(JoinPath(folder, L"*")).c_str(), FindExInfoBasic,
+                                               &found, FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH));
+    if (!search) return entries;
+    do {
+        const std::wstring_view name = found.cFileName;
+        if (name != L"." && name != L"..")
+            entries.push_back({std::wstring(name), (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0,
+                               (found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0});
+    } while (::FindNextFileW(search.get(), &found));
     return entries;
 }
 
-// The walk goes no deeper than the limit.
-bool ShellDesktop::HoldsPathLongerThan(const std::wstring& folder, std::size_t limit) {
-    return AnyEntry(folder, [&](std::wstring_view name, DWORD attributes) {
-        const std::wstring path = folder + L"\\" + std::wstring(name);
-        return path.size() > limit || (IsFolder(attributes) && HoldsPathLongerThan(path, limit));
-    });
+std::optional<std::wstring> ShellDesktop::FinalPath(const std::wstring& path) {
+    // Attributes only: an item that another program holds open is still
+    // opened. A link is opened as itself where the system can.
+    const UniqueFile item(::CreateFileW(ExtendedLengthPath(path).c_str(), FILE_READ_ATTRIBUTES,
+                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                        FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+    if (!item) return std::nullopt;
+    std::wstring final(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length = ::GetFinalPathNameByHandleW(item.get(), final.data(), static_cast<DWORD>(final.size()),
+                                                         FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+        if (length == 0) return std::nullopt;
+        if (length < final.size()) return final.substr(0, length);
+        final.resize(length);
+    }
 }
+
+// Wine's file system opens a link's target whatever the flags ask, and its
+// shell deletes through links; it also lists a link to a file as a plain file.
+bool ShellDesktop::ShellFollowsLinks() { return RunsUnderWine(); }
 
 std::wstring ShellDesktop::EventSoundName() {
     return ReadRegString(HKEY_CURRENT_USER, names::EmptyRecycleBinSoundKey, L"");

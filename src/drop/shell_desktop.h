@@ -16,7 +16,8 @@ public:
     void SetMousePointer(MousePointer pointer) override;
     ShellResult DeleteFiles(const std::wstring& sourceList, unsigned flags) override;
     std::vector<FolderEntry> FolderEntries(const std::wstring& folder) override;
-    bool HoldsPathLongerThan(const std::wstring& folder, std::size_t limit) override;
+    std::optional<std::wstring> FinalPath(const std::wstring& path) override;
+    bool ShellFollowsLinks() override;
     std::wstring EventSoundName() override;
     void PlayEventSound(const std::wstring& name) override;
 

@@ -37,8 +37,14 @@ struct Texts {
     std::wstring_view ConfirmQuestion;
     std::wstring_view ProcessingDone;
     std::wstring_view ProcessingFailed;
-    std::wstring_view RootRefused;  // followed by LineBreak and the path
-    std::wstring_view PathTooLong;  // followed by LineBreak and the path
+    // A drop refused before the shell sees it: the reason, LineBreak, the
+    // item that shows it, LineBreak, NothingDeleted.
+    std::wstring_view RootRefused;
+    std::wstring_view PathTooLong;
+    std::wstring_view ItemNotFound;
+    std::wstring_view NameRefused;
+    std::wstring_view LinkRefused;
+    std::wstring_view NothingDeleted;
 
     // The settings dialog.
     std::wstring_view Form2Caption;

@@ -30,4 +30,9 @@ std::wstring EnvironmentVariable(const wchar_t* name) {
     return value;
 }
 
+bool RunsUnderWine() noexcept {
+    const HMODULE ntdll = ::GetModuleHandleW(L"ntdll.dll");
+    return ntdll && ::GetProcAddress(ntdll, "wine_get_version");
+}
+
 }  // namespace rublet

@@ -11,4 +11,7 @@ namespace rublet {
 // The value of an environment variable; "" when it is not set.
 [[nodiscard]] std::wstring EnvironmentVariable(const wchar_t* name);
 
+// Whether the program runs under Wine, whose ntdll names its version.
+[[nodiscard]] bool RunsUnderWine() noexcept;
+
 }  // namespace rublet

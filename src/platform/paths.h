@@ -3,6 +3,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace rublet {
 
@@ -13,5 +14,33 @@ namespace rublet {
 // A full path in the form that reaches beyond MAX_PATH ("\\?\C:\...",
 // "\\?\UNC\server\share\..."); other paths as they are.
 [[nodiscard]] std::wstring ExtendedLengthPath(std::wstring_view path);
+
+// "C:\", "C:", "\\server\share", "\\?\C:\" and the like: a whole drive or share.
+[[nodiscard]] bool IsDriveOrShareRoot(std::wstring_view path);
+
+// A full path as its root ("C:\", "\\server\share\", "\\?\C:\",
+// "\\?\UNC\server\share\"; empty for any other path) and the names below
+// it, which either separator parts; empty names are passed over.
+struct PathParts {
+    std::wstring_view Root;
+    std::vector<std::wstring_view> Names;
+};
+[[nodiscard]] PathParts SplitPath(std::wstring_view path);
+
+// `folder` and `name` with one backslash between them.
+[[nodiscard]] std::wstring JoinPath(std::wstring_view folder, std::wstring_view name);
+
+// Whether Windows reads `name` as the one item it names: no separator,
+// stream colon, wildcard, quote, angle bracket, bar or control character,
+// and no trailing dot or space, which Windows trims away.
+[[nodiscard]] bool IsPlainName(std::wstring_view name) noexcept;
+
+// What Windows makes of a name: its part before any separator, without
+// trailing dots and spaces, ASCII letters in upper case. Two names of one
+// key that are not the same name but for case can stand for each other.
+[[nodiscard]] std::wstring NameKey(std::wstring_view name);
+
+// Equal but for the case of ASCII letters, as Windows compares names.
+[[nodiscard]] bool EqualIgnoringCase(std::wstring_view a, std::wstring_view b) noexcept;
 
 }  // namespace rublet

@@ -11,11 +11,6 @@ namespace {
 // so bound at run time and never linked.
 using DosFileNameFunction = WCHAR* CDECL(const char* unixPath);
 
-bool RunsUnderWine() noexcept {
-    const HMODULE ntdll = ::GetModuleHandleW(L"ntdll.dll");
-    return ntdll && ::GetProcAddress(ntdll, "wine_get_version");
-}
-
 // The Unix path of the freedesktop trash's info folder: $XDG_DATA_HOME
 // when it is an absolute path, else $HOME/.local/share.
 std::wstring TrashInfoUnixPath() {

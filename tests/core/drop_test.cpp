@@ -4,9 +4,12 @@
 
 #include <algorithm>
 #include <exception>
+#include <map>
+#include <tuple>
 
 #include "drop/drop_files_block.h"
 #include "drop/drop_processing.h"
+#include "platform/paths.h"
 
 namespace {
 using namespace rublet;
@@ -61,38 +64,65 @@ struct Case {
     bool soundLookupFails = false;
 };
 
-// Records every call in order, a NUL in a list to delete as '|'; answers as its case says.
+// An item of the fake file system: a folder, a link (to `target`, which the
+// file system opens where the shell follows links), or a file; `held` ones
+// stay where they are when the shell deletes them.
+struct Item {
+    bool folder = false, link = false;
+    std::wstring target;
+    bool held = false;
+};
+const Item Folder{true, false, {}, false}, Held{false, false, {}, true};
+Item LinkTo(std::wstring target, bool folder) { return {folder, true, std::move(target), false}; }
+// Items by folder and name, so that a name may hold a backslash, as a Linux
+// name does under Wine.
+using Tree = std::map<std::pair<std::wstring, std::wstring>, Item>;
+
+// Three items in C:\.
+const Tree Plain{{{L"C:\\", L"a.txt"}, {}}, {{L"C:\\", L"フォルダ"}, Folder}, {{L"C:\\", L"b 😀.doc"}, {}}};
+
+// Records every call in order, a NUL in a list to delete as '|'; answers as
+// its case says, from its file system.
 struct FakeDesktop final : DropDesktop {
-    explicit FakeDesktop(const Case& c) : c(c) {}
+    FakeDesktop(const Case& c, Tree tree, bool followsLinks) : c(c), tree(std::move(tree)), followsLinks(followsLinks) {}
     int ShowMessage(std::wstring_view text, unsigned style, std::wstring_view title) override {
         calls.push_back(L"box " + std::to_wstring(style) + L" " + std::wstring(title) + L": " + std::wstring(text));
         return c.answer;
     }
     void SetMousePointer(MousePointer to) override { calls.push_back(to == MousePointer::Hourglass ? L"wait" : L"arrow"); }
     ShellResult DeleteFiles(const std::wstring& list, unsigned flags) override {
-        deleted = true;
         std::wstring& call = calls.emplace_back(L"delete " + std::to_wstring(flags) + L" " + list);
         std::replace(call.begin(), call.end(), L'\0', L'|');
+        for (std::size_t at = 0; list[at]; at = list.find(L'\0', at) + 1)
+            std::erase_if(tree, [&](const auto& item) { return !item.second.held && EqualIgnoringCase(Path(item.first), list.c_str() + at); });
         return c.shell;
     }
     std::wstring EventSoundName() override { return c.soundLookupFails ? throw std::exception() : L"%SystemRoot%\\a.wav"; }
-    // A folder "C:\\deep" holding a path too long, until the delete.
-    std::vector<FolderEntry> FolderEntries(const std::wstring&) override {
-        return deleted ? std::vector<FolderEntry>{{L"b.txt"}} : std::vector<FolderEntry>{{L"b.txt"}, {L"deep", true}};
-    }
     void PlayEventSound(const std::wstring& name) override { calls.push_back(L"play " + name); }
-    bool HoldsPathLongerThan(const std::wstring& folder, std::size_t limit) override {
-        return folder == L"C:\\deep" && limit == 259;
+    std::vector<FolderEntry> FolderEntries(const std::wstring& folder) override {
+        std::vector<FolderEntry> entries;
+        for (const auto& [where, item] : tree)
+            if (JoinPath(where.first, L"") == JoinPath(folder, L"")) entries.push_back({where.second, item.folder, item.link});
+        return entries;
     }
+    std::optional<std::wstring> FinalPath(const std::wstring& path) override {
+        if (IsDriveOrShareRoot(path)) return path;
+        for (const auto& [where, item] : tree)
+            if (EqualIgnoringCase(Path(where), path)) return item.link && followsLinks ? item.target : Path(where);
+        return std::nullopt;
+    }
+    bool ShellFollowsLinks() override { return followsLinks; }
+    static std::wstring Path(const std::pair<std::wstring, std::wstring>& where) { return JoinPath(where.first, where.second); }
 
     const Case& c;
+    Tree tree;
+    const bool followsLinks;
     Texts calls;
-    bool deleted = false;
 };
 
 // The calls a drop of `paths` makes.
-Texts Calls(const Case& c, const Texts& paths) {
-    FakeDesktop desktop(c);
+Texts Calls(const Case& c, const Texts& paths, const Tree& tree = Plain, bool followsLinks = false) {
+    FakeDesktop desktop(c, tree, followsLinks);
     SettingsRecord settings;
     settings.Option1 = c.option1, settings.Option2 = c.option2, settings.Option3 = c.option3, settings.Option5 = c.option5;
     ProcessDroppedFiles(settings, paths, desktop);
@@ -110,14 +140,69 @@ TEST(ProcessDroppedFiles, TakesTheStepsTheOptionsAsk) {
         {-1, 1, 0, 0, {AskDelete, L"wait", L"delete 272" + Recycle.substr(12), L"arrow"}},  // every value but 0 deletes
         {0, -1, -1, -1, {L"wait", Recycle, L"arrow"}},          // only 1 is on
         {0, 0, 1, 1, {L"wait", Recycle, L"arrow", Failed}, 1, {0x7C, false}},
-        {0, 0, 1, 1, {L"wait", Recycle, L"arrow", Failed}, 1, {0, true}},  // aborted
+        {0, 0, 1, 1, {L"wait", Recycle, L"arrow", Failed}, 1, {0, true}},  // aborted, though the items went
         {0, 0, 1, 1, {L"wait", Recycle, L"arrow", Done, L"arrow", Failed}, 1, {}, true}};
     for (const Case& c : cases) EXPECT_EQ(Calls(c, {L"C:\\a.txt", L"C:\\フォルダ", L"C:\\b 😀.doc"}), c.calls) << &c - cases;
 }
 
-// A cancelled question and a drive's root refused are the drop scenarios'.
 TEST(ProcessDroppedFiles, AsksWithTheCountBeyondSixteenBits) {
-    EXPECT_EQ(Calls({1, 1}, Texts(40000, L"C:\\f")).front(), L"box 49 RUblet: 40000個のファイルを「削除」します\r\nよろしいですか？");
+    EXPECT_EQ(Calls({1, 1}, Texts(40000, L"C:\\a.txt")).front(), L"box 49 RUblet: 40000個のファイルを「削除」します\r\nよろしいですか？");
+}
+
+// Whatever the shell says, an item still there, in any case of its name, is a failure.
+TEST(ProcessDroppedFiles, CallsItAFailureWhenAnItemIsLeft) {
+    const Tree tree{{{L"C:\\", L"a.txt"}, Held}, {{L"C:\\", L"b.txt"}, {}}};
+    EXPECT_EQ(Calls({0, 0, 1}, {L"C:\\b.txt", L"C:\\A.TXT"}, tree),
+              (Texts{L"wait", L"delete 16464 C:\\b.txt|C:\\A.TXT||", L"arrow",
+                     L"box 16 Rublet: エラーが発生したため、処理は完了しませんでした"}));
+}
+
+// Every path must name the very item that was dragged, and nothing that the
+// shell removes may lie outside what was dropped: each hazard is refused
+// before the shell is called, with a message naming the item.
+TEST(ProcessDroppedFiles, RefusesWhatCouldReachPastTheDrop) {
+    const std::wstring longest = L"C:\\" + std::wstring(256, L'x');
+    const auto in = [](std::wstring folder, std::wstring name, Item item = {}) {
+        return std::pair{std::pair{std::move(folder), std::move(name)}, std::move(item)};
+    };
+    const Tree tree{in(L"C:\\", L"w", Folder), in(L"C:\\", std::wstring(256, L'x')), in(L"C:\\w", L"same"),
+                    in(L"C:\\w", L"same."), in(L"C:\\w", L"a", Folder), in(L"C:\\w\\a", L"b"), in(L"C:\\w", L"a\\b"),
+                    in(L"C:\\w", L"link", LinkTo(L"C:\\t", false)), in(L"C:\\w", L"d", Folder), in(L"C:\\w\\d", L"f"),
+                    in(L"C:\\w\\d", L"in", LinkTo(L"C:\\t", true)), in(L"C:\\w", L"odd", Folder), in(L"C:\\w\\odd", L"n."),
+                    in(L"C:\\w", L"deep", Folder), in(L"C:\\w\\deep", std::wstring(252, L'd')), in(L"C:\\w", L"Case"),
+                    in(L"C:\\", L"a.txt")};
+    struct Refused {
+        std::int16_t option1;
+        bool followsLinks;
+        std::wstring dropped, reason, named;
+    };
+    const Refused cases[] = {
+        {1, false, L"C:\\", L"ドライブそのものは削除できません。", L"C:\\"},
+        {1, false, longest + L"y", L"パスが長すぎる項目を含むため処理できません。", longest + L"y"},
+        {1, false, L"C:\\w\\deep", L"パスが長すぎる項目を含むため処理できません。", L"C:\\w\\deep"},
+        {0, false, L"C:\\w\\c?.log", L"別の項目を指すおそれのある名前を含むため処理できません。", L"C:\\w\\c?.log"},
+        {0, false, L"C:\\w\\x:y", L"別の項目を指すおそれのある名前を含むため処理できません。", L"C:\\w\\x:y"},
+        {0, false, L"C:\\w\\same", L"別の項目を指すおそれのある名前を含むため処理できません。", L"C:\\w\\same"},
+        {0, false, L"C:\\w\\a\\b", L"別の項目を指すおそれのある名前を含むため処理できません。", L"C:\\w\\a\\b"},
+        {1, false, L"C:\\w\\odd", L"別の項目を指すおそれのある名前を含むため処理できません。", L"C:\\w\\odd"},
+        {0, false, L"C:\\w\\gone", L"ドロップされた項目か、その中の項目が見つからないため処理できません。", L"C:\\w\\gone"},
+        {0, true, L"C:\\w\\link", L"リンクを含むため処理できません。リンク先まで削除されるおそれがあります。", L"C:\\w\\link"},
+        {0, true, L"C:\\w\\d", L"リンクを含むため処理できません。リンク先まで削除されるおそれがあります。", L"C:\\w\\d"},
+    };
+    for (const Refused& c : cases)
+        EXPECT_EQ(Calls({c.option1, 1}, {L"C:\\a.txt", c.dropped}, tree, c.followsLinks),
+                  Texts{L"box 48 Rublet: " + c.reason + L"\r\n" + c.named + L"\r\n何も削除していません。"})
+            << testing::PrintToString(c.dropped);
+
+    // What Windows' shell removes as itself, a name in another case, and a
+    // folder to recycle whole are handed over.
+    const std::wstring recycle = L"wait|delete 16464 ", remove = L"wait|delete 272 ";
+    for (const auto& [option1, followsLinks, dropped] : {std::tuple{1, false, longest.c_str()}, {1, false, L"C:\\w\\link"}, {1, false, L"C:\\w\\d"},
+                                                        {0, true, L"C:\\w\\case"}, {0, false, L"C:\\w\\odd"}}) {
+        const Texts calls = Calls({static_cast<std::int16_t>(option1)}, {dropped}, tree, followsLinks);
+        ASSERT_EQ(calls.size(), 3u) << testing::PrintToString(calls);
+        EXPECT_EQ(calls[1], (option1 ? L"delete 272 " : L"delete 16464 ") + std::wstring(dropped) + L"||");
+    }
 }
 
 TEST(IsDriveOrShareRoot, KnowsRootsFromWhatLiesBelowThem) {
@@ -127,16 +212,6 @@ TEST(IsDriveOrShareRoot, KnowsRootsFromWhatLiesBelowThem) {
     for (const wchar_t* below : {L"C:\\a", L"C:\\a\\", L"\\\\server\\share\\f", L"\\\\?\\C:\\x",
                                  L"\\\\?\\UNC\\server\\share\\x", L"relative", L"C:a", L""})
         EXPECT_FALSE(IsDriveOrShareRoot(below)) << testing::PrintToString(below);
-}
-
-// The shell takes paths of up to 259 characters; longer ones, or a folder
-// holding one when deleting for good, are refused before it is called.
-TEST(ProcessDroppedFiles, RefusesAPathLongerThanTheShellTakes) {
-    const std::wstring longest = L"C:\\" + std::wstring(256, L'x'), tooLong = L"box 48 Rublet: パスが長すぎる項目を含むため処理できません。\r\n";
-    EXPECT_EQ(Calls({1, 0}, {longest}), (Texts{L"wait", L"delete 272 " + longest + L"||", L"arrow"}));
-    EXPECT_EQ(Calls({0, 1}, {L"C:\\a.txt", longest + L"y"}), Texts{tooLong + longest + L"y"});
-    EXPECT_EQ(Calls({1, 1}, {L"C:\\a.txt", L"C:\\deep"}), Texts{tooLong + L"C:\\deep"});
-    EXPECT_EQ(Calls({0, 0}, {L"C:\\deep"}), (Texts{L"wait", L"delete 16464 C:\\deep||", L"arrow"}));
 }
 
 }  // namespace

@@ -9,75 +9,112 @@
 #
 # The parts are the functions below whose names end in an underscore.
 import collections
-import hashlib
 import itertools
 import os
 import random
+import re
 import shutil
 import sys
 import time
 
-from scenarios import (BOX, MAIN_WINDOW, TEXTS, TRASH, Failure, Scenario, expect, is_32bit, make, prepare,
+from scenarios import (BOX, MAIN_WINDOW, TEXTS, TRASH, Failure, Scenario, expect, is_32bit, listing, make, prepare,
                        skip, source_text, store, wait, windows_path)
 
 SEED = 20261207
 PICTURE_UNREADABLE = source_text("PictureUnreadable") + "\n"
 
 
-def listing(root):
-    # Every item below `root`: a file's hash and whether its owner may write
-    # it, or a folder.
-    return {str(p.relative_to(root)) + "/" * p.is_dir(): "folder" if p.is_dir() else
-            (hashlib.sha1(p.read_bytes()).hexdigest(), p.stat().st_mode & 0o200) for p in root.rglob("*")}
-
-
 # Names that trip up careless programs, one item or (apart by |) several;
-# {0} is the item's number. A path of some 240 characters, whose folder is
-# dropped whole; "????.txt" (what an ANSI conversion makes) beside "abcd.txt".
+# {0} is the item's number, NAME@TARGET a link. A path of some 240
+# characters, whose folder is dropped whole; "????.txt" (what an ANSI
+# conversion makes) beside "abcd.txt". Then hazards, each beside the item
+# it could be taken for: names Windows trims or reads as a pattern or a
+# separator, and links to a file, to a folder above, to nothing, and inside
+# a folder pointing back up the tree.
 NAMES = ["ごみ箱 {0}.txt", "😀 emoji {0}.doc", "two  spaces {0}.txt", ".dot {0}", "-dash {0}.txt", "100% {0};semi.txt",
          "%41 {0}.txt", "ro {0}.txt", "folder {0}/", "folder {0}/inner {0}.txt",
          "long {0}/%s/%s/長い {0}.txt" % ("l" * 100, "m" * 100), "ansi {0}/ごみ箱だ.txt|ansi {0}/abcd.txt"]
+HAZARDS = ["trim {0}/same.|trim {0}/same|trim {0}/sp |trim {0}/sp", "pattern {0}/c?.log|pattern {0}/c1.log|pattern {0}/*",
+           "slash {0}/a\\b|slash {0}/a/b", "links {0}/t.txt|links {0}/to-file@t.txt|links {0}/up@..|links {0}/none@gone",
+           "loop {0}/inner/f.txt|loop {0}/inner/back@../.."]
 
 
 def grow(root, rng, n):
     # Item N below `root`: one of the names, or a path whose first 127
-    # characters are another file's (a cut path would hit it).
+    # characters are another file's (a cut path would hit it); one in five a
+    # hazard.
     cut = "cut %d/%s.txt" % (n, "c" * 120)
-    for name in rng.choice([*NAMES, cut + "|" + cut[:127 - len(windows_path(root)) - 1]]).format(n).split("|"):
-        make(root / name, None if name.endswith("/") else name.encode() * rng.randint(1, 50))
+    names = HAZARDS if rng.random() < 0.2 else [*NAMES, cut + "|" + cut[:127 - len(windows_path(root)) - 1]]
+    for name in rng.choice(names).format(n).split("|"):
+        name, _, target = name.partition("@")
+        if target:
+            make((root / name).parent)
+            os.symlink(target, root / name)
+        else:
+            make(root / name, None if name.endswith("/") else name.encode() * rng.randint(1, 50))
         if "/ro " in "/" + name:
             (root / name).chmod(0o444)
 
 
-def pick(root, rng, count, read_only):
+def plain(name):
+    return not name.endswith((".", " ")) and not any(c in '\\/:*?"<>|' or ord(c) < 32 for c in name)
+
+
+def refused(root, dropped):
+    # Whether Rublet must refuse the item: a name that is not plain, or that
+    # Windows would read as a sibling's, on its way; a link; a folder holding
+    # either (Wine's shell walks folders in both modes).
+    key = lambda name: re.split(r"[\\/]", name)[0].rstrip(". ").upper()
+    path = root
+    for name in dropped.split("/"):
+        if not plain(name) or any(s.upper() != name.upper() and key(s) == key(name) for s in os.listdir(path)):
+            return True
+        path = path / name
+    return path.is_symlink() or any(not plain(n) or os.path.islink(os.path.join(f, n))
+                                    for f, folders, files in os.walk(path) for n in folders + files)
+
+
+def pick(root, rng, count, read_only, hazards):
     # Items none of which holds another, as a file manager selects them;
-    # with read-only files or folders that hold one only if `read_only`.
+    # with read-only files or folders that hold one only if `read_only`,
+    # with items Rublet must refuse only if `hazards`.
     held, chosen = listing(root), []
     for item in rng.sample(sorted(held), len(held)):
         path = item.rstrip("/")
         nested = any(path.startswith(c + "/") or c.startswith(path + "/") for c in chosen)
-        locked = any(k.startswith(item) and v != "folder" and not v[1] for k, v in held.items())
-        if len(chosen) < count and not nested and (read_only or not locked):
+        locked = any(k.startswith(item) and v != "folder" and v[0] != "link" and not v[1] for k, v in held.items())
+        if len(chosen) < count and not nested and (read_only or not locked) and (hazards or not refused(root, path)):
             chosen.append(path)
     return chosen
 
 
 def random_drops_(tools):
-    # 200 drops of 1 to 50 items, half to the Recycle Bin and half deleted.
+    # 200 drops of 1 to 50 items, half to the Recycle Bin and half deleted;
+    # every other drop may hold hazards, which must be refused with nothing
+    # changed.
     rng, counts, made = random.Random(SEED), collections.Counter(), itertools.count()
+    nothing_deleted = source_text("NothingDeleted")
     for option1 in ("0", "1"):
         scenario = Scenario(tools, "random-" + option1)
         root = scenario.folder
         store({"Option1": option1, "Option2": "0", "Option3": "0"})
         scenario.start_()
-        for _ in range(100):
+        for n in range(100):
             for _ in range(80 - len(listing(root))):
                 grow(root, rng, next(made))
             # Wine's shell does not delete a read-only file outright (Windows'
             # does): those go only to the Recycle Bin.
-            dropped = pick(root, rng, rng.randint(1, 50), read_only=option1 == "0")
-            before = listing(root)
+            dropped = pick(root, rng, rng.randint(1, 50), read_only=option1 == "0", hazards=n % 2 == 1)
+            hazards = [d for d in dropped if refused(root, d)]
+            before, trashed = listing(root), listing(TRASH)
             scenario.drop_(*dropped)
+            if hazards:
+                box = wait("the refusal", lambda: (scenario.windows(BOX) or [None])[0])
+                expect(any(c["text"].endswith(nothing_deleted) for c in box["controls"]), "no refusal of %s" % hazards[:3])
+                scenario.press_("OK", box)
+                expect((listing(root), listing(TRASH)) == (before, trashed), "a refused drop changed %s" % hazards[:3])
+                counts.update({"refused drops": 1, "hazards": len(hazards)})
+                continue
             try:
                 scenario.gone_(*dropped)
             except Failure as failure:
@@ -88,10 +125,11 @@ def random_drops_(tools):
             if option1 == "0":
                 scenario.trashed_(*dropped)
                 for item in [*(TRASH / "files").iterdir(), *(TRASH / "info").iterdir()]:
-                    shutil.rmtree(item) if item.is_dir() else item.unlink()  # Wine keeps the folders
+                    shutil.rmtree(item) if item.is_dir() and not item.is_symlink() else item.unlink()  # Wine keeps the folders
             counts.update({"drops": 1, "items": len(dropped), **{kind: sum(mark in "/" + d for d in dropped) for kind, mark
                            in (("long", "long "), ("cut", "cut "), ("ansi", "ごみ箱だ"), ("read-only", "/ro "))}})
         scenario.close()
+    expect(counts["refused drops"] > 0, "no drop held a hazard")
     return dict(counts)
 
 

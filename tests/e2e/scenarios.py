@@ -16,6 +16,7 @@
 # check, Rublet.exe started and ended, the probe's view of its windows, the
 # registry, the freedesktop trash, and the program's own texts, read from
 # its source.
+import hashlib
 import os
 import re
 import shlex
@@ -144,6 +145,19 @@ def make(path, data=None):
     # A file that holds DATA, or without DATA a folder; and the folders above.
     path.parent.mkdir(parents=True, exist_ok=True)
     path.mkdir(exist_ok=True) if data is None else path.write_bytes(data)
+
+
+def listing(root):
+    # Every item below `root`, links not followed: a file's hash and whether
+    # its owner may write it, a folder, or a link and what it points to.
+    found = {}
+    for folder, folders, files in os.walk(root):
+        for path in (Path(folder) / name for name in folders + files):
+            key = str(path.relative_to(root))
+            found[key + "/" * (path.is_dir() and not path.is_symlink())] = (
+                ("link", os.readlink(path)) if path.is_symlink() else "folder" if path.is_dir() else
+                (hashlib.sha1(path.read_bytes()).hexdigest(), path.stat().st_mode & 0o200))
+    return found
 
 
 def xdnd_drop(x, y, paths):
@@ -465,6 +479,25 @@ class Scenario:
             *[a for _ in range(int(steps)) for a in ("mousemove_relative", "--", dx, dy, "sleep", "0.05")], "mouseup", 1)
         rects = []
         wait("a bin at rest", lambda: rects.append(self.window()["rect"]) or rects[-2:] == rects[-1:] * 2)
+
+    def link_(self, name, target):
+        # A symbolic link, as Linux makes them; TARGET as the link holds it.
+        make((self.folder / name).parent)
+        os.symlink(target, self.folder / name)
+
+    def snapshot_(self):
+        # The folder and the trash, to hold against them after a drop.
+        self.before = listing(self.folder), listing(TRASH)
+
+    def unchanged_(self):
+        expect((listing(self.folder), listing(TRASH)) == self.before, "the folder or the trash changed")
+
+    def only_(self, *names):
+        # The named items have gone (waited for), and nothing else of the
+        # folder changed since the snapshot.
+        self.gone_(*names)
+        left = {k: v for k, v in self.before[0].items() if not any((k.rstrip("/") + "/").startswith(n + "/") for n in names)}
+        expect(listing(self.folder) == left, "more than the drop changed")
 
     def gone_(self, *names):
         wait("end of %s" % (names,), lambda: not any((self.folder / n).exists() for n in names))

@@ -9,6 +9,7 @@
 #include "memory_store.h"
 #include "platform/bitmap_file.h"
 #include "platform/conversions.h"
+#include "platform/paths.h"
 #include "platform/png_file.h"
 #include "settings/settings.h"
 
@@ -59,6 +60,17 @@ void DropBlock(const std::uint8_t* data, std::size_t size) {
     Require(20 + units <= size || !paths);
 }
 
+// A path's names hold no separator and are none of them empty; a name's key
+// is never longer than the name.
+void DroppedPath(const std::wstring& path) {
+    static_cast<void>(IsDriveOrShareRoot(path));
+    for (const std::wstring_view name : SplitPath(path).Names) {
+        Require(!name.empty() && name.find_first_of(L"\\/") == std::wstring_view::npos);
+        Require(NameKey(name).size() <= name.size());
+        if (IsPlainName(name)) Require(!NameKey(name).empty());
+    }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -72,7 +84,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     case 0: Numbers(Text(data + 1, size - 1)); break;
     case 1: StoredSettings(data + 1, size - 1); break;
     case 2: static_cast<void>(IsWholeIfBitmap({data + 1, size - 1})); break;
-    case 3: static_cast<void>(IsDriveOrShareRoot(Text(data + 1, size - 1))); break;
+    case 3: DroppedPath(Text(data + 1, size - 1)); break;
     default: DropBlock(data + 1, size - 1); break;
     }
     return 0;
