@@ -88,47 +88,56 @@ def pick(root, rng, count, read_only, hazards):
     return chosen
 
 
+def drop_once(scenario, dropped, option1, counts):
+    # One drop, held against the folder and the trash: an item Rublet must
+    # refuse keeps the whole drop, else exactly the dropped items go and
+    # the completion message says so.
+    root, hazards = scenario.folder, [d for d in dropped if refused(scenario.folder, d)]
+    before, trashed = listing(root), listing(TRASH)
+    scenario.drop_(*dropped)
+    if hazards:
+        box = wait("the refusal", lambda: (scenario.windows(BOX) or [None])[0])
+        texts = [c["text"] for c in box["controls"]]
+        expect(any(t.endswith(source_text("NothingDeleted")) for t in texts), "no refusal of %s: %s" % (hazards[:3], texts))
+        scenario.press_("OK", box)
+        expect((listing(root), listing(TRASH)) == (before, trashed), "a refused drop changed %s" % hazards[:3])
+        counts.update({"refused drops": 1, "hazards": len(hazards)})
+        for group in {d.split("/")[0] for d in hazards}:  # room for new items
+            shutil.rmtree(root / group)
+        return
+    try:
+        scenario.gone_(*dropped)
+        scenario.box_(source_text("MessageTitle"), source_text("ProcessingDone"))
+    except Failure as failure:
+        raise Failure("%s after dropping %s; the program shows %s" % (failure, dropped, [[c["text"] for c in w["controls"]] for w in scenario.windows(BOX)]))
+    left = {k: v for k, v in before.items() if not any((k.rstrip("/") + "/").startswith(d + "/") for d in dropped)}
+    expect(listing(root) == left, "more than the drop changed: %s" % sorted(set(left) ^ set(listing(root)))[:5])
+    if option1 == "0":
+        scenario.trashed_(*dropped)
+        for item in [*(TRASH / "files").iterdir(), *(TRASH / "info").iterdir()]:
+            shutil.rmtree(item) if item.is_dir() and not item.is_symlink() else item.unlink()  # Wine keeps the folders
+    counts.update({"drops": 1, "items": len(dropped), **{kind: sum(mark in "/" + d for d in dropped) for kind, mark
+                   in (("long", "long "), ("cut", "cut "), ("ansi", "ごみ箱だ"), ("read-only", "/ro "))}})
+
+
 def random_drops_(tools):
     # 200 drops of 1 to 50 items, half to the Recycle Bin and half deleted;
-    # every other drop may hold hazards, which must be refused with nothing
-    # changed.
+    # every other drop may hold hazards.
     rng, counts, made = random.Random(SEED), collections.Counter(), itertools.count()
-    nothing_deleted = source_text("NothingDeleted")
     for option1 in ("0", "1"):
         scenario = Scenario(tools, "random-" + option1)
-        root = scenario.folder
-        store({"Option1": option1, "Option2": "0", "Option3": "0"})
-        scenario.start_()
-        for n in range(100):
-            for _ in range(80 - len(listing(root))):
-                grow(root, rng, next(made))
-            # Wine's shell does not delete a read-only file outright (Windows'
-            # does): those go only to the Recycle Bin.
-            dropped = pick(root, rng, rng.randint(1, 50), read_only=option1 == "0", hazards=n % 2 == 1)
-            hazards = [d for d in dropped if refused(root, d)]
-            before, trashed = listing(root), listing(TRASH)
-            scenario.drop_(*dropped)
-            if hazards:
-                box = wait("the refusal", lambda: (scenario.windows(BOX) or [None])[0])
-                expect(any(c["text"].endswith(nothing_deleted) for c in box["controls"]), "no refusal of %s" % hazards[:3])
-                scenario.press_("OK", box)
-                expect((listing(root), listing(TRASH)) == (before, trashed), "a refused drop changed %s" % hazards[:3])
-                counts.update({"refused drops": 1, "hazards": len(hazards)})
-                continue
-            try:
-                scenario.gone_(*dropped)
-            except Failure as failure:
-                raise Failure("%s; the program shows %s" % (failure, [w["controls"] for w in scenario.windows(BOX)]))
-            after, left = listing(root), {k: v for k, v in before.items()
-                                          if not any((k.rstrip("/") + "/").startswith(d + "/") for d in dropped)}
-            expect(after == left, "more than the drop changed: %s" % sorted(set(left) ^ set(after))[:5])
-            if option1 == "0":
-                scenario.trashed_(*dropped)
-                for item in [*(TRASH / "files").iterdir(), *(TRASH / "info").iterdir()]:
-                    shutil.rmtree(item) if item.is_dir() and not item.is_symlink() else item.unlink()  # Wine keeps the folders
-            counts.update({"drops": 1, "items": len(dropped), **{kind: sum(mark in "/" + d for d in dropped) for kind, mark
-                           in (("long", "long "), ("cut", "cut "), ("ansi", "ごみ箱だ"), ("read-only", "/ro "))}})
-        scenario.close()
+        try:
+            store({"Option1": option1, "Option2": "0"})
+            scenario.start_()
+            for n in range(100):
+                for _ in range(80 - len(listing(scenario.folder))):
+                    grow(scenario.folder, rng, next(made))
+                # Wine's shell does not delete a read-only file outright (Windows'
+                # does): those go only to the Recycle Bin.
+                drop_once(scenario, pick(scenario.folder, rng, rng.randint(1, 50), read_only=option1 == "0",
+                                         hazards=n % 2 == 1), option1, counts)
+        finally:
+            scenario.close()
     expect(counts["refused drops"] > 0, "no drop held a hazard")
     return dict(counts)
 
