@@ -76,9 +76,11 @@ public:
         for (const std::wstring_view name : parts.Names) {
             if (!IsPlainName(name)) return Refusal{&Texts::NameRefused, path};
             item = nullptr;
-            for (const FolderEntry& entry : Entries(folder)) {
-                if (EqualIgnoringCase(entry.Name, name)) item = &entry;
-                else if (NameKey(entry.Name) == NameKey(name)) return Refusal{&Texts::NameRefused, path};
+            const Listing& listing = Entries(folder);
+            for (auto [alike, end] = listing.ByKey.equal_range(NameKey(name)); alike != end; ++alike) {
+                const FolderEntry& entry = listing.Entries[alike->second];
+                if (!EqualIgnoringCase(entry.Name, name)) return Refusal{&Texts::NameRefused, path};
+                item = &entry;
             }
             if (!item) return Refusal{&Texts::ItemNotFound, path};
             above = std::exchange(folder, JoinPath(folder, name));
@@ -96,11 +98,17 @@ public:
     }
 
 private:
-    // What a folder the dropped paths pass through holds: listed once.
-    const std::vector<FolderEntry>& Entries(const std::wstring& folder) {
-        const auto found = listings_.find(folder);
-        return found != listings_.end() ? found->second
-                                        : listings_.emplace(folder, desktop_.FolderEntries(folder)).first->second;
+    // What a folder the dropped paths pass through holds, by key: listed once.
+    struct Listing {
+        std::vector<FolderEntry> Entries;
+        std::multimap<std::wstring, std::size_t> ByKey;
+    };
+    const Listing& Entries(const std::wstring& folder) {
+        if (const auto found = listings_.find(folder); found != listings_.end()) return found->second;
+        Listing& listing = listings_[folder];
+        listing.Entries = desktop_.FolderEntries(folder);
+        for (std::size_t i = 0; i < listing.Entries.size(); ++i) listing.ByKey.emplace(NameKey(listing.Entries[i].Name), i);
+        return listing;
     }
 
     const std::optional<std::wstring>& Final(const std::wstring& folder) {
@@ -132,7 +140,7 @@ private:
 
     DropDesktop& desktop_;
     const bool followsLinks_, walks_;
-    std::map<std::wstring, std::vector<FolderEntry>> listings_;
+    std::map<std::wstring, Listing> listings_;
     std::map<std::wstring, std::optional<std::wstring>> finals_;
 };
 
