@@ -1,9 +1,8 @@
 // What the bin's look at the Recycle Bin costs while it sits idle, at each
 // of the given numbers of items in the Recycle Bin (check_bench --items
 // 500,5000,50000, the default): one SHQueryRecycleBinW (count and size, the
-// look until now) against one RecycleBinHoldsAnything (its first item), and
-// a third way that Wine alone allows, its freedesktop trash read directly,
-// for comparison; each as the time one look takes, its processor time, and
+// bin's look) against a way that Wine alone allows, its freedesktop trash
+// read directly, for comparison; each as the time one look takes, its processor time, and
 // the processor time a minute of the idle bin that looks every 2 seconds,
 // spaced out when a look is slow. The Recycle Bin is filled by one shell
 // call for each step.
@@ -31,8 +30,7 @@
 #include "bench.h"
 #include "layouts/names.h"
 #include "platform/handles.h"
-#include "platform/recycle_bin_contents.h"
-#include "main_window/recycle_bin_looks.h"
+#include "recycle_bin/recycle_bin_looks.h"
 #include "support.h"
 
 namespace {
@@ -294,8 +292,6 @@ int wmain(int argc, wchar_t** argv) {
                    SHQUERYRBINFO info{sizeof info, 0, 0};
                    ::SHQueryRecycleBinW(nullptr, &info);
                }));
-        if (!rublet::RecycleBinHoldsAnything()) std::fputs("check_bench: RecycleBinHoldsAnything reads false\n", stderr);
-        report("RecycleBinHoldsAnything", TimeLooks([] { static_cast<void>(rublet::RecycleBinHoldsAnything()); }));
         if (UnderWine()) {
             if (!TrashHoldsAnything()) std::fputs("check_bench: the freedesktop trash reads empty\n", stderr);
             report("freedesktop trash, first item", TimeLooks([] { static_cast<void>(TrashHoldsAnything()); }));

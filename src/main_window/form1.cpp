@@ -4,7 +4,7 @@
 #include <shellapi.h>
 #include <windowsx.h>
 
-#include <algorithm>
+#include <chrono>
 
 #include "drop/drop_processing.h"
 #include "drop/hook.h"
@@ -12,16 +12,14 @@
 #include "layouts/form1_layout.h"
 #include "layouts/names.h"
 #include "layouts/language.h"
-#include "main_window/recycle_bin_looks.h"
+#include "recycle_bin/recycle_bin_looks.h"
 #include "platform/conversions.h"
 #include "platform/layered_window.h"
 #include "platform/message_box.h"
 #include "platform/program_directory.h"
-#include "platform/recycle_bin_contents.h"
 #include "platform/screen.h"
 #include "platform/tooltip.h"
 #include "platform/z_order.h"
-#include "recycle_menu/recycle_bin.h"
 #include "settings/settings.h"
 #include "shape/region.h"
 
@@ -36,6 +34,8 @@ constexpr UINT_PTR RecycleBinCheckId = 3;
 // How long a second start brings the bin to the top.
 constexpr UINT_PTR ShowTheBinId = 4;
 constexpr UINT ShowTheBinMs = 1500;
+// The longest a status line waits for the first look at the Recycle Bin.
+constexpr std::chrono::seconds FirstLookWait{60};
 
 // Where the pointer was, on the screen, when the current message was posted.
 POINT PointerOfMessage() noexcept {
@@ -75,19 +75,15 @@ void Form1::Form_Load() {
     ::PostMessageW(hwnd(), names::AfterShowMessage, 0, 0);
 }
 
-// The window's controls, the first look at the Recycle Bin (which can take
-// a second where it holds thousands of items), the shell's word of its
-// changes and the tooltip.
+// The window's controls, the first look at the Recycle Bin, the word of
+// its changes and the tooltip.
 void Form1::Form_Shown() {
     CreateLayoutControls();
-    if (pictures_.Full) {
-        recycleBinWatch_.emplace(hwnd(), names::ShellChangeMessage);
-        storageWatch_.emplace(hwnd(), names::RecycleBinStorageMessage);
-        if (!storageWatch_->Watching()) recycleBinCheck_.emplace(hwnd(), RecycleBinCheckId, NextRecycleBinCheckMs(0));
-    }
+    recycleBin_.emplace(hwnd(), names::RecycleBinLookedMessage);
+    recycleBinWatch_.emplace(hwnd(), names::ShellChangeMessage);
+    storageWatch_.emplace(hwnd(), names::RecycleBinStorageMessage);
     tooltip_.reset(CreateTooltip(nullptr));
     AddTool(tooltip_.get(), hwnd(), 0, LPSTR_TEXTCALLBACKW);
-    ShowRecycleBinState();
 }
 
 POINT Form1::Loadsetting() {
@@ -126,7 +122,8 @@ const ShapedPicture& Form1::ShownPicture() const noexcept {
 }
 
 void Form1::ShowRecycleBinState() {
-    const bool full = pictures_.Full && RecycleBinHoldsAnything();
+    const std::optional<RecycleBinContents> last = recycleBin_->Last();
+    const bool full = pictures_.Full && last && last->Full();
     if (full == showsFull_) return;
     showsFull_ = full;
     ApplyShape(true);
@@ -151,20 +148,32 @@ void Form1::ApplyShape(bool resize) {
 }
 
 void Form1::RecycleBinChanged() {
-    // A status line on show is out of date now; the next one is asked afresh.
+    // A status line on show is out of date now; the next one is the look's.
     if (tooltip_) ::SendMessageW(tooltip_.get(), TTM_POP, 0, 0);
+    if (recycleBin_) recycleBin_->Look();
+}
+
+void Form1::RecycleBin_Looked() {
+    if (!recycleBin_) return;
     ShowRecycleBinState();
+    // Where nothing reports changes, the next look waits in proportion to
+    // how long this one took.
+    if (!storageWatch_->Watching())
+        recycleBinCheck_.emplace(hwnd(), RecycleBinCheckId, NextRecycleBinCheckMs(recycleBin_->Last()->LookMs));
 }
 
 void Form1::RecycleBinCheck_Timer() {
-    const ULONGLONG start = ::GetTickCount64();
-    ShowRecycleBinState();
-    const auto tookMs = static_cast<unsigned>(std::min<ULONGLONG>(::GetTickCount64() - start, 60000));
-    recycleBinCheck_.emplace(hwnd(), RecycleBinCheckId, NextRecycleBinCheckMs(tookMs));
+    recycleBinCheck_.reset();
+    recycleBin_->Look();
+}
+
+std::wstring Form1::StatusLine() const {
+    const std::optional<RecycleBinContents> last = recycleBin_ ? recycleBin_->Last(FirstLookWait) : std::nullopt;
+    return last ? last->StatusLine() : std::wstring();
 }
 
 void Form1::OnTooltipText(NMTTDISPINFOW& request) {
-    tooltipText_ = TrashStatusLine();
+    tooltipText_ = StatusLine();
     request.lpszText = tooltipText_.data();
 }
 
@@ -191,6 +200,7 @@ void Form1::Unload() {
     showTheBin_.reset();
     recycleBinWatch_.reset();
     storageWatch_.reset();
+    recycleBin_.reset();
     tooltip_.reset();
     ::DestroyWindow(hwnd());
 }
@@ -224,7 +234,7 @@ void Form1::Form_MouseMove(WPARAM buttons) {
 
 void Form1::Form_DblClick() {
     Form3& menus = MenuHost();
-    menus.SetCaption(MenuItem::mtrashstatus, TrashStatusLine());
+    menus.SetCaption(MenuItem::mtrashstatus, StatusLine());
     menus.PopupMenu(MenuItem::mfile2);
 }
 
@@ -276,12 +286,11 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         RecycleBinChanged();
         return 0;
     case names::RecycleBinStorageMessage:
-        if (storageWatch_) {
-            storageWatch_->Rearm();  // before the look, so that no later change goes unseen
-            if (!storageWatch_->Watching() && !recycleBinCheck_)
-                recycleBinCheck_.emplace(hwnd(), RecycleBinCheckId, NextRecycleBinCheckMs(0));
-        }
+        if (storageWatch_) storageWatch_->Rearm();  // before the look, so that no later change goes unseen
         RecycleBinChanged();
+        return 0;
+    case names::RecycleBinLookedMessage:
+        RecycleBin_Looked();
         return 0;
     case names::ShellChangeMessage:
         RecycleBinWatch::Acknowledge(wParam, lParam);

@@ -11,8 +11,9 @@
 #include <optional>
 #include <string>
 
-#include "platform/recycle_bin_storage_watch.h"
-#include "platform/recycle_bin_watch.h"
+#include "recycle_bin/recycle_bin_state.h"
+#include "recycle_bin/recycle_bin_storage_watch.h"
+#include "recycle_bin/recycle_bin_watch.h"
 #include "platform/settings_store.h"
 #include "platform/window.h"
 #include "platform/window_timer.h"
@@ -50,15 +51,19 @@ private:
     void Form_DblClick();
     Form3& MenuHost();
     void LoadPicture1();
-    // The full picture while the Recycle Bin holds anything, Picture1
-    // otherwise: the window takes its size and outline.
+    // The full picture while the Recycle Bin is known to hold anything,
+    // Picture1 otherwise: the window takes its size and outline.
     void ShowRecycleBinState();
     void ApplyShape(bool resize);
-    // After a drop, emptying or the shell's word of a change.
+    // After a drop, emptying or the word of a change: a look follows.
     void RecycleBinChanged();
+    // A look has ended: the picture follows what it found.
+    void RecycleBin_Looked();
     void RecycleBinCheck_Timer();
     [[nodiscard]] const ShapedPicture& ShownPicture() const noexcept;
-    // The status line as the tooltip's text, asked of the shell afresh.
+    // The status line of the last look, for the tooltip and the menu; only
+    // before the first look has ended does it wait, for that look.
+    [[nodiscard]] std::wstring StatusLine() const;
     void OnTooltipText(NMTTDISPINFOW& request);
 
     SettingsStore& store_;
@@ -67,6 +72,7 @@ private:
     std::optional<WindowTimer> Timer2;
     std::optional<WindowTimer> recycleBinCheck_;
     std::optional<WindowTimer> showTheBin_;  // while a second start has the bin on top
+    std::optional<RecycleBinState> recycleBin_;
     std::optional<RecycleBinWatch> recycleBinWatch_;
     std::optional<RecycleBinStorageWatch> storageWatch_;  // where it watches, the bin does not look by itself
     // Not owned by the bin: Wine puts a window with an owned popup below

@@ -1,4 +1,4 @@
-#include "platform/recycle_bin_storage_watch.h"
+#include "recycle_bin/recycle_bin_storage_watch.h"
 
 #include <string_view>
 

@@ -1,4 +1,4 @@
-#include "platform/recycle_bin_watch.h"
+#include "recycle_bin/recycle_bin_watch.h"
 
 #include <shlobj.h>
 

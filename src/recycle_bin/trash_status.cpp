@@ -1,4 +1,4 @@
-#include "recycle_menu/trash_status.h"
+#include "recycle_bin/trash_status.h"
 
 #include "layouts/language.h"
 #include "platform/conversions.h"

@@ -6,25 +6,8 @@
 
 #include "drop/hook.h"
 #include "platform/message_box.h"
-#include "recycle_menu/trash_status.h"
 
 namespace rublet {
-namespace {
-
-SHQUERYRBINFO QueryRecycleBin() noexcept {
-    SHQUERYRBINFO info{};
-    info.cbSize = sizeof info;
-    ::SHQueryRecycleBinW(nullptr, &info);
-    return info;
-}
-
-}  // namespace
-
-// One query for both figures: each walks the whole Recycle Bin.
-std::wstring TrashStatusLine() {
-    const SHQUERYRBINFO info = QueryRecycleBin();
-    return TrashStatusText(info.i64NumItems, info.i64NumItems != 0 ? info.i64Size : 0);
-}
 
 int ShellMenuDesktop::ShowMessage(std::wstring_view text, unsigned style, std::wstring_view title) {
     return MsgBox(mainWindow_, text, style, title);

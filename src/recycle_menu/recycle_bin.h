@@ -1,6 +1,5 @@
 #pragma once
-// The Recycle Bins of all drives, as the shell reports them, and the desktop
-// the menu commands act on.
+// The desktop the menu commands act on.
 
 #include <windows.h>
 
@@ -9,9 +8,6 @@
 #include "recycle_menu/menu_commands.h"
 
 namespace rublet {
-
-// The status line from fresh queries: the size only for a count that is not 0.
-[[nodiscard]] std::wstring TrashStatusLine();
 
 class ShellMenuDesktop final : public MenuDesktop {
 public:

@@ -1,8 +1,8 @@
-#include "recycle_menu/trash_status.h"
+#include "recycle_bin/trash_status.h"
 
 #include <gtest/gtest.h>
 
-#include "main_window/recycle_bin_looks.h"
+#include "recycle_bin/recycle_bin_looks.h"
 
 namespace {
 using namespace rublet;

@@ -341,19 +341,19 @@ class Scenario:
         if "quietly" not in how:
             self.window()
 
-    def end_(self):
+    def end_(self, within=15):
         self.rightclick_()
         self.choose_(source_text("MenuEnd"))
-        self.ended_()
+        self.ended_(within)
 
     def endsession_(self):
         # The end of the user's session, as Windows tells the main window.
         self.probe("endsession")
         self.ended_()
 
-    def ended_(self):
-        # The Rublet.exe started last has ended (else a TimeoutExpired).
-        self.processes.pop().wait(15)
+    def ended_(self, within=15):
+        # The Rublet.exe started last has ended within WITHIN seconds (else a TimeoutExpired).
+        self.processes.pop().wait(float(within))
 
     def window_(self, *place):
         # One bin, in that place.
@@ -462,6 +462,32 @@ class Scenario:
         # A double-click, which opens the Recycle Bin menu.
         self.click(*self.bin_point(), "--repeat", 2, "--delay", 80, 1)
         self.window(MENU)
+
+    def status_(self, text, within):
+        # Double-clicks until the Recycle Bin menu's status reads TEXT (30 s
+        # at most), each menu open within WITHIN seconds of its double-click.
+        end = time.monotonic() + 30
+        while True:
+            clicked = time.monotonic()
+            self.click(*self.bin_point(), "--repeat", 2, "--delay", 80, 1)
+            menu = wait("menu", lambda: (self.windows(MENU) or [None])[0], float(within))
+            expect(time.monotonic() - clicked < float(within), "the menu took %.1f s" % (time.monotonic() - clicked))
+            shown = menu["controls"][0]["text"]
+            self.key_("Escape")
+            if shown == text:
+                return
+            expect(time.monotonic() < end, "the status reads %s" % shown)
+            time.sleep(0.5)
+
+    def fill_(self, count):
+        # COUNT items put into the trash as another program would.
+        for folder in ("files", "info"):
+            make(TRASH / folder)
+        stamp = time.strftime("%Y-%m-%dT%H:%M:%S")
+        for n in range(int(count)):
+            (TRASH / "files" / ("old %d" % n)).write_bytes(b"")
+            (TRASH / "info" / ("old %d.trashinfo" % n)).write_text(
+                "[Trash Info]\nPath=%s\nDeletionDate=%s\n" % (urllib.parse.quote(str(self.folder / ("old %d" % n))), stamp))
 
     def menu_(self, items):
         actual = "|".join(c["text"] or "-" for c in self.window(MENU)["controls"])

@@ -4,7 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "platform/environment.h"
-#include "platform/recycle_bin_contents.h"
+#include "platform/handles.h"
+#include "recycle_bin/recycle_bin_state.h"
 #include "platform/registry.h"
 #include "platform/registry_settings_store.h"
 #include "layouts/names.h"
@@ -56,20 +57,35 @@ TEST(Registry, RoundTripsTextAndReadsOtherTypesAsAbsentOnlyForTheStore) {
     ::RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Rublet");
 }
 
-// Emptied, the bin looks empty again in the full-bin scenario.
-TEST(RecycleBinContents, AHiddenRecycledFileFillsTheRecycleBin) {
+// A look counts hidden items too, and each look asked for tells the window
+// when it has ended.
+TEST(RecycleBinState, LooksAgainWhenAskedAndTellsTheWindow) {
     RUBLET_SKIP_OUTSIDE_SANDBOX();
     constexpr DWORD Quietly = SHERB_NOCONFIRMATION | SHERB_NOPROGRESSUI | SHERB_NOSOUND;
+    constexpr UINT Looked = WM_APP + 1;
     ::SHEmptyRecycleBinW(nullptr, nullptr, Quietly);
-    EXPECT_FALSE(RecycleBinHoldsAnything());
-    const std::wstring list = std::wstring(L"T:\\recycled and hidden.txt") + L'\0';  // and the string's own NUL
-    testing_support::WriteEmptyFile(list.c_str());
-    ::SetFileAttributesW(list.c_str(), FILE_ATTRIBUTE_HIDDEN);
-    SHFILEOPSTRUCTW operation{};
-    operation.wFunc = FO_DELETE, operation.pFrom = list.c_str();
-    operation.fFlags = FOF_ALLOWUNDO | FOF_NOCONFIRMATION | FOF_SILENT | FOF_NOERRORUI;
-    ASSERT_EQ(::SHFileOperationW(&operation), 0);
-    EXPECT_TRUE(RecycleBinHoldsAnything());
+    const UniqueWindow window(::CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr));
+    RecycleBinState state(window.get(), Looked);
+    const auto looked = [&] {
+        MSG message{};
+        const ULONGLONG end = ::GetTickCount64() + 10000;
+        while (::GetTickCount64() < end)
+            if (::PeekMessageW(&message, window.get(), Looked, Looked, PM_REMOVE)) return state.Last();
+            else ::Sleep(10);
+        return std::optional<RecycleBinContents>();
+    };
+    ASSERT_EQ(looked().value_or(RecycleBinContents{-1}).Count, 0);
+    for (const wchar_t* name : {L"T:\\recycled and hidden.txt", L"T:\\recycled too.txt"}) {
+        const std::wstring list = name + std::wstring(1, L'\0');  // and the string's own NUL
+        testing_support::WriteEmptyFile(name);
+        ::SetFileAttributesW(name, FILE_ATTRIBUTE_HIDDEN);
+        SHFILEOPSTRUCTW operation{};
+        operation.wFunc = FO_DELETE, operation.pFrom = list.c_str();
+        operation.fFlags = FOF_ALLOWUNDO | FOF_NOCONFIRMATION | FOF_SILENT | FOF_NOERRORUI;
+        ASSERT_EQ(::SHFileOperationW(&operation), 0);
+    }
+    state.Look();
+    EXPECT_EQ(looked().value_or(RecycleBinContents{}).Count, 2);
     ::SHEmptyRecycleBinW(nullptr, nullptr, Quietly);
 }
 

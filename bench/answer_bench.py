@@ -1,0 +1,78 @@
+#!/usr/bin/python3
+# The bin beside a large Recycle Bin, for each number of items
+# (answer_bench.py PROGRAM_DIR [ITEMS...], 5000 and 50000 by default; with
+# --against OTHER_DIR first, that folder's Rublet.exe too, in turns):
+# Rublet.exe started on a Recycle Bin of that many items while
+# answer_bench.exe asks its window every 20 ms for 40 s; a drop at 4 s,
+# another program recycles a file at 12 s, a double-click at 20 s, then a
+# hover. Prints the longest answer, the time from the double-click to its
+# menu and from the hover to its tooltip; then, after one more change, how
+# long until a double-click's status counts it. Runs only in the prefix of
+# scripts/wine-sandbox.
+import shutil
+import subprocess
+import sys
+import time
+from pathlib import Path
+
+sys.path.insert(0, str(Path(__file__).resolve().parents[1] / "tests" / "e2e"))
+from scenarios import MENU, WORK, Scenario, prepare, run, store, wait, windows_path  # noqa: E402
+
+
+def measure(tools, items, name):
+    scenario = Scenario(tools, "answer-%d" % items)
+    scenario.make_("dropped.txt", "recycled.txt")
+    scenario.fill_(items)
+    store({"Option1": "0", "Option2": "0", "Option3": "0"})
+    scenario.start_()
+    began = time.monotonic()
+    with open(WORK / "answers", "w+") as answers:
+        pinger = subprocess.Popen(["wine", windows_path(tools / "answer_bench.exe"), "40"], stdout=answers,
+                                  stderr=subprocess.DEVNULL, cwd=WORK)
+        at = lambda second: time.sleep(max(0.0, began + second - time.monotonic()))
+        at(4)
+        scenario.drop_("dropped.txt")
+        at(12)
+        scenario.recycle_("recycled.txt")
+        at(20)
+        clicked = time.monotonic()
+        scenario.click(*scenario.bin_point(), "--repeat", 2, "--delay", 80, 1)
+        menu = wait("menu", lambda: (scenario.windows(MENU) or [None])[0], 30)
+        menu_s, status = time.monotonic() - clicked, menu["controls"][0]["text"]
+        scenario.key_("Escape")
+        hovered = time.monotonic()
+        scenario.tooltip_(status)
+        tooltip_s = time.monotonic() - hovered - 0.5  # the step's own half-second outside
+        pinger.wait(60)
+        answers.seek(0)
+        pinged = answers.read().strip()
+    # Then another change, and double-clicks until the status counts it.
+    scenario.make_("late.txt")
+    scenario.recycle_("late.txt")
+    changed, counted = time.monotonic(), "%d" % (items + 3)
+    while not status.startswith(counted) and time.monotonic() < changed + 60:
+        # As quick a round as the probe allows: about a third of a second.
+        scenario.click(*scenario.bin_point(), "--repeat", 2, "--delay", 80, 1)
+        status = wait("menu", lambda: (scenario.windows(MENU) or [None])[0], 60)["controls"][0]["text"]
+        run("xdotool", "key", "Escape", "sleep", "0.1")
+    right = "%.1f s" % (time.monotonic() - changed) if status.startswith(counted) else "not within a minute"
+    print("%s, %d items: %s; double-click to menu %.0f ms, hover to tooltip %.0f ms; the status counted a change "
+          "%s after it" % (name, items, pinged, menu_s * 1000, tooltip_s * 1000, right), flush=True)
+    scenario.close()
+
+
+def main(*args):
+    other = args[1] if args[0] == "--against" else None
+    source, *items = args[2:] if other else args
+    tools = {"this build": prepare(source)}
+    shutil.copy(Path(source) / "answer_bench.exe", tools["this build"])
+    if other:
+        tools["other"] = shutil.copytree(tools["this build"], tools["this build"].with_name("other-e2e"), dirs_exist_ok=True)
+        shutil.copy(Path(other) / "Rublet.exe", tools["other"])
+    for count in map(int, items or (5000, 50000)):
+        for name, folder in sorted(tools.items()):
+            measure(folder, count, name)
+
+
+if __name__ == "__main__":
+    main(*sys.argv[1:])
