@@ -11,12 +11,18 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     // Every text in the user's display language, Japanese or English.
     rublet::UseLanguage(rublet::LanguageOf(::GetUserDefaultUILanguage()));
     // One bin per user session: a second start shows the first one's bin
-    // and ends.
-    const rublet::UniqueKernelHandle running(::CreateMutexW(nullptr, FALSE, rublet::names::SingleBinMutex));
+    // and ends. The first bin owns the mutex while it runs. One that has
+    // just ended may still hold it for a moment (under Wine even after its
+    // process has gone): then it has no window any more, and its end hands
+    // the mutex over, abandoned, to this start.
+    const rublet::UniqueKernelHandle running(::CreateMutexW(nullptr, TRUE, rublet::names::SingleBinMutex));
     if (::GetLastError() == ERROR_ALREADY_EXISTS) {
-        if (const HWND first = ::FindWindowW(rublet::names::Form1Class, nullptr))
-            ::PostMessageW(first, rublet::names::ShowTheBinMessage, 0, 0);
-        return 0;
+        const HWND first = ::FindWindowW(rublet::names::Form1Class, nullptr);
+        const DWORD taken = ::WaitForSingleObject(running.get(), first ? 0 : 2000);
+        if (taken != WAIT_OBJECT_0 && taken != WAIT_ABANDONED) {
+            if (first) ::PostMessageW(first, rublet::names::ShowTheBinMessage, 0, 0);
+            return 0;
+        }
     }
     rublet::ComApartment com;
     rublet::RegistrySettingsStore store;

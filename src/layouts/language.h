@@ -25,6 +25,7 @@ struct Texts {
 
     // Start-up warnings, each followed by LineBreak and what was wrong.
     std::wstring_view PictureUnreadable;
+    std::wstring_view PictureEmpty;  // read, but nothing of it would show
     std::wstring_view SettingInvalid;
 
     // Dropped files. ConfirmRecycle and ConfirmDelete: "{count}" files, the

@@ -108,11 +108,13 @@ POINT Form1::Loadsetting() {
 // stored.
 void Form1::LoadPicture1() {
     if (!Settings.Bmpdir.empty()) {
-        if (std::optional<BinPictures> chosen = LoadBinPictures(Settings.Bmpdir)) {
+        std::variant<BinPictures, PictureFault> loaded = LoadBinPictures(Settings.Bmpdir);
+        if (auto* chosen = std::get_if<BinPictures>(&loaded)) {
             pictures_ = std::move(*chosen);
             return;
         }
-        Warn(TwoLines(Text().PictureUnreadable, Settings.Bmpdir));
+        const bool unreadable = std::get<PictureFault>(loaded) == PictureFault::Unreadable;
+        Warn(TwoLines(unreadable ? Text().PictureUnreadable : Text().PictureEmpty, Settings.Bmpdir));
     }
     pictures_ = EmbeddedBinPictures(::GetModuleHandleW(nullptr));
 }

@@ -24,9 +24,11 @@ std::optional<ShapedPicture> Shaped(std::optional<Picture> picture) {
 
 }  // namespace
 
-std::optional<BinPictures> LoadBinPictures(const std::wstring& path) {
-    std::optional<ShapedPicture> empty = Shaped(Picture::FromFile(path));
-    if (!empty) return std::nullopt;
+std::variant<BinPictures, PictureFault> LoadBinPictures(const std::wstring& path) {
+    std::optional<Picture> picture = Picture::FromFile(path);
+    if (!picture) return PictureFault::Unreadable;
+    std::optional<ShapedPicture> empty = Shaped(std::move(picture));
+    if (!empty) return PictureFault::NothingToShow;
     return BinPictures{std::move(*empty), Shaped(Picture::FromFile(FullPicturePath(path)))};
 }
 

@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "platform/picture.h"
@@ -27,11 +28,18 @@ struct BinPictures {
     std::optional<ShapedPicture> Full;  // none: the empty picture serves both states
 };
 
-// The picture at `path` and its "_full" twin where it has one. Nothing when
-// the picture cannot be loaded or is made only of its corner colour (or, with
-// alpha, only of pixels of alpha 0): its
-// window could not be seen, clicked, dropped on, moved or ended.
-[[nodiscard]] std::optional<BinPictures> LoadBinPictures(const std::wstring& path);
+// Why a chosen picture cannot be the bin.
+enum class PictureFault {
+    Unreadable,
+    // Made only of its corner colour (or, with alpha, only of pixels of
+    // alpha 0): its window could not be seen, clicked, dropped on, moved or
+    // ended.
+    NothingToShow,
+};
+
+// The picture at `path` and its "_full" twin where it has one, or why the
+// picture cannot be shown.
+[[nodiscard]] std::variant<BinPictures, PictureFault> LoadBinPictures(const std::wstring& path);
 
 // The pair carried inside the program.
 [[nodiscard]] BinPictures EmbeddedBinPictures(HINSTANCE module);

@@ -21,7 +21,6 @@ from scenarios import (BOX, MAIN_WINDOW, TEXTS, TRASH, Failure, Scenario, expect
                        skip, source_text, store, wait, windows_path)
 
 SEED = 20261207
-PICTURE_UNREADABLE = source_text("PictureUnreadable") + "\n"
 
 
 # Names that trip up careless programs, one item or (apart by |) several;
@@ -186,7 +185,8 @@ def bad_pictures_(tools):
             path = scenario.folder / ("bad %d%s" % (number, name[-4:]))
             path.write_bytes(data)
             texts = started(scenario, {"Bmpdir": windows_path(path)})
-            expect(texts in ([], [PICTURE_UNREADABLE + windows_path(path)]), "%s: %s" % (path.name, texts))
+            expect(texts in ([], *([source_text(t) + "\n" + windows_path(path)] for t in ("PictureUnreadable", "PictureEmpty"))),
+                   "%s: %s" % (path.name, texts))
             counts.update(["pictures", "warned" if texts else "shown"])
     scenario.close()
     return dict(counts)

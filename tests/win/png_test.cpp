@@ -42,7 +42,9 @@ TEST(PngPictures, WithAlphaArePremultipliedAndCutToItsAlphaWithoutItToTheCornerC
     const auto Load = [&](const std::vector<std::uint8_t>& file) {
         std::ofstream(path.c_str(), std::ios::binary).write(reinterpret_cast<const char*>(file.data()),
                                                             static_cast<std::streamsize>(file.size()));
-        return LoadBinPictures(path);
+        auto loaded = LoadBinPictures(path);
+        return std::holds_alternative<BinPictures>(loaded) ? std::optional(std::get<BinPictures>(std::move(loaded)))
+                                                          : std::nullopt;
     };
     const auto pictures = Load(Png(3, {{0x00FFFFFFu, 0xFFFF0000u, 0x80FFFFFFu}, {0x01000000u, 0x00123456u, 0xFF00FF00u}}));
     ASSERT_TRUE(pictures);
