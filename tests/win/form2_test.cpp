@@ -1,6 +1,5 @@
 // The settings dialog built from its design by the window runtime, in
-// English at 96 and 144 dots per inch. Its texts in both languages are read
-// off the real program by the scenarios; the layout does not depend on the
+// English at 96 and 144 dots per inch; the layout does not depend on the
 // language.
 #include "options/form2.h"
 

@@ -1,7 +1,6 @@
 // PNG pictures through the real decoder: alpha found and premultiplied, the
 // outline of a picture with alpha taken from its alpha, one without alpha
-// keeping the corner-colour rule. Broken, huge and invisible PNGs are the
-// reliability suite's, on the real program.
+// keeping the corner-colour rule.
 #include <gtest/gtest.h>
 
 #include <fstream>

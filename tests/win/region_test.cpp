@@ -1,5 +1,4 @@
-// The window region against the pixels it must hold; the real program's
-// shape is held against its pictures by the scenarios.
+// The window region against the pixels it must hold.
 #include "shape/region.h"
 
 #include <gtest/gtest.h>
