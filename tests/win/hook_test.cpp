@@ -6,9 +6,8 @@
 #include "platform/registry_settings_store.h"
 #include "support.h"
 
-namespace rublet {
 namespace {
-
+using namespace rublet;
 using testing_support::CommittedBytes, testing_support::MakeDrop;
 
 // The window's own procedure: counts the drops that reach it.
@@ -83,4 +82,3 @@ TEST(MainWindow, ClosedWithADropPendingNeverProcessesItAndReleasesIt) {
 }
 
 }  // namespace
-}  // namespace rublet

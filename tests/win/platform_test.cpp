@@ -10,9 +10,8 @@
 #include "layouts/names.h"
 #include "support.h"
 
-namespace rublet {
 namespace {
-
+using namespace rublet;
 using testing_support::StoreRegValue;
 
 constexpr wchar_t SettingsKey[] = L"Software\\Rublet\\setting";
@@ -70,4 +69,3 @@ TEST(RecycleBinContents, AHiddenRecycledFileFillsTheRecycleBin) {
 }
 
 }  // namespace
-}  // namespace rublet

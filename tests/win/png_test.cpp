@@ -9,9 +9,8 @@
 #include "png_chunks.h"
 #include "support.h"
 
-namespace rublet {
 namespace {
-
+using namespace rublet;
 using namespace testing_support;
 
 // An 8-bit RGBA PNG of `rows` (0xAARRGGBB), its data one stored deflate block.
@@ -64,4 +63,3 @@ TEST(PngPictures, WithAlphaArePremultipliedAndCutToItsAlphaWithoutItToTheCornerC
 }
 
 }  // namespace
-}  // namespace rublet

@@ -6,8 +6,8 @@
 #include <array>
 #include <random>
 
-namespace rublet {
 namespace {
+using namespace rublet;
 
 // The region holds exactly the pixels other than the corner colour, and
 // nothing beyond the picture: on pictures of several sizes, a share of the
@@ -49,4 +49,3 @@ TEST(ShapeRegion, HoldsExactlyThePixelsOtherThanTheCornerColourOfRandomPictures)
 }
 
 }  // namespace
-}  // namespace rublet
