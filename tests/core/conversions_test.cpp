@@ -22,7 +22,6 @@ TEST(TextToInt32, RoundsToTheNearestWithHalvesToEvenOrSaysWhyNot) {
 }
 
 TEST(SingleToText, WritesTheGeneralFormThatReadsBackAsTheSameWholeNumber) {
-    // Halves and seven digits are the start-up place's and the status line's rows.
     for (const auto& [value, text] : {std::pair{-0.0f, L"0"}, {12345678.0f, L"1.234568E+07"}})
         EXPECT_EQ(SingleToText(value), text);
     for (int twips = -30000; twips <= 30000; twips += 7)

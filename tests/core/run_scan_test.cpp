@@ -12,8 +12,6 @@ using namespace rublet;
 using Runs = std::vector<RunRect>;
 using testing_support::PngHead;
 
-// Which pixels make runs is held pixel by pixel against random pictures by
-// the region tests; here the layout of the pixels.
 TEST(ScanRuns, CompareWholeColoursInTheDibLayoutOrTheAlphaAloneAndFollowTheStride) {
     // Red, 0x000000FF as 0x00BBGGRR, is 0x00FF0000 in the DIB. A 2-wide view into 3-wide rows whose last
     // pixel lies outside; in the view's second column each colour in turn is off by one, all of alpha 0.
@@ -57,7 +55,6 @@ TEST(IsWholeIfBitmap, RefusesABitmapShorterThanItsHeadersSay) {
 }
 
 TEST(Paths, TheModulesFolderKeepsOnlyADriveRootsBackslashAndFullPathsReachBeyondMaxPath) {
-    // A folder on a drive, and a drive's path made long, are the scenarios' (the bin beside the program, a deep drop).
     EXPECT_EQ(DirectoryOfModule(L"C:\\Rublet.exe"), L"C:\\");
     EXPECT_EQ(DirectoryOfModule(L"\\\\server\\share\\Rublet.exe"), L"\\\\server\\share");
     EXPECT_EQ(ExtendedLengthPath(L"\\\\server\\share\\f"), L"\\\\?\\UNC\\server\\share\\f");

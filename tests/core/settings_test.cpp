@@ -19,15 +19,12 @@ std::vector<int> Numbers(const SettingsRecord& r) {
     return {r.Defleft, r.Deftop, r.Option1, r.Option2, r.Option3, r.Option4, r.Option5};
 }
 
-// The defaults on a whole screen are the first start's, on the real program.
 TEST(ReadSettings, AnEmptyStoreGivesTheDefaultsInTheMiddleOfTheScreen) {
     // 1023 x 767 pixels: half the width is 7672.5 twips, whose text converts to 7672.
     EXPECT_EQ(Numbers(ReadFrom({}, {1023 * 15.0f, 767 * 15.0f}).Record), (std::vector<int>{7672, 5752, 1, 1, 1, 0, 1}));
 }
 
 // A 32 x 32 pixel window (480 twips), the primary screen 1024 x 768 pixels.
-// A place partly off the only screen, or on a monitor unplugged since, is
-// driven on the real program by the scenarios.
 TEST(StartUpPlace, KeepsTheStoredPlaceWithinTheScreenOrWhereTheWindowLiesAtLeastPartlyOnAMonitor) {
     constexpr TwipsRect Primary{0, 0, 15360, 11520}, ToTheLeft{-19200, 1000, 0, 11800},  // 1280 x 720, a little lower
         Above{-2000, -16200, 26800, 0}, ToTheRight{15360, -3000, 44160, 13200};         // the last taller than the primary
@@ -59,7 +56,6 @@ TEST(ReadSettings, KeepsWhatIsStoredButGivesANumberThatCannotBeReadItsDefaultAnd
     const SettingsReading reading = ReadFrom(store);
     EXPECT_EQ(Numbers(reading.Record), (std::vector<int>{7680, 5760, -1, 1, 1, 32767, 0}));
     EXPECT_EQ(reading.Record.Bmpdir, L" D:\\ごみ箱.gif ");
-    // The warnings they bring are shown by the real program in the scenarios.
     std::wstring invalid;
     for (const InvalidSetting& setting : reading.Invalid) invalid += setting.Key + L"=" + setting.StoredText + L" ";
     EXPECT_EQ(invalid, L"Defleft=left Deftop=99999999999 Option2=abc Option3=70000 ");

@@ -10,7 +10,6 @@
 // self" gives the probe's own, before and after it leaks 100 handles, 64 MB
 // and 100 GDI objects on purpose.
 #include <windows.h>
-#include <psapi.h>
 #include <winternl.h>
 
 #include <set>
@@ -19,6 +18,7 @@
 
 #include "layouts/names.h"
 #include "platform/handles.h"
+#include "support.h"
 
 namespace {
 
@@ -98,10 +98,8 @@ std::wstring Counters(DWORD process) {
         if (!entry->NextEntryOffset) break;
     }
     const rublet::UniqueKernelHandle opened(::OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, process));
-    PROCESS_MEMORY_COUNTERS memory{};  // PagefileUsage: the commit charge; Wine leaves PrivateUsage at 0
-    ::GetProcessMemoryInfo(opened.get(), &memory, sizeof memory);
-    return std::to_wstring(handles) + L"\t" + std::to_wstring(memory.PagefileUsage / 1024) + L"\t" +
-           std::to_wstring(::GetGuiResources(opened.get(), GR_GDIOBJECTS)) + L"\n";
+    return std::to_wstring(handles) + L"\t" + std::to_wstring(rublet::testing_support::CommittedBytes(opened.get()) / 1024) +
+           L"\t" + std::to_wstring(::GetGuiResources(opened.get(), GR_GDIOBJECTS)) + L"\n";
 }
 
 // The measures of this very process, before and after leaking on purpose.

@@ -2,8 +2,7 @@
 # The real Rublet.exe under long and hostile use, bounded in count and time:
 # random drops that must remove exactly what was dropped, bad pictures that
 # must bring a message and a bin (never a crash or a hang), and handles and
-# memory that must stay where they were. Hostile settings are the fuzz
-# target's and the registry tests' part.
+# memory that must stay where they were.
 #
 #     reliability.py PROGRAM_DIR [PART...]
 #

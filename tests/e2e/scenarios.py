@@ -6,7 +6,8 @@
 #
 #     scenarios.py PROGRAM_DIR [SCENARIO...]
 #
-# A scenario is a file of tests/e2e/scenarios, one step a line, its words
+# A scenario is a file of tests/e2e/scenarios (of tests/e2e/english where
+# Wine's locale is not Japanese), one step a line, its words
 # quoted as in the shell (a backslash is a backslash); a line that starts with
 # # is a comment. The steps are the methods of Scenario whose names end in an
 # underscore. $dir stands for the scenario's folder and $bin for the
@@ -25,6 +26,7 @@ import subprocess
 import sys
 import time
 import urllib.parse
+from contextlib import closing
 from pathlib import Path
 
 from Xlib import X, display
@@ -36,9 +38,9 @@ WORK = Path(os.environ.get("RUBLET_SANDBOX", "/nonexistent")) / "work"
 TRASH = Path(os.environ.get("XDG_DATA_HOME", "/nonexistent")) / "Trash"
 SHOTS = Path(os.environ.get("RUBLET_SCREENSHOTS", WORK / "screenshots"))
 KEY = r"HKEY_CURRENT_USER\Software\Rublet"
-# The program's texts in the language Wine gives it: Japanese in a Japanese
-# locale, English in any other.
-TEXTS = "texts.h" if os.environ.get("LANG", "").startswith("ja") else "texts_en.h"
+# The program's texts, and the scenarios written in them, in the language
+# Wine gives it: Japanese in a Japanese locale, English in any other.
+TEXTS, FOLDER = ("texts.h", "scenarios") if os.environ.get("LANG", "").startswith("ja") else ("texts_en.h", "english")
 
 
 class Failure(Exception):
@@ -50,10 +52,9 @@ def expect(holds, what):
         raise Failure(what)
 
 
-def source_text(name, header=None):
+def source_text(name, header=TEXTS):
     # The string literal a named constant of src/layouts/HEADER holds,
     # however the declaration is laid out; adjacent literals are joined.
-    header = header or TEXTS
     source = (HERE.parents[1] / "src" / "layouts" / header).read_text(encoding="utf-8")
     found = re.search(r'\b%s\b[^=;{"]*[={]\s*((?:L"(?:[^"\\]|\\.)*"\s*)+)' % re.escape(name), source)
     if not found:
@@ -150,14 +151,10 @@ def make(path, data=None):
 def listing(root):
     # Every item below `root`, links not followed: a file's hash and whether
     # its owner may write it, a folder, or a link and what it points to.
-    found = {}
-    for folder, folders, files in os.walk(root):
-        for path in (Path(folder) / name for name in folders + files):
-            key = str(path.relative_to(root))
-            found[key + "/" * (path.is_dir() and not path.is_symlink())] = (
-                ("link", os.readlink(path)) if path.is_symlink() else "folder" if path.is_dir() else
-                (hashlib.sha1(path.read_bytes()).hexdigest(), path.stat().st_mode & 0o200))
-    return found
+    paths = [Path(folder) / name for folder, folders, files in os.walk(root) for name in folders + files]
+    return {str(p.relative_to(root)) + "/" * (p.is_dir() and not p.is_symlink()):
+            ("link", os.readlink(p)) if p.is_symlink() else "folder" if p.is_dir() else
+            (hashlib.sha1(p.read_bytes()).hexdigest(), p.stat().st_mode & 0o200) for p in paths}
 
 
 def xdnd_drop(x, y, paths):
@@ -166,8 +163,7 @@ def xdnd_drop(x, y, paths):
     # selection served as text/uri-list, XdndFinished. 0 once the target has
     # finished the drop, 1 when the window there takes no drop or refuses it,
     # 2 when the time limit passed first.
-    d = display.Display()
-    try:
+    with closing(display.Display()) as d:
         root, atom = d.screen().root, d.intern_atom
         # Without a window manager the top-level windows are the root's
         # children; the X server picks the one whose shape holds the point.
@@ -205,8 +201,6 @@ def xdnd_drop(x, y, paths):
             elif e.type == X.ClientMessage and e.client_type == atom("XdndFinished"):
                 return 0
         return 2
-    finally:
-        d.close()
 
 
 def pixels(rects):
@@ -275,8 +269,7 @@ class Scenario:
         # alpha has no window region, Wine cuts the X window from its alpha.
         # Wine may make the X window anew, so it is looked for each time.
         rect = self.window()["rect"]
-        x_display = display.Display()
-        try:
+        with closing(display.Display()) as x_display:
             for child in x_display.screen().root.query_tree().children:
                 geometry = child.get_geometry()
                 if ([geometry.x, geometry.y, geometry.x + geometry.width, geometry.y + geometry.height] == rect and
@@ -284,8 +277,6 @@ class Scenario:
                     return [[r.x, r.y, r.x + r.width, r.y + r.height]
                             for r in child.shape_get_rectangles(shape.SK.Bounding).rectangles]
             return []
-        finally:
-            x_display.close()
 
     def bin_point(self):
         # The middle of the widest run of the bin's shape, on the screen.
@@ -358,8 +349,7 @@ class Scenario:
     def window_(self, *place):
         # One bin, in that place.
         x, y, width, height = map(int, place)
-        expected = [[x, y, x + width, y + height]]
-        wait("bin at %s" % (place,), lambda: [w["rect"] for w in self.windows(MAIN_WINDOW)] == expected)
+        wait("bin at %s" % (place,), lambda: [w["rect"] for w in self.windows(MAIN_WINDOW)] == [[x, y, x + width, y + height]])
 
     def topmost_(self, expected):
         wait("topmost %s" % expected, lambda: self.window()["flag"] == (expected == "yes"))
@@ -573,11 +563,11 @@ def play(tools, path):
         scenario.close()
 
 
-def main(source, *names, folder="scenarios"):
+def main(source, *names):
     tools = prepare(source)
-    paths = [HERE / folder / (n + ".txt") for n in names] or sorted((HERE / folder).glob("*.txt"))
+    paths = [HERE / FOLDER / (n + ".txt") for n in names] or sorted((HERE / FOLDER).glob("*.txt"))
     failed = [p.stem for p in paths if not play(tools, p)]
-    print("%s: %d passed, %d failed %s" % (folder, len(paths) - len(failed), len(failed), " ".join(failed)))
+    print("%s: %d passed, %d failed %s" % (FOLDER, len(paths) - len(failed), len(failed), " ".join(failed)))
     return 1 if failed else 0
 
 

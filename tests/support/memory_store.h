@@ -1,13 +1,15 @@
 #pragma once
 
 #include <map>
+#include <tuple>
 
 #include "platform/settings_store.h"
 
 namespace rublet::testing_support {
 
-// Settings held in memory under "application|section|key".
+// Settings held in memory by application, section and key.
 struct MemoryStore final : SettingsStore {
+    using Address = std::tuple<std::wstring, std::wstring, std::wstring>;
     std::optional<std::wstring> Read(std::wstring_view application, std::wstring_view section,
                                      std::wstring_view key) const override {
         const auto found = values.find(Address(application, section, key));
@@ -18,11 +20,8 @@ struct MemoryStore final : SettingsStore {
         values[Address(application, section, key)] = text;
     }
     void Set(std::wstring_view key, std::wstring_view text) { Save(L"Rublet", L"setting", key, text); }
-    static std::wstring Address(std::wstring_view application, std::wstring_view section, std::wstring_view key) {
-        return (std::wstring(application) += L'|').append(section).append(L"|").append(key);
-    }
 
-    std::map<std::wstring, std::wstring> values;
+    std::map<Address, std::wstring> values;
 };
 
 }  // namespace rublet::testing_support

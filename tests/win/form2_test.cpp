@@ -1,6 +1,5 @@
 // The settings dialog built from its design by the window runtime, in
-// English at 96 and 144 dots per inch. Its texts in both languages are read
-// off the real program by the scenarios; the layout does not depend on the
+// English at 96 and 144 dots per inch; the layout does not depend on the
 // language.
 #include "options/form2.h"
 
@@ -15,8 +14,8 @@
 #include "layouts/form2_layout.h"
 #include "platform/registry_settings_store.h"
 
-namespace rublet {
 namespace {
+using namespace rublet;
 
 struct Scale { float twipsPerPixel; LONG clientWidth, clientHeight; };  // the client area in pixels
 
@@ -83,11 +82,10 @@ TEST_P(SettingsDialog, KeepsTheTabOrderAndTooltipsAndGivesEveryEnglishCaptionRoo
         const std::wstring_view caption = TextOf(control.Caption);
         if (caption.empty()) continue;
         const int width = std::max(TextWidth(L"MS Sans Serif", dpi, caption), TextWidth(L"Tahoma", dpi, caption));
-        int room = rect.right - rect.left;
-        if (control.Type == ControlType::CheckBox || control.Type == ControlType::OptionButton)
-            room -= ::MulDiv(::GetSystemMetrics(SM_CXMENUCHECK) + 4, dpi, 96);
-        if (control.Type == ControlType::Button) room -= ::MulDiv(2 * 3, dpi, 96);
-        if (control.Type == ControlType::Frame) room -= ::MulDiv(2 * 8, dpi, 96);
+        const bool check = control.Type == ControlType::CheckBox || control.Type == ControlType::OptionButton;
+        const int inset = check ? ::GetSystemMetrics(SM_CXMENUCHECK) + 4
+                                : control.Type == ControlType::Button ? 2 * 3 : control.Type == ControlType::Frame ? 2 * 8 : 0;
+        const int room = rect.right - rect.left - ::MulDiv(inset, dpi, 96);
         std::printf("%d dpi %3d of %3d px: %ls\n", dpi, width, room, std::wstring(caption).c_str());
         if (caption != TextsOf(Language::Japanese).*control.Caption) {
             EXPECT_LE(width, room) << testing::PrintToString(std::wstring(caption));
@@ -98,4 +96,3 @@ TEST_P(SettingsDialog, KeepsTheTabOrderAndTooltipsAndGivesEveryEnglishCaptionRoo
 INSTANTIATE_TEST_SUITE_P(Dpi, SettingsDialog, testing::Values(Scale{15, 313, 169}, Scale{10, 470, 254}));
 
 }  // namespace
-}  // namespace rublet

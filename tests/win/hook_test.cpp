@@ -2,16 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include <psapi.h>
-
 #include "main_window/form1.h"
 #include "platform/registry_settings_store.h"
 #include "support.h"
 
-namespace rublet {
 namespace {
-
-using testing_support::MakeDrop;
+using namespace rublet;
+using testing_support::CommittedBytes, testing_support::MakeDrop;
 
 // The window's own procedure: counts the drops that reach it.
 int reached = 0;
@@ -64,19 +61,13 @@ TEST(MainWindow, ClosedWithADropPendingNeverProcessesItAndReleasesIt) {
     ASSERT_TRUE(form);
     const std::wstring kept = L"T:\\kept while closing.txt";
     testing_support::WriteEmptyFile(kept);
-    // The drop carries 64 MB, which the commit charge shows until it is freed
-    // (Wine leaves PrivateUsage at 0).
+    // The drop carries 64 MB, which the commit charge shows until it is freed.
     constexpr SIZE_T Ballast = 64 << 20;
-    const auto committed = [] {
-        PROCESS_MEMORY_COUNTERS counters{};
-        counters.cb = sizeof counters;
-        ::GetProcessMemoryInfo(::GetCurrentProcess(), &counters, sizeof counters);
-        return counters.PagefileUsage;
-    };
-    const SIZE_T before = committed();
+    const SIZE_T before = CommittedBytes(::GetCurrentProcess());
     const HWND hwnd = form->hwnd();
     ::PostMessageW(hwnd, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({kept}, Ballast)), 0);
-    ASSERT_GT(committed(), before + Ballast / 2) << "a measure blind to the ballast proves nothing";
+    ASSERT_GT(CommittedBytes(::GetCurrentProcess()), before + Ballast / 2)
+        << "a measure blind to the ballast proves nothing";
     ::PostMessageW(hwnd, WM_CLOSE, 0, 0);  // both queued before the timer can tick
     const UINT_PTR bound = ::SetTimer(nullptr, 0, 20000, nullptr);  // the thread's own timer bounds the wait
     MSG message;
@@ -84,11 +75,10 @@ TEST(MainWindow, ClosedWithADropPendingNeverProcessesItAndReleasesIt) {
         ::DispatchMessageW(&message);  // until the window's end posts the quit
     ::KillTimer(nullptr, bound);
     EXPECT_FALSE(::IsWindow(hwnd));
-    EXPECT_LT(committed(), before + Ballast / 2) << "the drop is released";
+    EXPECT_LT(CommittedBytes(::GetCurrentProcess()), before + Ballast / 2) << "the drop is released";
     EXPECT_EQ(PrevWndProc, nullptr);
     EXPECT_NE(::GetFileAttributesW(kept.c_str()), INVALID_FILE_ATTRIBUTES);
     ::DeleteFileW(kept.c_str());
 }
 
 }  // namespace
-}  // namespace rublet

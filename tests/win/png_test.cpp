@@ -1,7 +1,6 @@
 // PNG pictures through the real decoder: alpha found and premultiplied, the
 // outline of a picture with alpha taken from its alpha, one without alpha
-// keeping the corner-colour rule. Broken, huge and invisible PNGs are the
-// reliability suite's, on the real program.
+// keeping the corner-colour rule.
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -10,9 +9,8 @@
 #include "png_chunks.h"
 #include "support.h"
 
-namespace rublet {
 namespace {
-
+using namespace rublet;
 using namespace testing_support;
 
 // An 8-bit RGBA PNG of `rows` (0xAARRGGBB), its data one stored deflate block.
@@ -67,4 +65,3 @@ TEST(PngPictures, WithAlphaArePremultipliedAndCutToItsAlphaWithoutItToTheCornerC
 }
 
 }  // namespace
-}  // namespace rublet

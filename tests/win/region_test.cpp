@@ -1,5 +1,4 @@
-// The window region against the pixels it must hold; the real program's
-// shape is held against its pictures by the scenarios.
+// The window region against the pixels it must hold.
 #include "shape/region.h"
 
 #include <gtest/gtest.h>
@@ -7,8 +6,8 @@
 #include <array>
 #include <random>
 
-namespace rublet {
 namespace {
+using namespace rublet;
 
 // The region holds exactly the pixels other than the corner colour, and
 // nothing beyond the picture: on pictures of several sizes, a share of the
@@ -50,4 +49,3 @@ TEST(ShapeRegion, HoldsExactlyThePixelsOtherThanTheCornerColourOfRandomPictures)
 }
 
 }  // namespace
-}  // namespace rublet
