@@ -16,7 +16,7 @@ import time
 from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parents[1] / "tests" / "e2e"))
-from scenarios import MENU, WORK, Scenario, prepare, run, store, wait, windows_path  # noqa: E402
+from scenarios import WORK, Scenario, prepare, run, store, windows_path  # noqa: E402
 
 
 def measure(tools, items, name):
@@ -36,9 +36,8 @@ def measure(tools, items, name):
         scenario.recycle_("recycled.txt")
         at(20)
         clicked = time.monotonic()
-        scenario.click(*scenario.bin_point(), "--repeat", 2, "--delay", 80, 1)
-        menu = wait("menu", lambda: (scenario.windows(MENU) or [None])[0], 30)
-        menu_s, status = time.monotonic() - clicked, menu["controls"][0]["text"]
+        status = scenario.doubleclick_(30)["controls"][0]["text"]
+        menu_s = time.monotonic() - clicked
         scenario.key_("Escape")
         hovered = time.monotonic()
         scenario.tooltip_(status)
@@ -52,8 +51,7 @@ def measure(tools, items, name):
     changed, counted = time.monotonic(), "%d" % (items + 3)
     while not status.startswith(counted) and time.monotonic() < changed + 60:
         # As quick a round as the probe allows: about a third of a second.
-        scenario.click(*scenario.bin_point(), "--repeat", 2, "--delay", 80, 1)
-        status = wait("menu", lambda: (scenario.windows(MENU) or [None])[0], 60)["controls"][0]["text"]
+        status = scenario.doubleclick_(60)["controls"][0]["text"]
         run("xdotool", "key", "Escape", "sleep", "0.1")
     right = "%.1f s" % (time.monotonic() - changed) if status.startswith(counted) else "not within a minute"
     print("%s, %d items: %s; double-click to menu %.0f ms, hover to tooltip %.0f ms; the status counted a change "

@@ -148,6 +148,15 @@ def make(path, data=None):
     path.mkdir(exist_ok=True) if data is None else path.write_bytes(data)
 
 
+def trash_file(path, data=None):
+    # A file put into the freedesktop trash as another program does it: its
+    # .trashinfo first, then the file (PATH moved, or DATA written).
+    info = "[Trash Info]\nPath=%s\nDeletionDate=%s\n" % (urllib.parse.quote(str(path)), time.strftime("%Y-%m-%dT%H:%M:%S"))
+    make(TRASH / "info" / (path.name + ".trashinfo"), info.encode())
+    make(TRASH / "files")
+    path.rename(TRASH / "files" / path.name) if data is None else (TRASH / "files" / path.name).write_bytes(data)
+
+
 def listing(root):
     # Every item below `root`, links not followed: a file's hash and whether
     # its owner may write it, a folder, or a link and what it points to.
@@ -448,36 +457,27 @@ class Scenario:
         rect = self.window()["rect"]
         self.click(*((rect[0] + int(dx), rect[1] + int(dy)) if dx else self.bin_point()), 3)
 
-    def doubleclick_(self):
-        # A double-click, which opens the Recycle Bin menu.
+    def doubleclick_(self, within=15):
+        # A double-click, which opens the Recycle Bin menu within WITHIN seconds.
+        clicked = time.monotonic()
         self.click(*self.bin_point(), "--repeat", 2, "--delay", 80, 1)
-        self.window(MENU)
+        menu = wait("menu", lambda: (self.windows(MENU) or [None])[0], float(within))
+        expect(time.monotonic() - clicked < float(within), "the menu took %.1f s" % (time.monotonic() - clicked))
+        return menu
 
     def status_(self, text, within):
         # Double-clicks until the Recycle Bin menu's status reads TEXT (30 s
         # at most), each menu open within WITHIN seconds of its double-click.
         end = time.monotonic() + 30
-        while True:
-            clicked = time.monotonic()
-            self.click(*self.bin_point(), "--repeat", 2, "--delay", 80, 1)
-            menu = wait("menu", lambda: (self.windows(MENU) or [None])[0], float(within))
-            expect(time.monotonic() - clicked < float(within), "the menu took %.1f s" % (time.monotonic() - clicked))
-            shown = menu["controls"][0]["text"]
+        while (shown := self.doubleclick_(within)["controls"][0]["text"]) != text:
             self.key_("Escape")
-            if shown == text:
-                return
             expect(time.monotonic() < end, "the status reads %s" % shown)
-            time.sleep(0.5)
+        self.key_("Escape")
 
     def fill_(self, count):
         # COUNT items put into the trash as another program would.
-        for folder in ("files", "info"):
-            make(TRASH / folder)
-        stamp = time.strftime("%Y-%m-%dT%H:%M:%S")
         for n in range(int(count)):
-            (TRASH / "files" / ("old %d" % n)).write_bytes(b"")
-            (TRASH / "info" / ("old %d.trashinfo" % n)).write_text(
-                "[Trash Info]\nPath=%s\nDeletionDate=%s\n" % (urllib.parse.quote(str(self.folder / ("old %d" % n))), stamp))
+            trash_file(self.folder / ("old %d" % n), b"")
 
     def menu_(self, items):
         actual = "|".join(c["text"] or "-" for c in self.window(MENU)["controls"])
@@ -530,11 +530,7 @@ class Scenario:
     def recycle_(self, name):
         # Another program recycles the file the freedesktop way: the
         # .trashinfo first, then the file.
-        path = self.folder / name
-        info = "[Trash Info]\nPath=%s\nDeletionDate=%s\n" % (urllib.parse.quote(str(path)), time.strftime("%Y-%m-%dT%H:%M:%S"))
-        make(TRASH / "info" / (name + ".trashinfo"), info.encode())
-        make(TRASH / "files")
-        path.rename(TRASH / "files" / name)
+        trash_file(self.folder / name)
 
     def untrash_(self):
         # The trash folder removed while Rublet runs, as a cleaner might.
