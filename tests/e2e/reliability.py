@@ -45,11 +45,7 @@ def grow(root, rng, n):
     names = HAZARDS if rng.random() < 0.2 else [*NAMES, cut + "|" + cut[:127 - len(windows_path(root)) - 1]]
     for name in rng.choice(names).format(n).split("|"):
         name, _, target = name.partition("@")
-        if target:
-            make((root / name).parent)
-            os.symlink(target, root / name)
-        else:
-            make(root / name, None if name.endswith("/") else name.encode() * rng.randint(1, 50))
+        make(root / name, None if target or name.endswith("/") else name.encode() * rng.randint(1, 50), target)
         if "/ro " in "/" + name:
             (root / name).chmod(0o444)
 

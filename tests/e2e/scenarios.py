@@ -142,10 +142,11 @@ def prepare(source):
     return tools
 
 
-def make(path, data=None):
-    # A file that holds DATA, or without DATA a folder; and the folders above.
+def make(path, data=None, target=None):
+    # A file that holds DATA, a symbolic link to TARGET (as the link holds it,
+    # as Linux makes them), or else a folder; and the folders above.
     path.parent.mkdir(parents=True, exist_ok=True)
-    path.mkdir(exist_ok=True) if data is None else path.write_bytes(data)
+    os.symlink(target, path) if target else path.mkdir(exist_ok=True) if data is None else path.write_bytes(data)
 
 
 def trash_file(path, data=None):
@@ -267,11 +268,9 @@ class Scenario:
             process.kill()
             process.wait()
 
-    def expand(self, text):
-        return text.replace("$dir", windows_path(self.folder)).replace("$bin", windows_path(self.program))
-
-    def unix(self, text):
-        return text.replace("$dir", str(self.folder)).replace("$bin", str(self.program)).replace("\\", "/")
+    def expand(self, text, path=windows_path):
+        # $dir and $bin as Windows paths, or with path=str as Linux ones.
+        return text.replace("$dir", path(self.folder)).replace("$bin", path(self.program))
 
     def x_shape(self):
         # The X window's own shape, as rectangles of the bin: a picture with
@@ -319,7 +318,7 @@ class Scenario:
     def picture_(self, name, *convert):
         # Draws a picture with ImageMagick; BMP3:name chooses the format.
         form, _, name = name.rpartition(":")
-        run("convert", *convert, (form + ":" if form else "") + str(self.folder / self.unix(name)))
+        run("convert", *convert, (form + ":" if form else "") + str(self.folder / self.expand(name, str).replace("\\", "/")))
 
     def unpack_(self):
         # This build's download, made on request and unpacked here: Rublet
@@ -366,7 +365,7 @@ class Scenario:
     def shape_(self, picture, within=15):
         # The bin's shape is the picture's pixels other than its corner
         # colour; transparent pixels are cut away as well.
-        path = self.unix(picture)
+        path = self.expand(picture, str).replace("\\", "/")
         width = int(run("identify", "-format", "%w", path + "[0]"))
         rgba = run("convert", path + "[0]", "-depth", "8", "rgba:-", binary=True)
         px = [rgba[i:i + 4] for i in range(0, len(rgba), 4)]
@@ -497,9 +496,7 @@ class Scenario:
         wait("a bin at rest", lambda: rects.append(self.window()["rect"]) or rects[-2:] == rects[-1:] * 2)
 
     def link_(self, name, target):
-        # A symbolic link, as Linux makes them; TARGET as the link holds it.
-        make((self.folder / name).parent)
-        os.symlink(target, self.folder / name)
+        make(self.folder / name, target=target)
 
     def snapshot_(self):
         # The folder and the trash, to hold against them after a drop.
