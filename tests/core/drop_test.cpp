@@ -68,12 +68,11 @@ struct Case {
 // file system opens where the shell follows links), or a file; `held` ones
 // stay where they are when the shell deletes them.
 struct Item {
-    bool folder = false, link = false;
+    bool folder = false, link = false, held = false;
     std::wstring target;
-    bool held = false;
 };
-const Item Folder{true, false, {}, false}, Held{false, false, {}, true};
-Item LinkTo(std::wstring target, bool folder) { return {folder, true, std::move(target), false}; }
+const Item Folder{true}, Held{false, false, true};
+Item LinkTo(std::wstring target, bool folder) { return {folder, true, false, std::move(target)}; }
 // Items by folder and name, so that a name may hold a backslash, as a Linux
 // name does under Wine.
 using Tree = std::map<std::pair<std::wstring, std::wstring>, Item>;
@@ -171,32 +170,21 @@ TEST(ProcessDroppedFiles, RefusesWhatCouldReachPastTheDrop) {
                     in(L"C:\\w\\d", L"in", LinkTo(L"C:\\t", true)), in(L"C:\\w", L"odd", Folder), in(L"C:\\w\\odd", L"n."),
                     in(L"C:\\w", L"deep", Folder), in(L"C:\\w\\deep", std::wstring(252, L'd')), in(L"C:\\w", L"Case"),
                     in(L"C:\\", L"a.txt")};
-    struct Refused {
-        std::int16_t option1;
-        bool followsLinks;
-        std::wstring dropped, reason, named;
-    };
-    const Refused cases[] = {
-        {1, false, L"C:\\", L"ドライブそのものは削除できません。", L"C:\\"},
-        {1, false, longest + L"y", L"パスが長すぎる項目を含むため処理できません。", longest + L"y"},
-        {1, false, L"C:\\w\\deep", L"パスが長すぎる項目を含むため処理できません。", L"C:\\w\\deep"},
-        {0, false, L"C:\\w\\c?.log", L"別の項目を指すおそれのある名前を含むため処理できません。", L"C:\\w\\c?.log"},
-        {0, false, L"C:\\w\\x:y", L"別の項目を指すおそれのある名前を含むため処理できません。", L"C:\\w\\x:y"},
-        {0, false, L"C:\\w\\same", L"別の項目を指すおそれのある名前を含むため処理できません。", L"C:\\w\\same"},
-        {0, false, L"C:\\w\\a\\b", L"別の項目を指すおそれのある名前を含むため処理できません。", L"C:\\w\\a\\b"},
-        {1, false, L"C:\\w\\odd", L"別の項目を指すおそれのある名前を含むため処理できません。", L"C:\\w\\odd"},
-        {0, false, L"C:\\w\\gone", L"ドロップされた項目か、その中の項目が見つからないため処理できません。", L"C:\\w\\gone"},
-        {0, true, L"C:\\w\\link", L"リンクを含むため処理できません。リンク先まで削除されるおそれがあります。", L"C:\\w\\link"},
-        {0, true, L"C:\\w\\d", L"リンクを含むため処理できません。リンク先まで削除されるおそれがあります。", L"C:\\w\\d"},
-    };
-    for (const Refused& c : cases)
-        EXPECT_EQ(Calls({c.option1, 1}, {L"C:\\a.txt", c.dropped}, tree, c.followsLinks),
-                  Texts{L"box 48 Rublet: " + c.reason + L"\r\n" + c.named + L"\r\n何も削除していません。"})
-            << testing::PrintToString(c.dropped);
+    const std::wstring TooLong = L"パスが長すぎる項目を含むため処理できません。",
+                       Ambiguous = L"別の項目を指すおそれのある名前を含むため処理できません。",
+                       Link = L"リンクを含むため処理できません。リンク先まで削除されるおそれがあります。";
+    for (const auto& [option1, followsLinks, dropped, reason] : {
+             std::tuple<std::int16_t, bool, std::wstring, std::wstring>{1, false, L"C:\\", L"ドライブそのものは削除できません。"},
+             {1, false, longest + L"y", TooLong}, {1, false, L"C:\\w\\deep", TooLong}, {0, false, L"C:\\w\\c?.log", Ambiguous},
+             {0, false, L"C:\\w\\x:y", Ambiguous}, {0, false, L"C:\\w\\same", Ambiguous}, {0, false, L"C:\\w\\a\\b", Ambiguous},
+             {1, false, L"C:\\w\\odd", Ambiguous}, {0, true, L"C:\\w\\link", Link}, {0, true, L"C:\\w\\d", Link},
+             {0, false, L"C:\\w\\gone", L"ドロップされた項目か、その中の項目が見つからないため処理できません。"}})
+        EXPECT_EQ(Calls({option1, 1}, {L"C:\\a.txt", dropped}, tree, followsLinks),
+                  Texts{L"box 48 Rublet: " + reason + L"\r\n" + dropped + L"\r\n何も削除していません。"})
+            << testing::PrintToString(dropped);
 
     // What Windows' shell removes as itself, a name in another case, and a
     // folder to recycle whole are handed over.
-    const std::wstring recycle = L"wait|delete 16464 ", remove = L"wait|delete 272 ";
     for (const auto& [option1, followsLinks, dropped] : {std::tuple{1, false, longest.c_str()}, {1, false, L"C:\\w\\link"}, {1, false, L"C:\\w\\d"},
                                                         {0, true, L"C:\\w\\case"}, {0, false, L"C:\\w\\odd"}}) {
         const Texts calls = Calls({static_cast<std::int16_t>(option1)}, {dropped}, tree, followsLinks);
