@@ -15,6 +15,7 @@ import re
 import shutil
 import sys
 import time
+from contextlib import closing
 
 from scenarios import (BOX, MAIN_WINDOW, TEXTS, TRASH, Failure, Scenario, expect, is_32bit, listing, make, prepare,
                        skip, source_text, store, wait, windows_path)
@@ -117,8 +118,7 @@ def random_drops_(tools):
     # every other drop may hold hazards.
     rng, counts, made = random.Random(SEED), collections.Counter(), itertools.count()
     for option1 in ("0", "1"):
-        scenario = Scenario(tools, "random-" + option1)
-        try:
+        with closing(Scenario(tools, "random-" + option1)) as scenario:
             store({"Option1": option1, "Option2": "0"})
             scenario.start_()
             for n in range(100):
@@ -128,8 +128,6 @@ def random_drops_(tools):
                 # does): those go only to the Recycle Bin.
                 drop_once(scenario, pick(scenario.folder, rng, rng.randint(1, 50), read_only=option1 == "0",
                                          hazards=n % 2 == 1), option1, counts)
-        finally:
-            scenario.close()
     expect(counts["refused drops"] > 0, "no drop held a hazard")
     return dict(counts)
 

@@ -29,8 +29,7 @@ inline void PutPngChunk(std::vector<std::uint8_t>& out, const char* type, const 
 [[nodiscard]] inline std::vector<std::uint8_t> PngHead(std::uint32_t width, std::uint32_t height, std::uint8_t depth,
                                                        std::uint8_t type) {
     std::vector<std::uint8_t> file{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'}, header;
-    PutBigEndian32(header, width);
-    PutBigEndian32(header, height);
+    for (const std::uint32_t side : {width, height}) PutBigEndian32(header, side);
     header.insert(header.end(), {depth, type, 0, 0, 0});
     PutPngChunk(file, "IHDR", header);
     return file;

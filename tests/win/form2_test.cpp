@@ -29,8 +29,7 @@ protected:
 // English Windows (under a Japanese locale the default would pick a Japanese font).
 int TextWidth(const wchar_t* face, int dpi, std::wstring_view text) {
     LOGFONTW font{};
-    font.lfHeight = -::MulDiv(8, dpi, 72);
-    font.lfCharSet = ANSI_CHARSET;
+    font.lfHeight = -::MulDiv(8, dpi, 72), font.lfCharSet = ANSI_CHARSET;
     std::wcscpy(font.lfFaceName, face);
     static const HDC dc = ::CreateCompatibleDC(nullptr);
     const HGDIOBJ previous = ::SelectObject(dc, ::CreateFontIndirectW(&font));

@@ -64,10 +64,8 @@ TEST(RecycleBinState, LooksAgainWhenAskedAndTellsTheWindow) {
     RecycleBinState state(window.get(), Looked);
     const auto looked = [&] {
         MSG message{};
-        const ULONGLONG end = ::GetTickCount64() + 10000;
-        while (::GetTickCount64() < end)
+        for (const ULONGLONG end = ::GetTickCount64() + 10000; ::GetTickCount64() < end; ::Sleep(10))
             if (::PeekMessageW(&message, window.get(), Looked, Looked, PM_REMOVE)) return state.Last();
-            else ::Sleep(10);
         return std::optional<RecycleBinContents>();
     };
     ASSERT_EQ(looked().value_or(RecycleBinContents{-1}).Count, 0);
@@ -75,9 +73,8 @@ TEST(RecycleBinState, LooksAgainWhenAskedAndTellsTheWindow) {
         const std::wstring list = name + std::wstring(1, L'\0');  // and the string's own NUL
         testing_support::WriteEmptyFile(name);
         ::SetFileAttributesW(name, FILE_ATTRIBUTE_HIDDEN);
-        SHFILEOPSTRUCTW operation{};
-        operation.wFunc = FO_DELETE, operation.pFrom = list.c_str();
-        operation.fFlags = FOF_ALLOWUNDO | FOF_NOCONFIRMATION | FOF_SILENT | FOF_NOERRORUI;
+        SHFILEOPSTRUCTW operation{nullptr, FO_DELETE, list.c_str(), nullptr,
+                                  FOF_ALLOWUNDO | FOF_NOCONFIRMATION | FOF_SILENT | FOF_NOERRORUI};
         ASSERT_EQ(::SHFileOperationW(&operation), 0);
     }
     state.Look();
