@@ -73,8 +73,9 @@ TEST(RecycleBinState, LooksAgainWhenAskedAndTellsTheWindow) {
         const std::wstring list = name + std::wstring(1, L'\0');  // and the string's own NUL
         testing_support::WriteEmptyFile(name);
         ::SetFileAttributesW(name, FILE_ATTRIBUTE_HIDDEN);
-        SHFILEOPSTRUCTW operation{nullptr, FO_DELETE, list.c_str(), nullptr,
-                                  FOF_ALLOWUNDO | FOF_NOCONFIRMATION | FOF_SILENT | FOF_NOERRORUI};
+        SHFILEOPSTRUCTW operation{};
+        operation.wFunc = FO_DELETE, operation.pFrom = list.c_str();
+        operation.fFlags = FOF_ALLOWUNDO | FOF_NOCONFIRMATION | FOF_SILENT | FOF_NOERRORUI;
         ASSERT_EQ(::SHFileOperationW(&operation), 0);
     }
     state.Look();
