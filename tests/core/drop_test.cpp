@@ -71,7 +71,7 @@ struct Item {
     bool folder = false, link = false, held = false;
     std::wstring target;
 };
-const Item Folder{true}, Held{false, false, true};
+const Item Folder{true, false, false, {}}, Held{false, false, true, {}};
 Item LinkTo(std::wstring target, bool folder) { return {folder, true, false, std::move(target)}; }
 // Items by folder and name, so that a name may hold a backslash, as a Linux
 // name does under Wine.
