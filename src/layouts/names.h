@@ -22,6 +22,9 @@ inline constexpr std::wstring_view KeyOption5 = L"Option5";
 inline constexpr std::wstring_view PictureFilterPattern = L"*.bmp;*.gif;*.jpg;*.ico;*.png";
 
 inline constexpr std::wstring_view DefaultPictureFile = L"Rublet.bmp";
+// The default bin for high-dpi displays, beside the program only.
+inline constexpr std::wstring_view DefaultPicture64File = L"Rublet64.png";
+inline constexpr std::wstring_view DefaultPicture128File = L"Rublet128.png";
 // Before the extension of the picture shown while the Recycle Bin holds anything.
 inline constexpr std::wstring_view FullPictureSuffix = L"_full";
 

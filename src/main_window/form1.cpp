@@ -91,7 +91,7 @@ POINT Form1::Loadsetting() {
     SettingsReading reading = ReadSettings(store_, screen, ProgramDirectory());
     Settings = std::move(reading.Record);
     for (const InvalidSetting& invalid : reading.Invalid) Warn(InvalidSettingMessage(invalid));
-    LoadPicture1();
+    LoadPicture1(reading.PictureStored);
 
     const TwipsPerPixel factor = ScreenTwipsPerPixel();
     const PictureBox& picture = pictures_.Empty.Box;
@@ -103,11 +103,22 @@ POINT Form1::Loadsetting() {
     return {TwipsToPixels(place.Left, factor.X), TwipsToPixels(place.Top, factor.Y)};
 }
 
-// The pictures named by Bmpdir; the embedded pair for an empty name, and
-// after a warning for a picture that cannot be shown. Bmpdir stays as
-// stored.
-void Form1::LoadPicture1() {
-    if (!Settings.Bmpdir.empty()) {
+// The pictures named by Bmpdir, or without a stored one the default bin
+// that suits the display, the next smaller where one is missing, and
+// Bmpdir names it; the embedded pair for an empty name, for no default bin,
+// and after a warning for a stored picture that cannot be shown. A stored
+// Bmpdir stays as stored.
+void Form1::LoadPicture1(bool stored) {
+    if (!stored) {
+        for (const std::wstring& path : DefaultPicturePaths(ProgramDirectory(), ScreenDpi())) {
+            std::variant<BinPictures, PictureFault> loaded = LoadBinPictures(path);
+            if (auto* chosen = std::get_if<BinPictures>(&loaded)) {
+                pictures_ = std::move(*chosen);
+                Settings.Bmpdir = path;
+                return;
+            }
+        }
+    } else if (!Settings.Bmpdir.empty()) {
         std::variant<BinPictures, PictureFault> loaded = LoadBinPictures(Settings.Bmpdir);
         if (auto* chosen = std::get_if<BinPictures>(&loaded)) {
             pictures_ = std::move(*chosen);

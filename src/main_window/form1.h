@@ -50,7 +50,7 @@ private:
     void Form_MouseMove(WPARAM buttons);
     void Form_DblClick();
     Form3& MenuHost();
-    void LoadPicture1();
+    void LoadPicture1(bool stored);
     // The full picture while the Recycle Bin is known to hold anything,
     // Picture1 otherwise: the window takes its size and outline.
     void ShowRecycleBinState();

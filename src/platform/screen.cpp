@@ -20,6 +20,12 @@ BOOL CALLBACK AddMonitor(HMONITOR, HDC, LPRECT rect, LPARAM found) noexcept {
 
 }  // namespace
 
+int ScreenDpi() noexcept {
+    WindowDc screen(nullptr);
+    const int dpi = ::GetDeviceCaps(screen.get(), LOGPIXELSX);
+    return dpi > 0 ? dpi : 96;
+}
+
 TwipsPerPixel ScreenTwipsPerPixel() noexcept {
     WindowDc screen(nullptr);
     const int dpiX = ::GetDeviceCaps(screen.get(), LOGPIXELSX);

@@ -13,6 +13,8 @@ struct TwipsPerPixel {
 };
 
 [[nodiscard]] TwipsPerPixel ScreenTwipsPerPixel() noexcept;
+// The screen's dots per inch across (96 at 100 % scaling).
+[[nodiscard]] int ScreenDpi() noexcept;
 [[nodiscard]] ScreenTwips ScreenSizeInTwips() noexcept;
 // Every monitor's rectangle, in the same twips.
 [[nodiscard]] std::vector<TwipsRect> MonitorsInTwips();

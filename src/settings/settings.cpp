@@ -54,6 +54,17 @@ std::wstring DefaultPicturePath(std::wstring_view programDirectory) {
     return path;
 }
 
+std::vector<std::wstring> DefaultPicturePaths(std::wstring_view programDirectory, int dpi) {
+    constexpr struct {
+        int FromDpi;
+        std::wstring_view File;
+    } bins[] = {{288, names::DefaultPicture128File}, {144, names::DefaultPicture64File}, {0, names::DefaultPictureFile}};
+    std::vector<std::wstring> paths;
+    for (const auto& bin : bins)
+        if (dpi >= bin.FromDpi) paths.push_back(std::wstring(programDirectory) + L'\\' + std::wstring(bin.File));
+    return paths;
+}
+
 std::wstring FullPicturePath(std::wstring_view picturePath) {
     const std::size_t name = picturePath.find_last_of(L"\\/") + 1;  // 0 without a folder
     std::size_t dot = picturePath.rfind(L'.');
@@ -71,6 +82,7 @@ SettingsReading ReadSettings(const SettingsStore& store, ScreenTwips screen,
     SettingsRecord& record = reading.Record;
     record.Defleft = reader.Position(names::KeyDefleft, screen.Width);
     record.Deftop = reader.Position(names::KeyDeftop, screen.Height);
+    reading.PictureStored = store.Read(names::SettingsApplication, names::SettingsSection, names::KeyBmpdir).has_value();
     record.Bmpdir = reader.Text(names::KeyBmpdir, DefaultPicturePath(programDirectory));
     record.Option1 = reader.Option(names::KeyOption1, 1);
     record.Option2 = reader.Option(names::KeyOption2, 1);

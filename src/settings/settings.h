@@ -42,6 +42,9 @@ struct SettingsReading {
     // nothing usable was stored; StartUpPlace decides where the window goes.
     SettingsRecord Record;
     std::vector<InvalidSetting> Invalid;
+    // Whether a picture is stored; without one, Bmpdir is the default
+    // picture and the display may choose a larger one (DefaultPicturePaths).
+    bool PictureStored = false;
 };
 
 struct TwipsPoint {
@@ -52,6 +55,11 @@ struct TwipsPoint {
 };
 
 [[nodiscard]] std::wstring DefaultPicturePath(std::wstring_view programDirectory);
+
+// The default bins beside the program that suit a display of `dpi` dots per
+// inch, the first choice first: the 128-pixel bin from 288 dpi, the
+// 64-pixel one from 144, then the 32-pixel one; each falls back to the next.
+[[nodiscard]] std::vector<std::wstring> DefaultPicturePaths(std::wstring_view programDirectory, int dpi);
 
 // The picture shown while the Recycle Bin holds anything: the chosen one's
 // name with "_full" before its extension, in the same folder.

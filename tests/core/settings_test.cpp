@@ -21,7 +21,9 @@ std::vector<int> Numbers(const SettingsRecord& r) {
 
 TEST(ReadSettings, AnEmptyStoreGivesTheDefaultsInTheMiddleOfTheScreen) {
     // 1023 x 767 pixels: half the width is 7672.5 twips, whose text converts to 7672.
-    EXPECT_EQ(Numbers(ReadFrom({}, {1023 * 15.0f, 767 * 15.0f}).Record), (std::vector<int>{7672, 5752, 1, 1, 1, 0, 1}));
+    const SettingsReading reading = ReadFrom({}, {1023 * 15.0f, 767 * 15.0f});
+    EXPECT_EQ(Numbers(reading.Record), (std::vector<int>{7672, 5752, 1, 1, 1, 0, 1}));
+    EXPECT_FALSE(reading.PictureStored);
 }
 
 // A 32 x 32 pixel window (480 twips), the primary screen 1024 x 768 pixels.
@@ -56,6 +58,7 @@ TEST(ReadSettings, KeepsWhatIsStoredButGivesANumberThatCannotBeReadItsDefaultAnd
     const SettingsReading reading = ReadFrom(store);
     EXPECT_EQ(Numbers(reading.Record), (std::vector<int>{7680, 5760, -1, 1, 1, 32767, 0}));
     EXPECT_EQ(reading.Record.Bmpdir, L" D:\\ごみ箱.gif ");
+    EXPECT_TRUE(reading.PictureStored);
     std::wstring invalid;
     for (const InvalidSetting& setting : reading.Invalid) invalid += setting.Key + L"=" + setting.StoredText + L" ";
     EXPECT_EQ(invalid, L"Defleft=left Deftop=99999999999 Option2=abc Option3=70000 ");
@@ -67,6 +70,12 @@ TEST(PicturePaths, TheDefaultLiesInTheProgramsFolderAndFullComesBeforeTheExtensi
                                      {L"D:\\絵.pics\\ごみ箱.large.gif", L"D:\\絵.pics\\ごみ箱.large_full.gif"},
                                      {L"D:\\my.pics\\bin", L"D:\\my.pics\\bin_full"}, {L"bin.ico", L"bin_full.ico"}})
         EXPECT_EQ(FullPicturePath(path), full);
+    // Without a stored picture, the bins that suit the display, largest first.
+    using Paths = std::vector<std::wstring>;
+    const std::wstring bin = L"C:\\R\\Rublet.bmp", bin64 = L"C:\\R\\Rublet64.png", bin128 = L"C:\\R\\Rublet128.png";
+    for (const auto& [dpi, paths] : {std::pair{96, Paths{bin}}, {143, Paths{bin}}, {144, Paths{bin64, bin}},
+                                     {287, Paths{bin64, bin}}, {288, Paths{bin128, bin64, bin}}})
+        EXPECT_EQ(DefaultPicturePaths(L"C:\\R", dpi), paths) << dpi;
 }
 
 }  // namespace

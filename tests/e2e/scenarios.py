@@ -222,6 +222,7 @@ class Scenario:
     # probe; the settings start empty.
     source = None  # the build's folder of programs
     point = None  # where the bin is clicked: asked again after each start and drag
+    dpi = 96
 
     def __init__(self, tools, name):
         self.tools = self.program = tools
@@ -231,6 +232,8 @@ class Scenario:
             shutil.rmtree(folder, ignore_errors=True)
         self.folder.mkdir(parents=True)
         store({}, clear=True)
+        if Scenario.dpi != 96:
+            self.dpi_(96)
 
     def step(self, line):
         lexer = shlex.shlex(line, posix=True)
@@ -314,6 +317,17 @@ class Scenario:
         for name in names:
             name, _, size = name.partition("=")
             make(self.folder / name, None if name.endswith("/") else b"x" * int(size) if size else name.encode())
+
+    def remove_(self, *paths):
+        for path in paths:
+            Path(self.expand(path, str).replace("\\", "/")).unlink()
+
+    def dpi_(self, dots):
+        # The display's dots per inch, which Wine reads at each program's
+        # start; a new scenario starts at 96 again.
+        run("wine", "reg", "add", r"HKCU\Control Panel\Desktop", "/v", "LogPixels", "/t", "REG_DWORD", "/d", dots, "/f",
+            binary=True)
+        Scenario.dpi = int(dots)
 
     def picture_(self, name, *convert):
         # Draws a picture with ImageMagick; BMP3:name chooses the format.
