@@ -1,10 +1,16 @@
 #include <windows.h>
 
+#include <memory>
+#include <string>
+
 #include "layouts/language.h"
 #include "layouts/names.h"
 #include "main_window/form1.h"
 #include "platform/com.h"
 #include "platform/handles.h"
+#include "platform/ini_settings_store.h"
+#include "platform/paths.h"
+#include "platform/program_directory.h"
 #include "platform/registry_settings_store.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
@@ -25,8 +31,16 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         }
     }
     rublet::ComApartment com;
-    rublet::RegistrySettingsStore store;
-    const auto form = rublet::Form1::Create(store);
+    // A Rublet.ini beside the program holds the settings instead of the
+    // registry, so that they travel with it.
+    const std::wstring portable = rublet::JoinPath(rublet::ProgramDirectory(), rublet::names::PortableSettingsFile);
+    const DWORD attributes = ::GetFileAttributesW(portable.c_str());
+    std::unique_ptr<rublet::SettingsStore> store;
+    if (attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY))
+        store = std::make_unique<rublet::IniSettingsStore>(portable);
+    else
+        store = std::make_unique<rublet::RegistrySettingsStore>();
+    const auto form = rublet::Form1::Create(*store);
     if (!form) return 1;
     MSG message{};
     while (::GetMessageW(&message, nullptr, 0, 0) > 0) {

@@ -27,6 +27,8 @@ struct Texts {
     std::wstring_view PictureUnreadable;
     std::wstring_view PictureEmpty;  // read, but nothing of it would show
     std::wstring_view SettingInvalid;
+    // Followed by LineBreak and the file that could not be written.
+    std::wstring_view SettingsNotSaved;
 
     // Dropped files. ConfirmRecycle and ConfirmDelete: "{count}" files, the
     // One forms for a single file; ConfirmQuestion follows after LineBreak.

@@ -25,6 +25,8 @@ inline constexpr std::wstring_view DefaultPictureFile = L"Rublet.bmp";
 // The default bin for high-dpi displays, beside the program only.
 inline constexpr std::wstring_view DefaultPicture64File = L"Rublet64.png";
 inline constexpr std::wstring_view DefaultPicture128File = L"Rublet128.png";
+// Beside the program, it holds the settings instead of the registry.
+inline constexpr std::wstring_view PortableSettingsFile = L"Rublet.ini";
 // Before the extension of the picture shown while the Recycle Bin holds anything.
 inline constexpr std::wstring_view FullPictureSuffix = L"_full";
 

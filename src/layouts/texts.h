@@ -12,6 +12,7 @@ inline constexpr Texts Japanese = {
     .PictureUnreadable = L"画像ファイルを読み込めませんでした。標準の画像を表示します。",
     .PictureEmpty = L"画像ファイルは読み込めましたが、表示される部分がありません。標準の画像を表示します。",
     .SettingInvalid = L"設定の値が正しくないため、既定値を使用します。",
+    .SettingsNotSaved = L"設定を保存できませんでした。",
     .ConfirmTitle = L"RUblet",
     .ConfirmRecycleOne = L"{count}個のファイルを「ｺﾞﾐ箱に移動」します",
     .ConfirmRecycle = L"{count}個のファイルを「ｺﾞﾐ箱に移動」します",

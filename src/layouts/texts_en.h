@@ -12,6 +12,7 @@ inline constexpr Texts English = {
     .PictureUnreadable = L"The picture file could not be read. The default picture is shown instead.",
     .PictureEmpty = L"The picture file can be read, but nothing of it would show. The default picture is shown instead.",
     .SettingInvalid = L"A setting has an invalid value. The default value is used instead.",
+    .SettingsNotSaved = L"The settings could not be saved.",
     .ConfirmTitle = L"Rublet",
     .ConfirmRecycleOne = L"{count} item will be moved to the Recycle Bin.",
     .ConfirmRecycle = L"{count} items will be moved to the Recycle Bin.",

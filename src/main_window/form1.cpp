@@ -263,6 +263,10 @@ void Form1::Form_Unload() {
     if (!ShownPicture().Box.HasAlpha()) ::SetWindowRgn(hwnd(), nullptr, TRUE);
     if (form3_) form3_->Unload();  // the settings dialog first, then the menu host
     SuspendDropHandling(hwnd());
+    // No box while Windows ends the session: it would hold the log-off up.
+    if (!endingSession_)
+        if (const std::optional<std::wstring> failed = store_.TakeSaveFailure())
+            Warn(TwoLines(Text().SettingsNotSaved, *failed));
 }
 
 void Form1::Form_Paint() {
@@ -349,7 +353,10 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return TRUE;
     case WM_ENDSESSION:
         // Log-off or shut-down: an orderly end, which stores the place too.
-        if (wParam) Unload();
+        if (wParam) {
+            endingSession_ = true;
+            Unload();
+        }
         return 0;
     case WM_DESTROY:
         ::PostQuitMessage(0);

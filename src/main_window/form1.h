@@ -80,6 +80,7 @@ private:
     UniqueWindow tooltip_;
     std::wstring tooltipText_;  // what the tooltip shows, kept while it shows it
     std::unique_ptr<Form3> form3_;  // made at the first menu; its window goes at unload
+    bool endingSession_ = false;  // Windows is ending the session: no box at unload
     std::optional<POINT> dragHold_;  // the held point, from the window's corner, while dragging
 };
 

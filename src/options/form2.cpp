@@ -125,6 +125,8 @@ void Form2::Command2_Click() {
     save(names::KeyOption3, std::to_wstring(Settings.Option3));
     save(names::KeyOption4, std::to_wstring(Settings.Option4));
     save(names::KeyOption5, std::to_wstring(Settings.Option5));
+    if (const std::optional<std::wstring> failed = store_.TakeSaveFailure())
+        MsgBox(hwnd(), TwoLines(Text().SettingsNotSaved, *failed), MB_OK | MB_ICONEXCLAMATION, Text().MessageTitle);
     Unload();
 }
 

@@ -19,6 +19,10 @@ public:
     // Stores the text, creating application and section as needed.
     virtual void Save(std::wstring_view application, std::wstring_view section,
                       std::wstring_view key, std::wstring_view text) = 0;
+    // Where a save failed, the first time it is asked after a failure;
+    // nothing otherwise, and ever after once it has been told. A store
+    // whose failures nobody examines (the registry's) never tells.
+    [[nodiscard]] virtual std::optional<std::wstring> TakeSaveFailure() { return std::nullopt; }
 };
 
 [[nodiscard]] inline std::wstring GetSetting(const SettingsStore& store,

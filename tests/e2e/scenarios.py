@@ -307,7 +307,7 @@ class Scenario:
         def value():
             export = WORK / "stored.reg"
             export.unlink(missing_ok=True)
-            run("wine", "regedit", "/E", windows_path(export), KEY + "\\setting")
+            run("wine", "regedit", "/E", windows_path(export), KEY + "\\setting", binary=True)  # says why in Wine's own code page
             found = re.search(r'^"%s"="(.*)"\r?$' % key, export.read_text("utf-16") if export.exists() else "", re.M)
             return re.sub(r"\\(.)", r"\1", found[1]) if found else "-"
         wait("%s of %s" % (key, expected), lambda: value() == self.expand(expected), limit=5)
@@ -317,6 +317,29 @@ class Scenario:
         for name in names:
             name, _, size = name.partition("=")
             make(self.folder / name, None if name.endswith("/") else b"x" * int(size) if size else name.encode())
+
+    def ini_(self, encoding, *lines):
+        # Rublet.ini beside the program, in ENCODING (utf8, utf8bom, utf16),
+        # its lines apart by CR LF; "@binary" stands for bytes that are no
+        # text, "@huge" for a line of two million characters.
+        marks = {"utf8": b"", "utf8bom": b"\xef\xbb\xbf", "utf16": b"\xff\xfe"}
+        text = "\r\n".join({"@huge": "x" * 2000000}.get(line, line) for line in lines if line != "@binary")
+        data = marks[encoding] + text.encode("utf-16-le" if encoding == "utf16" else "utf-8")
+        (self.program / "Rublet.ini").write_bytes(data + (b"\r\n" + bytes(range(256)) * 4 if "@binary" in lines else b""))
+
+    def inivalue_(self, key, expected, encoding=None):
+        # The line KEY=EXPECTED in the [setting] section of Rublet.ini (- for
+        # none), the file still in ENCODING where given.
+        data = (self.program / "Rublet.ini").read_bytes()
+        expect(encoding is None or data.startswith({"utf16": b"\xff\xfe", "utf8bom": b"\xef\xbb\xbf"}.get(encoding, b""))
+               and (encoding != "utf8" or not data.startswith((b"\xff\xfe", b"\xef\xbb\xbf"))), "Rublet.ini is not %s" % encoding)
+        text = data[2:].decode("utf-16-le") if data.startswith(b"\xff\xfe") else data.decode("utf-8-sig", "replace")
+        section = re.search(r"^\[setting\]\r?$(.*?)(?=^\[|\Z)", text, re.M | re.S)
+        found = re.search(r"^%s=(.*?)\r?$" % re.escape(key), section[1] if section else "", re.M)
+        expect((found[1] if found else "-") == self.expand(expected), "Rublet.ini holds %s=%s" % (key, found and found[1]))
+
+    def readonly_(self, path):
+        os.chmod(self.expand(path, str).replace("\\", "/"), 0o444)
 
     def remove_(self, *paths):
         for path in paths:

@@ -9,6 +9,7 @@
 #include "memory_store.h"
 #include "platform/bitmap_file.h"
 #include "platform/conversions.h"
+#include "platform/ini_text.h"
 #include "platform/paths.h"
 #include "platform/png_file.h"
 #include "settings/settings.h"
@@ -71,6 +72,15 @@ void DroppedPath(const std::wstring& path) {
     }
 }
 
+// Whatever an ini file holds, a value written to it reads back as written
+// (up to its first line break), and the file's other keys stay.
+void IniFile(const std::wstring& text) {
+    const std::wstring value = text.substr(text.size() / 2);
+    const std::wstring written = WithIniValue(text, L"setting", L"Option1", value);
+    Require(IniValue(written, L"setting", L"Option1") == value.substr(0, value.find_first_of(L"\r\n")));
+    Require(IniValue(written, L"other", L"Option1") == IniValue(text, L"other", L"Option1"));
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -85,6 +95,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     case 1: StoredSettings(data + 1, size - 1); break;
     case 2: static_cast<void>(IsWholeIfBitmap({data + 1, size - 1})); break;
     case 3: DroppedPath(Text(data + 1, size - 1)); break;
+    case 4: IniFile(Text(data + 1, size - 1)); break;
     default: DropBlock(data + 1, size - 1); break;
     }
     return 0;
