@@ -321,11 +321,13 @@ class Scenario:
     def ini_(self, encoding, *lines):
         # Rublet.ini beside the program, in ENCODING (utf8, utf8bom, utf16),
         # its lines apart by CR LF; "@binary" stands for bytes that are no
-        # text, "@huge" for a line of two million characters.
+        # text, "@huge" for a line of two million characters, "@cut" cuts
+        # the file's last byte.
         marks = {"utf8": b"", "utf8bom": b"\xef\xbb\xbf", "utf16": b"\xff\xfe"}
-        text = "\r\n".join({"@huge": "x" * 2000000}.get(line, line) for line in lines if line != "@binary")
+        text = "\r\n".join({"@huge": "x" * 2000000}.get(line, line) for line in lines if line not in ("@binary", "@cut"))
         data = marks[encoding] + text.encode("utf-16-le" if encoding == "utf16" else "utf-8")
-        (self.program / "Rublet.ini").write_bytes(data + (b"\r\n" + bytes(range(256)) * 4 if "@binary" in lines else b""))
+        data += b"\r\n" + bytes(range(256)) * 4 if "@binary" in lines else b""
+        (self.program / "Rublet.ini").write_bytes(data[:-1] if "@cut" in lines else data)
 
     def inivalue_(self, key, expected, encoding=None):
         # The line KEY=EXPECTED in the [setting] section of Rublet.ini (- for
