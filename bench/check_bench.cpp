@@ -8,9 +8,10 @@
 // call for each step.
 // With --idle SECONDS, Rublet.exe itself at each number of items: its
 // processor time (and the wineserver's, under Wine) showing a picture with
-// a "_full" twin (so it watches or looks at the Recycle Bin by itself)
-// against one without (so it does neither), the two alternating, 3 rounds
-// of SECONDS each; prints the medians and their difference. --compare
+// a "_full" twin against one without, the two alternating, 3 rounds of
+// SECONDS each; prints the medians and their difference. (Both watch the
+// Recycle Bin, for its status line; the program without a twin was once a
+// bin that did not, and so the baseline of the watch's cost.) --compare
 // NAME adds another build of the program from the bench's folder (an
 // earlier release, say) to the same rounds.
 // Writes the registry and fills and empties the Recycle Bin: run it only

@@ -109,23 +109,22 @@ POINT Form1::Loadsetting() {
 // and after a warning for a stored picture that cannot be shown. A stored
 // Bmpdir stays as stored.
 void Form1::LoadPicture1(bool stored) {
+    // Takes the pictures at `path`; or why they cannot be shown.
+    const auto take = [this](const std::wstring& path) {
+        std::variant<BinPictures, PictureFault> loaded = LoadBinPictures(path);
+        if (auto* chosen = std::get_if<BinPictures>(&loaded)) pictures_ = std::move(*chosen);
+        return loaded.index() == 0 ? std::nullopt : std::optional(std::get<PictureFault>(loaded));
+    };
     if (!stored) {
-        for (const std::wstring& path : DefaultPicturePaths(ProgramDirectory(), ScreenDpi())) {
-            std::variant<BinPictures, PictureFault> loaded = LoadBinPictures(path);
-            if (auto* chosen = std::get_if<BinPictures>(&loaded)) {
-                pictures_ = std::move(*chosen);
+        for (const std::wstring& path : DefaultPicturePaths(ProgramDirectory(), ScreenDpi()))
+            if (!take(path)) {
                 Settings.Bmpdir = path;
                 return;
             }
-        }
     } else if (!Settings.Bmpdir.empty()) {
-        std::variant<BinPictures, PictureFault> loaded = LoadBinPictures(Settings.Bmpdir);
-        if (auto* chosen = std::get_if<BinPictures>(&loaded)) {
-            pictures_ = std::move(*chosen);
-            return;
-        }
-        const bool unreadable = std::get<PictureFault>(loaded) == PictureFault::Unreadable;
-        Warn(TwoLines(unreadable ? Text().PictureUnreadable : Text().PictureEmpty, Settings.Bmpdir));
+        const std::optional<PictureFault> fault = take(Settings.Bmpdir);
+        if (!fault) return;
+        Warn(TwoLines(fault == PictureFault::Unreadable ? Text().PictureUnreadable : Text().PictureEmpty, Settings.Bmpdir));
     }
     pictures_ = EmbeddedBinPictures(::GetModuleHandleW(nullptr));
 }

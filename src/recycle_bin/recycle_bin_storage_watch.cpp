@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "platform/environment.h"
+#include "platform/utf8.h"
 
 namespace rublet {
 namespace {
@@ -30,11 +31,7 @@ std::wstring DosPath(const std::wstring& unixPath) {
                                        reinterpret_cast<void*>(::GetProcAddress(kernel32, "wine_get_dos_file_name")))
                                  : nullptr;
     if (!toDos || unixPath.empty()) return {};
-    const int size = ::WideCharToMultiByte(CP_UTF8, 0, unixPath.c_str(), -1, nullptr, 0, nullptr, nullptr);
-    if (size <= 0) return {};
-    std::string utf8(static_cast<std::size_t>(size), '\0');
-    ::WideCharToMultiByte(CP_UTF8, 0, unixPath.c_str(), -1, utf8.data(), size, nullptr, nullptr);
-    WCHAR* const dos = toDos(utf8.c_str());
+    WCHAR* const dos = toDos(ToUtf8(unixPath).c_str());
     if (!dos) return {};
     std::wstring path(dos);
     ::HeapFree(::GetProcessHeap(), 0, dos);
