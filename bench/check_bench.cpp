@@ -30,7 +30,7 @@
 
 #include "bench.h"
 #include "layouts/names.h"
-#include "platform/handles.h"
+#include "platform/system/handles.h"
 #include "recycle_bin/recycle_bin_looks.h"
 #include "support.h"
 

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/handles.h"
-#include "platform/picture.h"
-#include "shape/run_scan.h"
+#include "pictures/picture_box.h"
+#include "pictures/run_scan.h"
+#include "platform/system/handles.h"
 
 namespace rublet::reference {
 

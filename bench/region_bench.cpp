@@ -9,10 +9,10 @@
 #include <random>
 #include <string>
 
-#include "platform/handles.h"
+#include "pictures/region.h"
+#include "pictures/run_scan.h"
+#include "platform/system/handles.h"
 #include "reference_region.h"
-#include "shape/region.h"
-#include "shape/run_scan.h"
 
 namespace {
 

@@ -6,12 +6,12 @@
 #include "layouts/language.h"
 #include "layouts/names.h"
 #include "main_window/form1.h"
-#include "platform/com.h"
-#include "platform/handles.h"
-#include "platform/ini_settings_store.h"
-#include "platform/paths.h"
-#include "platform/program_directory.h"
-#include "platform/registry_settings_store.h"
+#include "platform/portable/paths.h"
+#include "platform/system/com.h"
+#include "platform/system/handles.h"
+#include "platform/system/program_directory.h"
+#include "settings/ini_settings_store.h"
+#include "settings/registry_settings_store.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     // Every text in the user's display language, Japanese or English.

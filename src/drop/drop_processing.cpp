@@ -6,7 +6,7 @@
 #include <utility>
 
 #include "layouts/language.h"
-#include "platform/paths.h"
+#include "platform/portable/paths.h"
 
 namespace rublet {
 

@@ -9,8 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/portable/vocabulary.h"
 #include "settings/settings.h"
-#include "platform/vocabulary.h"
 
 namespace rublet {
 

@@ -3,8 +3,8 @@
 #include <windows.h>
 #include <mmsystem.h>
 
-#include "platform/environment.h"
-#include "platform/late_bound.h"
+#include "platform/system/environment.h"
+#include "platform/system/late_bound.h"
 
 namespace rublet {
 

@@ -4,11 +4,11 @@
 
 #include "drop/event_sound.h"
 #include "layouts/names.h"
-#include "platform/environment.h"
-#include "platform/handles.h"
-#include "platform/paths.h"
-#include "platform/message_box.h"
-#include "platform/registry.h"
+#include "platform/portable/paths.h"
+#include "platform/system/environment.h"
+#include "platform/system/handles.h"
+#include "platform/system/registry.h"
+#include "platform/window/message_box.h"
 
 namespace rublet {
 

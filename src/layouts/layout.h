@@ -32,12 +32,6 @@ struct FormLayout {
     std::span<const ControlLayout> Controls;
 };
 
-// Twips to pixels with a screen's twips-per-pixel factor, to the nearest pixel.
-[[nodiscard]] constexpr int TwipsToPixels(int twips, float twipsPerPixel) noexcept {
-    const float pixels = static_cast<float>(twips) / twipsPerPixel;
-    return static_cast<int>(pixels < 0 ? pixels - 0.5f : pixels + 0.5f);
-}
-
 // The items of Form3's menu tree by their names; a misspelt name does not compile.
 enum class MenuItem { mfile, moption, sep1, mabout, sep2, mend, mfile2, mtrashstatus, sep3, mopen, mempty };
 

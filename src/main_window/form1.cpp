@@ -10,18 +10,19 @@
 #include "drop/hook.h"
 #include "drop/shell_desktop.h"
 #include "layouts/form1_layout.h"
-#include "layouts/names.h"
 #include "layouts/language.h"
+#include "layouts/names.h"
+#include "pictures/picture_paths.h"
+#include "pictures/region.h"
+#include "platform/portable/conversions.h"
+#include "platform/system/program_directory.h"
+#include "platform/window/layered_window.h"
+#include "platform/window/message_box.h"
+#include "platform/window/screen.h"
+#include "platform/window/tooltip.h"
+#include "platform/window/z_order.h"
 #include "recycle_bin/recycle_bin_looks.h"
-#include "platform/conversions.h"
-#include "platform/layered_window.h"
-#include "platform/message_box.h"
-#include "platform/program_directory.h"
-#include "platform/screen.h"
-#include "platform/tooltip.h"
-#include "platform/z_order.h"
 #include "settings/settings.h"
-#include "shape/region.h"
 
 namespace rublet {
 namespace {
@@ -88,7 +89,7 @@ void Form1::Form_Shown() {
 
 POINT Form1::Loadsetting() {
     const ScreenTwips screen = ScreenSizeInTwips();
-    SettingsReading reading = ReadSettings(store_, screen, ProgramDirectory());
+    SettingsReading reading = ReadSettings(store_, screen, DefaultPicturePath(ProgramDirectory()));
     Settings = std::move(reading.Record);
     for (const InvalidSetting& invalid : reading.Invalid) Warn(InvalidSettingMessage(invalid));
     LoadPicture1(reading.PictureStored);
@@ -96,37 +97,22 @@ POINT Form1::Loadsetting() {
     const TwipsPerPixel factor = ScreenTwipsPerPixel();
     const PictureBox& picture = pictures_.Empty.Box;
     const TwipsPoint place =
-        StartUpPlace({Settings.Defleft, Settings.Deftop}, static_cast<float>(picture.ScaleWidth()) * factor.X,
-                     static_cast<float>(picture.ScaleHeight()) * factor.Y, screen, MonitorsInTwips());
+        StartUpPlace({Settings.Defleft, Settings.Deftop}, PixelsToTwips(picture.ScaleWidth(), factor.X),
+                     PixelsToTwips(picture.ScaleHeight(), factor.Y), screen, MonitorsInTwips());
     Settings.Defleft = place.Left;
     Settings.Deftop = place.Top;
     return {TwipsToPixels(place.Left, factor.X), TwipsToPixels(place.Top, factor.Y)};
 }
 
-// The pictures named by Bmpdir, or without a stored one the default bin
-// that suits the display, the next smaller where one is missing, and
-// Bmpdir names it; the embedded pair for an empty name, for no default bin,
-// and after a warning for a stored picture that cannot be shown. A stored
-// Bmpdir stays as stored.
+// The pictures named by Bmpdir (ChooseBinPictures), after a warning where
+// a stored picture cannot be shown.
 void Form1::LoadPicture1(bool stored) {
-    // Takes the pictures at `path`; or why they cannot be shown.
-    const auto take = [this](const std::wstring& path) {
-        std::variant<BinPictures, PictureFault> loaded = LoadBinPictures(path);
-        if (auto* chosen = std::get_if<BinPictures>(&loaded)) pictures_ = std::move(*chosen);
-        return loaded.index() == 0 ? std::nullopt : std::optional(std::get<PictureFault>(loaded));
-    };
-    if (!stored) {
-        for (const std::wstring& path : DefaultPicturePaths(ProgramDirectory(), ScreenDpi()))
-            if (!take(path)) {
-                Settings.Bmpdir = path;
-                return;
-            }
-    } else if (!Settings.Bmpdir.empty()) {
-        const std::optional<PictureFault> fault = take(Settings.Bmpdir);
-        if (!fault) return;
-        Warn(TwoLines(fault == PictureFault::Unreadable ? Text().PictureUnreadable : Text().PictureEmpty, Settings.Bmpdir));
-    }
-    pictures_ = EmbeddedBinPictures(::GetModuleHandleW(nullptr));
+    ChosenPictures chosen = ChooseBinPictures(Settings.Bmpdir, stored);
+    if (chosen.Fault)
+        Warn(TwoLines(chosen.Fault == PictureFault::Unreadable ? Text().PictureUnreadable : Text().PictureEmpty,
+                      Settings.Bmpdir));
+    pictures_ = std::move(chosen.Pictures);
+    Settings.Bmpdir = std::move(chosen.Path);
 }
 
 const ShapedPicture& Form1::ShownPicture() const noexcept {
@@ -254,10 +240,7 @@ void Form1::Form_Unload() {
     RECT frame{};
     ::GetWindowRect(hwnd(), &frame);
     const TwipsPerPixel factor = ScreenTwipsPerPixel();
-    SaveSetting(store_, names::SettingsApplication, names::SettingsSection, names::KeyDefleft,
-                SingleToText(static_cast<float>(frame.left) * factor.X));
-    SaveSetting(store_, names::SettingsApplication, names::SettingsSection, names::KeyDeftop,
-                SingleToText(static_cast<float>(frame.top) * factor.Y));
+    SavePlace(store_, PixelsToTwips(frame.left, factor.X), PixelsToTwips(frame.top, factor.Y));
     // The system frees the former region; a layered window has none.
     if (!ShownPicture().Box.HasAlpha()) ::SetWindowRgn(hwnd(), nullptr, TRUE);
     if (form3_) form3_->Unload();  // the settings dialog first, then the menu host

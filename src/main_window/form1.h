@@ -11,14 +11,14 @@
 #include <optional>
 #include <string>
 
+#include "pictures/bin_pictures.h"
+#include "platform/window/window.h"
+#include "platform/window/window_timer.h"
 #include "recycle_bin/recycle_bin_state.h"
 #include "recycle_bin/recycle_bin_storage_watch.h"
 #include "recycle_bin/recycle_bin_watch.h"
-#include "platform/settings_store.h"
-#include "platform/window.h"
-#include "platform/window_timer.h"
 #include "recycle_menu/form3.h"
-#include "shape/bin_pictures.h"
+#include "settings/settings_store.h"
 
 namespace rublet {
 

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "platform/late_bound.h"
+#include "platform/system/late_bound.h"
 
 namespace rublet {
 

@@ -1,12 +1,13 @@
 #include "options/form2.h"
 
 #include "layouts/form2_layout.h"
-#include "layouts/names.h"
 #include "layouts/language.h"
+#include "layouts/names.h"
 #include "options/file_chooser.h"
-#include "platform/message_box.h"
-#include "platform/program_directory.h"
-#include "platform/z_order.h"
+#include "pictures/picture_paths.h"
+#include "platform/system/program_directory.h"
+#include "platform/window/message_box.h"
+#include "platform/window/z_order.h"
 #include "settings/settings.h"
 
 namespace rublet {
@@ -116,15 +117,7 @@ void Form2::Command2_Click() {
     Settings.Option4 = CheckValue(ControlName::Check4);
     Settings.Option5 = CheckValue(ControlName::Check5);
     SetAlwaysOnTop(mainWindow_, IsOn(Settings.Option4));
-    const auto save = [this](std::wstring_view key, const std::wstring& text) {
-        SaveSetting(store_, names::SettingsApplication, names::SettingsSection, key, text);
-    };
-    save(names::KeyBmpdir, Settings.Bmpdir);
-    save(names::KeyOption1, std::to_wstring(Settings.Option1));
-    save(names::KeyOption2, std::to_wstring(Settings.Option2));
-    save(names::KeyOption3, std::to_wstring(Settings.Option3));
-    save(names::KeyOption4, std::to_wstring(Settings.Option4));
-    save(names::KeyOption5, std::to_wstring(Settings.Option5));
+    SaveOptions(store_, Settings);
     if (const std::optional<std::wstring> failed = store_.TakeSaveFailure())
         MsgBox(hwnd(), TwoLines(Text().SettingsNotSaved, *failed), MB_OK | MB_ICONEXCLAMATION, Text().MessageTitle);
     Unload();

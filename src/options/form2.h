@@ -1,8 +1,8 @@
 #pragma once
 // Form2: the settings dialog, filled from Settings by Intoform, saved by OK.
 
-#include "platform/settings_store.h"
-#include "platform/window.h"
+#include "platform/window/window.h"
+#include "settings/settings_store.h"
 
 namespace rublet {
 

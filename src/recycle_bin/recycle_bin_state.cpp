@@ -7,7 +7,7 @@
 #include <mutex>
 #include <thread>
 
-#include "platform/com.h"
+#include "platform/system/com.h"
 #include "recycle_bin/trash_status.h"
 
 namespace rublet {

@@ -2,8 +2,8 @@
 
 #include <string_view>
 
-#include "platform/environment.h"
-#include "platform/utf8.h"
+#include "platform/system/environment.h"
+#include "platform/system/utf8.h"
 
 namespace rublet {
 namespace {

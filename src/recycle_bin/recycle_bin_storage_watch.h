@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/handles.h"
+#include "platform/system/handles.h"
 
 namespace rublet {
 

@@ -1,7 +1,7 @@
 #include "recycle_bin/trash_status.h"
 
 #include "layouts/language.h"
-#include "platform/conversions.h"
+#include "platform/portable/conversions.h"
 
 namespace rublet {
 

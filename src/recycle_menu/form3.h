@@ -5,9 +5,9 @@
 #include <string>
 
 #include "layouts/layout.h"
-#include "platform/handles.h"
-#include "platform/settings_store.h"
-#include "platform/window.h"
+#include "platform/system/handles.h"
+#include "platform/window/window.h"
+#include "settings/settings_store.h"
 
 namespace rublet {
 

@@ -1,8 +1,8 @@
 #include "recycle_menu/menu_commands.h"
 
-#include "layouts/names.h"
 #include "layouts/language.h"
-#include "platform/vocabulary.h"
+#include "layouts/names.h"
+#include "platform/portable/vocabulary.h"
 
 namespace rublet {
 

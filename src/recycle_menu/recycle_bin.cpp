@@ -5,7 +5,7 @@
 #include <string>
 
 #include "drop/hook.h"
-#include "platform/message_box.h"
+#include "platform/window/message_box.h"
 
 namespace rublet {
 

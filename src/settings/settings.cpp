@@ -1,8 +1,8 @@
 #include "settings/settings.h"
 
-#include "layouts/names.h"
 #include "layouts/language.h"
-#include "platform/conversions.h"
+#include "layouts/names.h"
+#include "platform/portable/conversions.h"
 
 namespace rublet {
 
@@ -10,13 +10,21 @@ SettingsRecord Settings;
 
 namespace {
 
+// Every setting lies under one application and section of the store.
+std::optional<std::wstring> Stored(const SettingsStore& store, std::wstring_view key) {
+    return store.Read(names::SettingsApplication, names::SettingsSection, key);
+}
+
+void Store(SettingsStore& store, std::wstring_view key, std::wstring_view text) {
+    store.Save(names::SettingsApplication, names::SettingsSection, key, text);
+}
+
 class Reader {
 public:
     Reader(const SettingsStore& store, SettingsReading& reading) : store_(store), reading_(reading) {}
 
     [[nodiscard]] std::wstring Text(std::wstring_view key, std::wstring_view defaultText) const {
-        return GetSetting(store_, names::SettingsApplication, names::SettingsSection, key,
-                          defaultText);
+        return Stored(store_, key).value_or(std::wstring(defaultText));
     }
 
     // The stored coordinate; text that is no 32-bit number gives the middle
@@ -47,49 +55,35 @@ private:
 
 }  // namespace
 
-std::wstring DefaultPicturePath(std::wstring_view programDirectory) {
-    std::wstring path(programDirectory);
-    path += L'\\';
-    path += names::DefaultPictureFile;
-    return path;
-}
-
-std::vector<std::wstring> DefaultPicturePaths(std::wstring_view programDirectory, int dpi) {
-    constexpr struct {
-        int FromDpi;
-        std::wstring_view File;
-    } bins[] = {{288, names::DefaultPicture128File}, {144, names::DefaultPicture64File}, {0, names::DefaultPictureFile}};
-    std::vector<std::wstring> paths;
-    for (const auto& bin : bins)
-        if (dpi >= bin.FromDpi) paths.push_back(std::wstring(programDirectory) + L'\\' + std::wstring(bin.File));
-    return paths;
-}
-
-std::wstring FullPicturePath(std::wstring_view picturePath) {
-    const std::size_t name = picturePath.find_last_of(L"\\/") + 1;  // 0 without a folder
-    std::size_t dot = picturePath.rfind(L'.');
-    if (dot == std::wstring_view::npos || dot < name) dot = picturePath.size();
-    std::wstring path(picturePath.substr(0, dot));
-    path += names::FullPictureSuffix;
-    path += picturePath.substr(dot);
-    return path;
-}
-
 SettingsReading ReadSettings(const SettingsStore& store, ScreenTwips screen,
-                             std::wstring_view programDirectory) {
+                             std::wstring_view defaultPicture) {
     SettingsReading reading;
     Reader reader(store, reading);
     SettingsRecord& record = reading.Record;
     record.Defleft = reader.Position(names::KeyDefleft, screen.Width);
     record.Deftop = reader.Position(names::KeyDeftop, screen.Height);
-    reading.PictureStored = store.Read(names::SettingsApplication, names::SettingsSection, names::KeyBmpdir).has_value();
-    record.Bmpdir = reader.Text(names::KeyBmpdir, DefaultPicturePath(programDirectory));
+    reading.PictureStored = Stored(store, names::KeyBmpdir).has_value();
+    record.Bmpdir = reader.Text(names::KeyBmpdir, defaultPicture);
     record.Option1 = reader.Option(names::KeyOption1, 1);
     record.Option2 = reader.Option(names::KeyOption2, 1);
     record.Option3 = reader.Option(names::KeyOption3, 1);
     record.Option4 = reader.Option(names::KeyOption4, 0);
     record.Option5 = reader.Option(names::KeyOption5, 1);
     return reading;
+}
+
+void SavePlace(SettingsStore& store, float left, float top) {
+    Store(store, names::KeyDefleft, SingleToText(left));
+    Store(store, names::KeyDeftop, SingleToText(top));
+}
+
+void SaveOptions(SettingsStore& store, const SettingsRecord& record) {
+    Store(store, names::KeyBmpdir, record.Bmpdir);
+    Store(store, names::KeyOption1, std::to_wstring(record.Option1));
+    Store(store, names::KeyOption2, std::to_wstring(record.Option2));
+    Store(store, names::KeyOption3, std::to_wstring(record.Option3));
+    Store(store, names::KeyOption4, std::to_wstring(record.Option4));
+    Store(store, names::KeyOption5, std::to_wstring(record.Option5));
 }
 
 TwipsPoint StartUpPlace(TwipsPoint stored, float width, float height, ScreenTwips screen,

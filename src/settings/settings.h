@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/settings_store.h"
-#include "platform/vocabulary.h"
+#include "platform/portable/vocabulary.h"
+#include "settings/settings_store.h"
 
 namespace rublet {
 
@@ -43,7 +43,7 @@ struct SettingsReading {
     SettingsRecord Record;
     std::vector<InvalidSetting> Invalid;
     // Whether a picture is stored; without one, Bmpdir is the default
-    // picture and the display may choose a larger one (DefaultPicturePaths).
+    // picture and the display may choose a larger one.
     bool PictureStored = false;
 };
 
@@ -54,21 +54,17 @@ struct TwipsPoint {
     friend bool operator==(const TwipsPoint&, const TwipsPoint&) = default;
 };
 
-[[nodiscard]] std::wstring DefaultPicturePath(std::wstring_view programDirectory);
-
-// The default bins beside the program that suit a display of `dpi` dots per
-// inch, the first choice first: the 128-pixel bin from 288 dpi, the
-// 64-pixel one from 144, then the 32-pixel one; each falls back to the next.
-[[nodiscard]] std::vector<std::wstring> DefaultPicturePaths(std::wstring_view programDirectory, int dpi);
-
-// The picture shown while the Recycle Bin holds anything: the chosen one's
-// name with "_full" before its extension, in the same folder.
-[[nodiscard]] std::wstring FullPicturePath(std::wstring_view picturePath);
-
-// Reads every key with its default and replaces unconvertible numbers by
-// their defaults. Reads only; nothing is written to the store.
+// Reads every key with its default (`defaultPicture` for Bmpdir) and
+// replaces unconvertible numbers by their defaults. Reads only; nothing is
+// written to the store.
 [[nodiscard]] SettingsReading ReadSettings(const SettingsStore& store, ScreenTwips screen,
-                                           std::wstring_view programDirectory);
+                                           std::wstring_view defaultPicture);
+
+// The window's place, in twips, as its unload stores it.
+void SavePlace(SettingsStore& store, float left, float top);
+// The picture and the five options of `record`, as the settings dialog's
+// OK stores them.
+void SaveOptions(SettingsStore& store, const SettingsRecord& record);
 
 // Where the window, `width` by `height` twips, starts: the stored place
 // where the window there lies at least partly on one of the monitors, so a

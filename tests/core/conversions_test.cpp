@@ -1,4 +1,4 @@
-#include "platform/conversions.h"
+#include "platform/portable/conversions.h"
 
 #include <gtest/gtest.h>
 

@@ -9,7 +9,7 @@
 
 #include "drop/drop_files_block.h"
 #include "drop/drop_processing.h"
-#include "platform/paths.h"
+#include "platform/portable/paths.h"
 
 namespace {
 using namespace rublet;

@@ -1,4 +1,4 @@
-#include "platform/ini_text.h"
+#include "platform/portable/ini_text.h"
 
 #include <gtest/gtest.h>
 

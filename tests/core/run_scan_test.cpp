@@ -1,10 +1,10 @@
-#include "shape/run_scan.h"
+#include "pictures/run_scan.h"
 
 #include <gtest/gtest.h>
 
-#include "platform/bitmap_file.h"
-#include "platform/paths.h"
-#include "platform/png_file.h"
+#include "pictures/bitmap_file.h"
+#include "pictures/png_file.h"
+#include "platform/portable/paths.h"
 #include "png_chunks.h"
 
 namespace {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "pictures/picture_paths.h"
+
 #include "memory_store.h"
 
 namespace {
@@ -11,7 +13,7 @@ using testing_support::MemoryStore;
 constexpr ScreenTwips Screen1024x768{1024 * 15.0f, 768 * 15.0f};
 
 SettingsReading ReadFrom(const MemoryStore& store, ScreenTwips screen = Screen1024x768) {
-    return ReadSettings(store, screen, L"C:\\Program Files\\Rublet");
+    return ReadSettings(store, screen, L"C:\\Program Files\\Rublet\\Rublet.bmp");
 }
 
 // The place and the options.

@@ -17,7 +17,7 @@
 #include <vector>
 
 #include "layouts/names.h"
-#include "platform/handles.h"
+#include "platform/system/handles.h"
 #include "support.h"
 
 namespace {

@@ -7,11 +7,11 @@
 #include "drop/drop_files_block.h"
 #include "drop/drop_processing.h"
 #include "memory_store.h"
-#include "platform/bitmap_file.h"
-#include "platform/conversions.h"
-#include "platform/ini_text.h"
-#include "platform/paths.h"
-#include "platform/png_file.h"
+#include "pictures/bitmap_file.h"
+#include "pictures/png_file.h"
+#include "platform/portable/conversions.h"
+#include "platform/portable/ini_text.h"
+#include "platform/portable/paths.h"
 #include "settings/settings.h"
 
 namespace {
@@ -42,7 +42,7 @@ void StoredSettings(const std::uint8_t* data, std::size_t size) {
     for (std::size_t at = 0; at + 2 < size; at += 2 + data[at + 1])
         store.Set(keys[data[at] % 8], Text(data + at + 2, std::min<std::size_t>(data[at + 1], size - at - 2)));
     const auto stored = store.values;
-    const SettingsReading reading = ReadSettings(store, {15360, 11520}, L"C:\\Rublet");
+    const SettingsReading reading = ReadSettings(store, {15360, 11520}, L"C:\\Rublet\\Rublet.bmp");
     Require(store.values == stored && reading.Invalid.size() <= stored.size());
     // With no monitor to keep it on, the window starts on the primary screen.
     const TwipsPoint place = StartUpPlace({reading.Record.Defleft, reading.Record.Deftop}, 480, 480, {15360, 11520}, {});

@@ -3,7 +3,7 @@
 #include <map>
 #include <tuple>
 
-#include "platform/settings_store.h"
+#include "settings/settings_store.h"
 
 namespace rublet::testing_support {
 

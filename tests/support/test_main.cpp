@@ -1,7 +1,7 @@
 // The Windows test programs: GoogleTest with COM for the thread.
 #include <gtest/gtest.h>
 
-#include "platform/com.h"
+#include "platform/system/com.h"
 
 int main(int argc, char** argv) {
     rublet::ComApartment com;

@@ -12,7 +12,7 @@
 #include <cwchar>
 
 #include "layouts/form2_layout.h"
-#include "platform/registry_settings_store.h"
+#include "settings/registry_settings_store.h"
 
 namespace {
 using namespace rublet;

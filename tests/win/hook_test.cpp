@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "main_window/form1.h"
-#include "platform/registry_settings_store.h"
+#include "settings/registry_settings_store.h"
 #include "support.h"
 
 namespace {

@@ -3,12 +3,12 @@
 // Recycle Bin as the bin's look asks it.
 #include <gtest/gtest.h>
 
-#include "platform/environment.h"
-#include "platform/handles.h"
-#include "recycle_bin/recycle_bin_state.h"
-#include "platform/registry.h"
-#include "platform/registry_settings_store.h"
 #include "layouts/names.h"
+#include "platform/system/environment.h"
+#include "platform/system/handles.h"
+#include "platform/system/registry.h"
+#include "recycle_bin/recycle_bin_state.h"
+#include "settings/registry_settings_store.h"
 #include "support.h"
 
 namespace {

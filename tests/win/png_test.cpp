@@ -5,7 +5,7 @@
 
 #include <fstream>
 
-#include "shape/bin_pictures.h"
+#include "pictures/bin_pictures.h"
 #include "png_chunks.h"
 #include "support.h"
 

@@ -1,5 +1,5 @@
 // The window region against the pixels it must hold.
-#include "shape/region.h"
+#include "pictures/region.h"
 
 #include <gtest/gtest.h>
 

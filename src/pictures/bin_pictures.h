@@ -1,0 +1,59 @@
+#pragma once
+// The bin's pictures: the chosen one and its "_full" twin, each with the
+// outline it gives the window, scanned once when it is loaded.
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "pictures/picture_box.h"
+#include "pictures/run_scan.h"
+
+namespace rublet {
+
+struct ShapedPicture {
+    PictureBox Box;
+    // A picture with alpha (Box.HasAlpha()): every pixel of alpha above 0;
+    // the window shows it through its own alpha, not through a region.
+    // Any other: every pixel other than the picture's corner colour, which
+    // then also shows wherever the picture is transparent or absent.
+    std::vector<RunRect> Runs;
+};
+
+struct BinPictures {
+    ShapedPicture Empty;
+    std::optional<ShapedPicture> Full;  // none: the empty picture serves both states
+};
+
+// Why a chosen picture cannot be the bin.
+enum class PictureFault {
+    Unreadable,
+    // Made only of its corner colour (or, with alpha, only of pixels of
+    // alpha 0): its window could not be seen, clicked, dropped on, moved or
+    // ended.
+    NothingToShow,
+};
+
+// The picture at `path` and its "_full" twin where it has one, or why the
+// picture cannot be shown.
+[[nodiscard]] std::variant<BinPictures, PictureFault> LoadBinPictures(const std::wstring& path);
+
+struct ChosenPictures {
+    BinPictures Pictures;
+    std::wstring Path;  // the picture shown, as the setting names it
+    // Why the stored picture could not be shown; the pair carried inside
+    // the program shows instead.
+    std::optional<PictureFault> Fault;
+};
+
+// The pictures for the setting `bmpdir`. A stored one (`stored`) is taken
+// as it is named. Without one, the default bin beside the program that
+// suits the screen is taken, the next smaller where one is missing, and
+// Path names it. The pair carried inside the program serves an empty name,
+// a missing default bin, and a stored picture that cannot be shown.
+[[nodiscard]] ChosenPictures ChooseBinPictures(const std::wstring& bmpdir, bool stored);
+
+}  // namespace rublet
