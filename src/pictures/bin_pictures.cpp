@@ -24,7 +24,6 @@ std::optional<ShapedPicture> Shaped(std::optional<Picture> picture) {
     return shaped;
 }
 
-// The pair carried inside the program.
 BinPictures EmbeddedBinPictures(HINSTANCE module) {
     BinPictures pictures;
     if (auto empty = Shaped(Picture::FromResource(module, IDR_DEFAULT_PICTURE))) pictures.Empty = std::move(*empty);

@@ -38,7 +38,7 @@ std::wstring DosPath(const std::wstring& unixPath) {
     return path;
 }
 
-bool IsFolder(const std::wstring& path) noexcept {
+bool IsExistingFolder(const std::wstring& path) noexcept {
     const DWORD attributes = ::GetFileAttributesW(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
@@ -63,7 +63,7 @@ RecycleBinStorageWatch::RecycleBinStorageWatch(HWND hwnd, UINT message) noexcept
 void RecycleBinStorageWatch::Watch() noexcept {
     wait_.reset();
     std::size_t nearest = 0;
-    while (nearest < folders_.size() && !IsFolder(folders_[nearest])) ++nearest;
+    while (nearest < folders_.size() && !IsExistingFolder(folders_[nearest])) ++nearest;
     // The same folder again: its handle is re-armed rather than made anew,
     // so a change since the signal is not lost.
     if (!(change_ && nearest == watched_ && ::FindNextChangeNotification(change_.get()))) {
