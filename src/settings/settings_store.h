@@ -1,6 +1,7 @@
 #pragma once
 // The per-user settings store: text values addressed by application,
-// section and key. Portable interface; the registry implements it.
+// section and key. Portable interface; the registry and a Rublet.ini
+// beside the program implement it.
 
 #include <optional>
 #include <string>
