@@ -1,9 +1,13 @@
 #include "recycle_menu/form3.h"
 
+#include <shellapi.h>
+
+#include "drop/hook.h"
 #include "layouts/form3_layout.h"
+#include "layouts/language.h"
 #include "layouts/names.h"
 #include "options/form2.h"
-#include "recycle_menu/recycle_bin.h"
+#include "platform/window/message_box.h"
 
 namespace rublet {
 namespace {
@@ -74,23 +78,24 @@ void Form3::moption_Click() {
     openDialog_ = nullptr;
 }
 
-void Form3::mabout_Click() {
-    ShellMenuDesktop desktop(mainWindow_, hwnd());
-    rublet::mabout_Click(desktop);
-}
+void Form3::mabout_Click() { MsgBox(mainWindow_, Text().AboutText, MB_OK, Text().AboutTitle); }
 
 // Posted, so that the main window's shutdown, which unloads this window,
 // runs after this handler has returned.
 void Form3::mend_Click() { ::PostMessageW(mainWindow_, WM_CLOSE, 0, 0); }
 
 void Form3::mopen_Click() {
-    ShellMenuDesktop desktop(mainWindow_, hwnd());
-    rublet::mopen_Click(desktop);
+    ::ShellExecuteW(nullptr, std::wstring(names::ExplorerVerb).c_str(), std::wstring(names::ExplorerFile).c_str(),
+                    std::wstring(names::ExplorerParameters).c_str(), L"", names::ShowNormal);
 }
 
+// The shell confirms, shows its progress and plays its sound. Whatever it
+// did, drops work again afterwards; a drop collected before the command is
+// discarded.
 void Form3::mempty_Click() {
-    ShellMenuDesktop desktop(mainWindow_, hwnd());
-    rublet::mempty_Click(desktop);
+    SuspendDropHandling(mainWindow_);
+    ::SHEmptyRecycleBinW(hwnd(), L"", 0);
+    ResumeDropHandling(mainWindow_);
     ::PostMessageW(mainWindow_, names::RecycleBinChangedMessage, 0, 0);
 }
 
