@@ -203,9 +203,9 @@ void Form1::Unload() {
     ::DestroyWindow(hwnd());
 }
 
-Form3& Form1::MenuHost() {
-    if (!form3_ || !form3_->hwnd()) form3_ = std::make_unique<Form3>(store_, hwnd());
-    return *form3_;
+Form3* Form1::MenuHost() {
+    if (!form3_ || !form3_->hwnd()) form3_ = Form3::Create(store_, hwnd());
+    return form3_.get();
 }
 
 void Form1::Form_MouseDown(int button) {
@@ -218,7 +218,8 @@ void Form1::Form_MouseDown(int button) {
         const POINT pointer = PointerOfMessage();
         dragHold_ = POINT{pointer.x - frame.left, pointer.y - frame.top};
     }
-    if (button == 2) MenuHost().PopupMenu(MenuItem::mfile);
+    if (button != 2) return;
+    if (Form3* menus = MenuHost()) menus->PopupMenu(MenuItem::mfile);
 }
 
 void Form1::Form_MouseMove(WPARAM buttons) {
@@ -231,9 +232,10 @@ void Form1::Form_MouseMove(WPARAM buttons) {
 }
 
 void Form1::Form_DblClick() {
-    Form3& menus = MenuHost();
-    menus.SetCaption(MenuItem::mtrashstatus, StatusLine());
-    menus.PopupMenu(MenuItem::mfile2);
+    Form3* menus = MenuHost();
+    if (!menus) return;
+    menus->SetCaption(MenuItem::mtrashstatus, StatusLine());
+    menus->PopupMenu(MenuItem::mfile2);
 }
 
 void Form1::Form_Unload() {

@@ -18,9 +18,11 @@ constexpr UINT CommandOf(MenuItem item) { return FirstItemId + static_cast<UINT>
 
 }  // namespace
 
-Form3::Form3(SettingsStore& store, HWND mainWindow) : store_(store), mainWindow_(mainWindow) {
-    CreateFromLayout(layouts::Form3, names::Form3Class, WS_POPUP, WS_EX_TOOLWINDOW, 0, 0);
-    BuildMenus();
+std::unique_ptr<Form3> Form3::Create(SettingsStore& store, HWND mainWindow) {
+    std::unique_ptr<Form3> form(new Form3(store, mainWindow));
+    if (!form->CreateFromLayout(layouts::Form3, names::Form3Class, WS_POPUP, WS_EX_TOOLWINDOW, 0, 0)) return nullptr;
+    form->BuildMenus();
+    return form;
 }
 
 Form3::~Form3() { Unload(); }
@@ -55,7 +57,7 @@ void Form3::SetCaption(MenuItem item, const std::wstring& caption) {
 
 void Form3::PopupMenu(MenuItem menu) {
     HMENU popup = Menu(menu);
-    if (!popup || !hwnd()) return;
+    if (!popup) return;
     POINT pointer{};
     ::GetCursorPos(&pointer);
     // The owner must be the foreground window for the menu to close when
@@ -71,10 +73,11 @@ void Form3::Unload() {
 }
 
 void Form3::moption_Click() {
-    Form2 dialog(store_, mainWindow_);
-    openDialog_ = &dialog;
-    dialog.Intoform();
-    dialog.ShowModal();
+    const std::unique_ptr<Form2> dialog = Form2::Create(store_, mainWindow_);
+    if (!dialog) return;
+    openDialog_ = dialog.get();
+    dialog->Intoform();
+    dialog->ShowModal();
     openDialog_ = nullptr;
 }
 
