@@ -12,6 +12,7 @@
 #include "layouts/form1_layout.h"
 #include "layouts/language.h"
 #include "layouts/names.h"
+#include "layouts/resource_ids.h"
 #include "pictures/picture_paths.h"
 #include "pictures/region.h"
 #include "platform/portable/conversions.h"
@@ -52,8 +53,9 @@ void Warn(const std::wstring& message) {
 
 std::unique_ptr<Form1> Form1::Create(SettingsStore& store) {
     auto form = std::make_unique<Form1>(store);
+    const HICON icon = ::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_RUBLET));
     // No border, no caption; the taskbar keeps no button for a desktop item.
-    if (!form->CreateWindowFromLayout(layouts::Form1, names::Form1Class, WS_POPUP | WS_CLIPCHILDREN,
+    if (!form->CreateWindowFromLayout(layouts::Form1, TextOf, {names::Form1Class, icon}, WS_POPUP | WS_CLIPCHILDREN,
                                       WS_EX_TOOLWINDOW, 0, 0))
         return nullptr;
     form->Form_Load();

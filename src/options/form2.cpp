@@ -3,6 +3,7 @@
 #include "layouts/form2_layout.h"
 #include "layouts/language.h"
 #include "layouts/names.h"
+#include "layouts/resource_ids.h"
 #include "options/file_chooser.h"
 #include "pictures/picture_paths.h"
 #include "platform/system/program_directory.h"
@@ -30,10 +31,12 @@ void CentreOnScreen(HWND hwnd) {
 
 std::unique_ptr<Form2> Form2::Create(SettingsStore& store, HWND mainWindow, TwipsPerPixel factor) {
     std::unique_ptr<Form2> form(new Form2(store, mainWindow));
+    const HICON icon = ::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_RUBLET));
     // No owner: the main window disables itself while the dialog is up
     // instead. An owned dialog would tie the main window's z-order to it,
     // and a main window at the bottom must stay there.
-    if (!form->CreateFromLayout(layouts::Form2, names::Form2Class, Form2Style, Form2ExStyle, 0, 0, factor))
+    if (!form->CreateFromLayout(layouts::Form2, TextOf, {names::Form2Class, icon}, Form2Style, Form2ExStyle, 0, 0,
+                                factor))
         return nullptr;
     CentreOnScreen(form->hwnd());
     // Enter means OK, as in every Windows dialog; OK shows it.

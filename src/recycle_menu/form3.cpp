@@ -6,6 +6,7 @@
 #include "layouts/form3_layout.h"
 #include "layouts/language.h"
 #include "layouts/names.h"
+#include "layouts/resource_ids.h"
 #include "options/form2.h"
 #include "platform/window/message_box.h"
 
@@ -20,7 +21,9 @@ constexpr UINT CommandOf(MenuItem item) { return FirstItemId + static_cast<UINT>
 
 std::unique_ptr<Form3> Form3::Create(SettingsStore& store, HWND mainWindow) {
     std::unique_ptr<Form3> form(new Form3(store, mainWindow));
-    if (!form->CreateFromLayout(layouts::Form3, names::Form3Class, WS_POPUP, WS_EX_TOOLWINDOW, 0, 0)) return nullptr;
+    const HICON icon = ::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_RUBLET));
+    if (!form->CreateFromLayout(layouts::Form3, TextOf, {names::Form3Class, icon}, WS_POPUP, WS_EX_TOOLWINDOW, 0, 0))
+        return nullptr;
     form->BuildMenus();
     return form;
 }
