@@ -12,6 +12,7 @@
 #include "layouts/form1_layout.h"
 #include "layouts/language.h"
 #include "layouts/names.h"
+#include "layouts/resource_ids.h"
 #include "pictures/picture_paths.h"
 #include "pictures/region.h"
 #include "platform/portable/conversions.h"
@@ -52,8 +53,9 @@ void Warn(const std::wstring& message) {
 
 std::unique_ptr<Form1> Form1::Create(SettingsStore& store) {
     auto form = std::make_unique<Form1>(store);
+    const HICON icon = ::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_RUBLET));
     // No border, no caption; the taskbar keeps no button for a desktop item.
-    if (!form->CreateWindowFromLayout(layouts::Form1, names::Form1Class, WS_POPUP | WS_CLIPCHILDREN,
+    if (!form->CreateWindowFromLayout(layouts::Form1, TextOf, {names::Form1Class, icon}, WS_POPUP | WS_CLIPCHILDREN,
                                       WS_EX_TOOLWINDOW, 0, 0))
         return nullptr;
     form->Form_Load();
@@ -203,9 +205,9 @@ void Form1::Unload() {
     ::DestroyWindow(hwnd());
 }
 
-Form3& Form1::MenuHost() {
-    if (!form3_ || !form3_->hwnd()) form3_ = std::make_unique<Form3>(store_, hwnd());
-    return *form3_;
+Form3* Form1::MenuHost() {
+    if (!form3_ || !form3_->hwnd()) form3_ = Form3::Create(store_, hwnd());
+    return form3_.get();
 }
 
 void Form1::Form_MouseDown(int button) {
@@ -218,7 +220,8 @@ void Form1::Form_MouseDown(int button) {
         const POINT pointer = PointerOfMessage();
         dragHold_ = POINT{pointer.x - frame.left, pointer.y - frame.top};
     }
-    if (button == 2) MenuHost().PopupMenu(MenuItem::mfile);
+    if (button != 2) return;
+    if (Form3* menus = MenuHost()) menus->PopupMenu(MenuItem::mfile);
 }
 
 void Form1::Form_MouseMove(WPARAM buttons) {
@@ -231,9 +234,10 @@ void Form1::Form_MouseMove(WPARAM buttons) {
 }
 
 void Form1::Form_DblClick() {
-    Form3& menus = MenuHost();
-    menus.SetCaption(MenuItem::mtrashstatus, StatusLine());
-    menus.PopupMenu(MenuItem::mfile2);
+    Form3* menus = MenuHost();
+    if (!menus) return;
+    menus->SetCaption(MenuItem::mtrashstatus, StatusLine());
+    menus->PopupMenu(MenuItem::mfile2);
 }
 
 void Form1::Form_Unload() {

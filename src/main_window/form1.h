@@ -49,7 +49,8 @@ private:
     void Form_MouseDown(int button);
     void Form_MouseMove(WPARAM buttons);
     void Form_DblClick();
-    Form3& MenuHost();
+    // Null when its window cannot be made: no menu opens.
+    Form3* MenuHost();
     void LoadPicture1(bool stored);
     // The full picture while the Recycle Bin is known to hold anything,
     // Picture1 otherwise: the window takes its size and outline.

@@ -3,6 +3,7 @@
 #include "layouts/form2_layout.h"
 #include "layouts/language.h"
 #include "layouts/names.h"
+#include "layouts/resource_ids.h"
 #include "options/file_chooser.h"
 #include "pictures/picture_paths.h"
 #include "platform/system/program_directory.h"
@@ -28,15 +29,19 @@ void CentreOnScreen(HWND hwnd) {
 
 }  // namespace
 
-Form2::Form2(SettingsStore& store, HWND mainWindow, TwipsPerPixel factor)
-    : store_(store), mainWindow_(mainWindow) {
+std::unique_ptr<Form2> Form2::Create(SettingsStore& store, HWND mainWindow, TwipsPerPixel factor) {
+    std::unique_ptr<Form2> form(new Form2(store, mainWindow));
+    const HICON icon = ::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_RUBLET));
     // No owner: the main window disables itself while the dialog is up
     // instead. An owned dialog would tie the main window's z-order to it,
     // and a main window at the bottom must stay there.
-    if (!CreateFromLayout(layouts::Form2, names::Form2Class, Form2Style, Form2ExStyle, 0, 0, factor)) return;
-    CentreOnScreen(hwnd());
+    if (!form->CreateFromLayout(layouts::Form2, TextOf, {names::Form2Class, icon}, Form2Style, Form2ExStyle, 0, 0,
+                                factor))
+        return nullptr;
+    CentreOnScreen(form->hwnd());
     // Enter means OK, as in every Windows dialog; OK shows it.
-    ::SendMessageW(Control(ControlName::Command2), BM_SETSTYLE, BS_DEFPUSHBUTTON, FALSE);
+    ::SendMessageW(form->Control(ControlName::Command2), BM_SETSTYLE, BS_DEFPUSHBUTTON, FALSE);
+    return form;
 }
 
 Form2::~Form2() { Unload(); }
@@ -73,11 +78,10 @@ void Form2::Intoform() {
 }
 
 void Form2::ShowModal() {
-    if (!Loaded()) return;
     ::EnableWindow(mainWindow_, FALSE);
     ::ShowWindow(hwnd(), SW_SHOW);
     MSG message{};
-    while (Loaded() && ::GetMessageW(&message, nullptr, 0, 0) > 0) {
+    while (hwnd() && ::GetMessageW(&message, nullptr, 0, 0) > 0) {
         if (!::IsDialogMessageW(hwnd(), &message)) {
             ::TranslateMessage(&message);
             ::DispatchMessageW(&message);
@@ -88,7 +92,7 @@ void Form2::ShowModal() {
 }
 
 void Form2::Unload() {
-    if (!Loaded()) return;
+    if (!hwnd()) return;
     // The main window takes input again before the dialog goes, so that
     // activation returns to it.
     ::EnableWindow(mainWindow_, TRUE);

@@ -1,6 +1,8 @@
 #pragma once
 // Form2: the settings dialog, filled from Settings by Intoform, saved by OK.
 
+#include <memory>
+
 #include "platform/window/window.h"
 #include "settings/settings_store.h"
 
@@ -9,11 +11,12 @@ namespace rublet {
 class Form2 final : public Window {
 public:
     // `mainWindow` is Form1, whose z-order OK applies and which the dialog
-    // is modal to. The layout converts with `factor`.
-    Form2(SettingsStore& store, HWND mainWindow, TwipsPerPixel factor = ScreenTwipsPerPixel());
+    // is modal to. The layout converts with `factor`. Null when the system
+    // refused the window.
+    [[nodiscard]] static std::unique_ptr<Form2> Create(SettingsStore& store, HWND mainWindow,
+                                                       TwipsPerPixel factor = ScreenTwipsPerPixel());
     ~Form2() override;
 
-    [[nodiscard]] bool Loaded() const noexcept { return hwnd() != nullptr; }
     void Intoform();
     // Shows the dialog modal to the main window; returns once it is unloaded.
     void ShowModal();
@@ -27,6 +30,8 @@ protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    Form2(SettingsStore& store, HWND mainWindow) : store_(store), mainWindow_(mainWindow) {}
+
     [[nodiscard]] std::wstring Text1() const;
     void SetText1(const std::wstring& text);
     [[nodiscard]] std::int16_t CheckValue(ControlName name) const;

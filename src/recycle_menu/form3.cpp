@@ -1,9 +1,14 @@
 #include "recycle_menu/form3.h"
 
+#include <shellapi.h>
+
+#include "drop/hook.h"
 #include "layouts/form3_layout.h"
+#include "layouts/language.h"
 #include "layouts/names.h"
+#include "layouts/resource_ids.h"
 #include "options/form2.h"
-#include "recycle_menu/recycle_bin.h"
+#include "platform/window/message_box.h"
 
 namespace rublet {
 namespace {
@@ -14,9 +19,13 @@ constexpr UINT CommandOf(MenuItem item) { return FirstItemId + static_cast<UINT>
 
 }  // namespace
 
-Form3::Form3(SettingsStore& store, HWND mainWindow) : store_(store), mainWindow_(mainWindow) {
-    CreateFromLayout(layouts::Form3, names::Form3Class, WS_POPUP, WS_EX_TOOLWINDOW, 0, 0);
-    BuildMenus();
+std::unique_ptr<Form3> Form3::Create(SettingsStore& store, HWND mainWindow) {
+    std::unique_ptr<Form3> form(new Form3(store, mainWindow));
+    const HICON icon = ::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_RUBLET));
+    if (!form->CreateFromLayout(layouts::Form3, TextOf, {names::Form3Class, icon}, WS_POPUP, WS_EX_TOOLWINDOW, 0, 0))
+        return nullptr;
+    form->BuildMenus();
+    return form;
 }
 
 Form3::~Form3() { Unload(); }
@@ -51,7 +60,7 @@ void Form3::SetCaption(MenuItem item, const std::wstring& caption) {
 
 void Form3::PopupMenu(MenuItem menu) {
     HMENU popup = Menu(menu);
-    if (!popup || !hwnd()) return;
+    if (!popup) return;
     POINT pointer{};
     ::GetCursorPos(&pointer);
     // The owner must be the foreground window for the menu to close when
@@ -67,30 +76,32 @@ void Form3::Unload() {
 }
 
 void Form3::moption_Click() {
-    Form2 dialog(store_, mainWindow_);
-    openDialog_ = &dialog;
-    dialog.Intoform();
-    dialog.ShowModal();
+    const std::unique_ptr<Form2> dialog = Form2::Create(store_, mainWindow_);
+    if (!dialog) return;
+    openDialog_ = dialog.get();
+    dialog->Intoform();
+    dialog->ShowModal();
     openDialog_ = nullptr;
 }
 
-void Form3::mabout_Click() {
-    ShellMenuDesktop desktop(mainWindow_, hwnd());
-    rublet::mabout_Click(desktop);
-}
+void Form3::mabout_Click() { MsgBox(mainWindow_, Text().AboutText, MB_OK, Text().AboutTitle); }
 
 // Posted, so that the main window's shutdown, which unloads this window,
 // runs after this handler has returned.
 void Form3::mend_Click() { ::PostMessageW(mainWindow_, WM_CLOSE, 0, 0); }
 
 void Form3::mopen_Click() {
-    ShellMenuDesktop desktop(mainWindow_, hwnd());
-    rublet::mopen_Click(desktop);
+    ::ShellExecuteW(nullptr, std::wstring(names::ExplorerVerb).c_str(), std::wstring(names::ExplorerFile).c_str(),
+                    std::wstring(names::ExplorerParameters).c_str(), L"", names::ShowNormal);
 }
 
+// The shell confirms, shows its progress and plays its sound. Whatever it
+// did, drops work again afterwards; a drop collected before the command is
+// discarded.
 void Form3::mempty_Click() {
-    ShellMenuDesktop desktop(mainWindow_, hwnd());
-    rublet::mempty_Click(desktop);
+    SuspendDropHandling(mainWindow_);
+    ::SHEmptyRecycleBinW(hwnd(), L"", 0);
+    ResumeDropHandling(mainWindow_);
     ::PostMessageW(mainWindow_, names::RecycleBinChangedMessage, 0, 0);
 }
 

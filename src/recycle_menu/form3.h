@@ -2,6 +2,7 @@
 // Form3: never shown; it owns the two popup menus and runs their commands.
 
 #include <map>
+#include <memory>
 #include <string>
 
 #include "layouts/layout.h"
@@ -15,7 +16,8 @@ class Form2;
 
 class Form3 final : public Window {
 public:
-    Form3(SettingsStore& store, HWND mainWindow);
+    // Null when the system refused the window.
+    [[nodiscard]] static std::unique_ptr<Form3> Create(SettingsStore& store, HWND mainWindow);
     ~Form3() override;
 
     // Opens a top-level menu of the tree (mfile, mfile2) at the pointer; a
@@ -36,6 +38,7 @@ protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    Form3(SettingsStore& store, HWND mainWindow) : store_(store), mainWindow_(mainWindow) {}
     void BuildMenus();
 
     SettingsStore& store_;

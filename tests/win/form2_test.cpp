@@ -52,8 +52,9 @@ TEST_P(SettingsDialog, KeepsTheTabOrderAndTooltipsAndGivesEveryEnglishCaptionRoo
     const Scale scale = GetParam();
     const int dpi = static_cast<int>(1440 / scale.twipsPerPixel);
     RegistrySettingsStore store;
-    Form2 dialog(store, nullptr, {scale.twipsPerPixel, scale.twipsPerPixel});
-    ASSERT_TRUE(dialog.Loaded());
+    const std::unique_ptr<Form2> created = Form2::Create(store, nullptr, {scale.twipsPerPixel, scale.twipsPerPixel});
+    ASSERT_TRUE(created);
+    Form2& dialog = *created;
     RECT client{};
     ::GetClientRect(dialog.hwnd(), &client);
     EXPECT_EQ(std::pair(client.right, client.bottom), std::pair(scale.clientWidth, scale.clientHeight));

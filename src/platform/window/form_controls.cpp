@@ -50,7 +50,7 @@ POINT OriginInClient(const FormLayout& layout, const ControlLayout& control) {
 
 }  // namespace
 
-void CreateControls(HWND window, const FormLayout& layout, TwipsPerPixel factor) {
+void CreateControls(HWND window, const FormLayout& layout, LayoutTexts texts, TwipsPerPixel factor) {
     HINSTANCE instance = ::GetModuleHandleW(nullptr);
     HFONT font = static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
     HWND tooltips = nullptr;  // owned by the window, destroyed with it
@@ -66,7 +66,7 @@ void CreateControls(HWND window, const FormLayout& layout, TwipsPerPixel factor)
         previousWasOption = isOption;
         const POINT origin = OriginInClient(layout, control);
         HWND child = ::CreateWindowExW(
-            controlClass.exStyle, controlClass.name, std::wstring(TextOf(control.Caption)).c_str(),
+            controlClass.exStyle, controlClass.name, std::wstring(texts(control.Caption)).c_str(),
             WS_CHILD | WS_VISIBLE | group | controlClass.style, TwipsToPixels(origin.x, factor.X),
             TwipsToPixels(origin.y, factor.Y), TwipsToPixels(control.Width, factor.X),
             TwipsToPixels(control.Height, factor.Y), window,
@@ -74,7 +74,7 @@ void CreateControls(HWND window, const FormLayout& layout, TwipsPerPixel factor)
         ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
         if (!control.Tooltip) continue;
         if (!tooltips) tooltips = CreateTooltip(window);
-        std::wstring tip(TextOf(control.Tooltip));
+        std::wstring tip(texts(control.Tooltip));
         AddTool(tooltips, child, TTF_SUBCLASS, tip.data());
     }
 }

@@ -4,11 +4,15 @@
 #include <windows.h>
 
 #include <cstddef>
+#include <string_view>
 
 #include "layouts/layout.h"
 #include "platform/window/screen.h"
 
 namespace rublet {
+
+// The words a layout's text ids stand for, from the program that owns the layout.
+using LayoutTexts = std::wstring_view (*)(TextId);
 
 // The child-window identifier of the layout table's entry `tableIndex`.
 [[nodiscard]] constexpr int ControlId(std::size_t tableIndex) noexcept { return 100 + static_cast<int>(tableIndex); }
@@ -16,6 +20,6 @@ namespace rublet {
 // Creates every control of `layout` but its picture boxes, which their
 // window holds in memory and paints, in `window`'s client area, twips
 // turned into pixels by `factor`; controls with a tooltip get one.
-void CreateControls(HWND window, const FormLayout& layout, TwipsPerPixel factor);
+void CreateControls(HWND window, const FormLayout& layout, LayoutTexts texts, TwipsPerPixel factor);
 
 }  // namespace rublet

@@ -3,52 +3,51 @@
 #include <cstdlib>
 #include <string>
 
-#include "layouts/resource_ids.h"
-#include "platform/window/form_controls.h"
 #include "platform/window/message_box.h"
 
 namespace rublet {
 
-void Window::RegisterClassOnce(const wchar_t* className) {
+void Window::RegisterClassOnce(const WindowClass& windowClass) {
     WNDCLASSEXW existing{};
     existing.cbSize = sizeof existing;
     HINSTANCE instance = ::GetModuleHandleW(nullptr);
-    if (::GetClassInfoExW(instance, className, &existing)) return;
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.style = CS_DBLCLKS;
-    windowClass.lpfnWndProc = &Window::StaticWindowProc;
-    windowClass.hInstance = instance;
-    windowClass.hIcon = ::LoadIconW(instance, MAKEINTRESOURCEW(IDI_RUBLET));
-    windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = className;
-    ::RegisterClassExW(&windowClass);
+    if (::GetClassInfoExW(instance, windowClass.Name, &existing)) return;
+    WNDCLASSEXW registered{};
+    registered.cbSize = sizeof registered;
+    registered.style = CS_DBLCLKS;
+    registered.lpfnWndProc = &Window::StaticWindowProc;
+    registered.hInstance = instance;
+    registered.hIcon = windowClass.Icon;
+    registered.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
+    registered.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    registered.lpszClassName = windowClass.Name;
+    ::RegisterClassExW(&registered);
 }
 
-bool Window::CreateFromLayout(const FormLayout& layout, const wchar_t* className, DWORD style,
-                              DWORD exStyle, int left, int top, TwipsPerPixel factor) {
-    if (!CreateWindowFromLayout(layout, className, style, exStyle, left, top, factor)) return false;
+bool Window::CreateFromLayout(const FormLayout& layout, LayoutTexts texts, const WindowClass& windowClass,
+                              DWORD style, DWORD exStyle, int left, int top, TwipsPerPixel factor) {
+    if (!CreateWindowFromLayout(layout, texts, windowClass, style, exStyle, left, top, factor)) return false;
     CreateLayoutControls(factor);
     return true;
 }
 
-bool Window::CreateWindowFromLayout(const FormLayout& layout, const wchar_t* className, DWORD style,
-                                    DWORD exStyle, int left, int top, TwipsPerPixel factor) {
-    RegisterClassOnce(className);
+bool Window::CreateWindowFromLayout(const FormLayout& layout, LayoutTexts texts, const WindowClass& windowClass,
+                                    DWORD style, DWORD exStyle, int left, int top, TwipsPerPixel factor) {
+    RegisterClassOnce(windowClass);
     layout_ = &layout;
+    texts_ = texts;
     RECT frame{0, 0, TwipsToPixels(layout.ClientWidth, factor.X),
                TwipsToPixels(layout.ClientHeight, factor.Y)};
     ::AdjustWindowRectEx(&frame, style, FALSE, exStyle);
-    const std::wstring caption(TextOf(layout.Caption));
-    HWND hwnd = ::CreateWindowExW(exStyle, className, caption.c_str(), style, left, top,
+    const std::wstring caption(texts(layout.Caption));
+    HWND hwnd = ::CreateWindowExW(exStyle, windowClass.Name, caption.c_str(), style, left, top,
                                   frame.right - frame.left, frame.bottom - frame.top, nullptr,
                                   nullptr, ::GetModuleHandleW(nullptr), this);
     return hwnd != nullptr;
 }
 
 void Window::CreateLayoutControls(TwipsPerPixel factor) {
-    if (hwnd() && layout_) CreateControls(hwnd(), *layout_, factor);
+    if (hwnd() && layout_) CreateControls(hwnd(), *layout_, texts_, factor);
 }
 
 HWND Window::Control(ControlName name, int index) const noexcept {

@@ -6,9 +6,18 @@
 
 #include "layouts/layout.h"
 #include "platform/system/handles.h"
+#include "platform/window/form_controls.h"
 #include "platform/window/screen.h"
 
 namespace rublet {
+
+// A form's window class, registered with its first window.
+struct WindowClass {
+    const wchar_t* Name;
+    // For the caption and the task switcher. The class keeps it for as long
+    // as the program runs: a shared icon (LoadIconW), never destroyed.
+    HICON Icon;
+};
 
 class Window {
 public:
@@ -23,23 +32,26 @@ public:
 
 protected:
     // Creates the window with the layout's client size and its controls,
-    // twips turned into pixels by `factor`; false when the system refused.
-    bool CreateFromLayout(const FormLayout& layout, const wchar_t* className, DWORD style,
+    // twips turned into pixels by `factor`, the layout's texts given by
+    // `texts`; false when the system refused.
+    bool CreateFromLayout(const FormLayout& layout, LayoutTexts texts, const WindowClass& windowClass, DWORD style,
                           DWORD exStyle, int left, int top, TwipsPerPixel factor = ScreenTwipsPerPixel());
     // The two steps of CreateFromLayout, for a window that shows before
     // its controls are made.
-    bool CreateWindowFromLayout(const FormLayout& layout, const wchar_t* className, DWORD style,
-                                DWORD exStyle, int left, int top, TwipsPerPixel factor = ScreenTwipsPerPixel());
+    bool CreateWindowFromLayout(const FormLayout& layout, LayoutTexts texts, const WindowClass& windowClass,
+                                DWORD style, DWORD exStyle, int left, int top,
+                                TwipsPerPixel factor = ScreenTwipsPerPixel());
     void CreateLayoutControls(TwipsPerPixel factor = ScreenTwipsPerPixel());
 
     virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
     static LRESULT CALLBACK StaticWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    static void RegisterClassOnce(const wchar_t* className);
+    static void RegisterClassOnce(const WindowClass& windowClass);
 
     UniqueWindow window_;
     const FormLayout* layout_ = nullptr;
+    LayoutTexts texts_ = nullptr;
 };
 
 }  // namespace rublet
