@@ -53,9 +53,8 @@ void Warn(const std::wstring& message) {
 
 std::unique_ptr<Form1> Form1::Create(SettingsStore& store) {
     auto form = std::make_unique<Form1>(store);
-    const HICON icon = ::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_RUBLET));
     // No border, no caption; the taskbar keeps no button for a desktop item.
-    if (!form->CreateWindowFromLayout(layouts::Form1, TextOf, {names::Form1Class, icon}, WS_POPUP | WS_CLIPCHILDREN,
+    if (!form->CreateWindowFromLayout(layouts::Form1, TextOf, {names::Form1Class, IDI_RUBLET}, WS_POPUP | WS_CLIPCHILDREN,
                                       WS_EX_TOOLWINDOW, 0, 0))
         return nullptr;
     form->Form_Load();

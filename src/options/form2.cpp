@@ -31,11 +31,10 @@ void CentreOnScreen(HWND hwnd) {
 
 std::unique_ptr<Form2> Form2::Create(SettingsStore& store, HWND mainWindow, TwipsPerPixel factor) {
     std::unique_ptr<Form2> form(new Form2(store, mainWindow));
-    const HICON icon = ::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_RUBLET));
     // No owner: the main window disables itself while the dialog is up
     // instead. An owned dialog would tie the main window's z-order to it,
     // and a main window at the bottom must stay there.
-    if (!form->CreateFromLayout(layouts::Form2, TextOf, {names::Form2Class, icon}, Form2Style, Form2ExStyle, 0, 0,
+    if (!form->CreateFromLayout(layouts::Form2, TextOf, {names::Form2Class, IDI_RUBLET}, Form2Style, Form2ExStyle, 0, 0,
                                 factor))
         return nullptr;
     CentreOnScreen(form->hwnd());

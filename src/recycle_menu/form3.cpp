@@ -21,8 +21,7 @@ constexpr UINT CommandOf(MenuItem item) { return FirstItemId + static_cast<UINT>
 
 std::unique_ptr<Form3> Form3::Create(SettingsStore& store, HWND mainWindow) {
     std::unique_ptr<Form3> form(new Form3(store, mainWindow));
-    const HICON icon = ::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_RUBLET));
-    if (!form->CreateFromLayout(layouts::Form3, TextOf, {names::Form3Class, icon}, WS_POPUP, WS_EX_TOOLWINDOW, 0, 0))
+    if (!form->CreateFromLayout(layouts::Form3, TextOf, {names::Form3Class, IDI_RUBLET}, WS_POPUP, WS_EX_TOOLWINDOW, 0, 0))
         return nullptr;
     form->BuildMenus();
     return form;

@@ -17,7 +17,7 @@ void Window::RegisterClassOnce(const WindowClass& windowClass) {
     registered.style = CS_DBLCLKS;
     registered.lpfnWndProc = &Window::StaticWindowProc;
     registered.hInstance = instance;
-    registered.hIcon = windowClass.Icon;
+    registered.hIcon = ::LoadIconW(instance, MAKEINTRESOURCEW(windowClass.IconId));
     registered.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
     registered.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     registered.lpszClassName = windowClass.Name;

@@ -14,9 +14,8 @@ namespace rublet {
 // A form's window class, registered with its first window.
 struct WindowClass {
     const wchar_t* Name;
-    // For the caption and the task switcher. The class keeps it for as long
-    // as the program runs: a shared icon (LoadIconW), never destroyed.
-    HICON Icon;
+    // The program's icon resource, for the caption and the task switcher.
+    int IconId;
 };
 
 class Window {
