@@ -2,9 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "recycle_bin/recycle_bin_looks.h"
-
-namespace {
 using namespace rublet;
 
 TEST(TrashStatus, IsBuiltFromTheCountAndTheMegabytesRoundedToHundredths) {
@@ -16,11 +13,3 @@ TEST(TrashStatus, IsBuiltFromTheCountAndTheMegabytesRoundedToHundredths) {
         {9, 5368709120LL, L"9個のｵﾌﾞｼﾞｪｸﾄ(5120MB)"}, {7, 129453816545LL, L"7個のｵﾌﾞｼﾞｪｸﾄ(123456.8MB)"}};
     for (const auto& c : cases) EXPECT_EQ(TrashStatusText(c.count, c.bytes), c.line);
 }
-
-TEST(NextRecycleBinCheck, LooksEveryTwoSecondsUnlessLookingWouldTakeMoreThanAFortiethOfTheTime) {
-    for (const auto& [lastMs, next] : {std::pair{50u, 2000u}, {51u, 2040u}, {908u, 36320u}, {1500u, 60000u},
-                                       {4000000000u, 60000u}})  // no overflow
-        EXPECT_EQ(NextRecycleBinCheckMs(lastMs), next) << lastMs;
-}
-
-}  // namespace

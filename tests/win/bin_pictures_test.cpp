@@ -1,11 +1,12 @@
-// PNG pictures through the real decoder: alpha found and premultiplied, the
-// outline of a picture with alpha taken from its alpha, one without alpha
-// keeping the corner-colour rule.
+// The bin's pictures loaded from PNG files through the real decoder: alpha
+// found and premultiplied, the outline of a picture with alpha taken from
+// its alpha, one without alpha keeping the corner-colour rule.
+#include "pictures/bin_pictures.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
 
-#include "pictures/bin_pictures.h"
 #include "png_chunks.h"
 #include "support.h"
 
