@@ -126,18 +126,13 @@ TEST(ProcessDroppedFiles, RefusesWhatCouldReachPastTheDrop) {
                     in(L"C:\\w", L"same."), in(L"C:\\w", L"a", Folder), in(L"C:\\w\\a", L"b"), in(L"C:\\w", L"a\\b"),
                     in(L"C:\\w", L"link", LinkTo(L"C:\\t", false)), in(L"C:\\w", L"d", Folder), in(L"C:\\w\\d", L"f"),
                     in(L"C:\\w\\d", L"in", LinkTo(L"C:\\t", true)), in(L"C:\\w", L"odd", Folder), in(L"C:\\w\\odd", L"n."),
-                    in(L"C:\\w", L"deep", Folder), in(L"C:\\w\\deep", std::wstring(252, L'd')), in(L"C:\\w", L"Case"),
-                    in(L"C:\\", L"a.txt")};
-    const std::wstring TooLong = L"パスが長すぎる項目を含むため処理できません。",
-                       Ambiguous = L"別の項目を指すおそれのある名前を含むため処理できません。",
-                       Link = L"リンクを含むため処理できません。リンク先まで削除されるおそれがあります。";
-    for (const auto& [option1, followsLinks, dropped, reason] : {
-             std::tuple<std::int16_t, bool, std::wstring, std::wstring>{1, false, L"C:\\", L"ドライブそのものは削除できません。"},
-             {1, false, longest + L"y", TooLong}, {1, false, L"C:\\w\\deep", TooLong}, {0, false, L"C:\\w\\c?.log", Ambiguous},
-             {0, false, L"C:\\w\\x:y", Ambiguous}, {0, false, L"C:\\w\\same", Ambiguous}, {0, false, L"C:\\w\\a\\b", Ambiguous},
-             {1, false, L"C:\\w\\odd", Ambiguous}, {0, true, L"C:\\w\\link", Link}, {0, true, L"C:\\w\\d", Link},
-             {0, false, L"C:\\w\\gone", L"ドロップされた項目か、その中の項目が見つからないため処理できません。"}})
-        EXPECT_EQ(Calls({option1, 1}, {L"C:\\a.txt", dropped}, tree, followsLinks),
+                    in(L"C:\\w", L"Case"), in(L"C:\\", L"a.txt")};
+    const std::wstring Ambiguous = L"別の項目を指すおそれのある名前を含むため処理できません。";
+    for (const auto& [option1, dropped, reason] : {
+             std::tuple<std::int16_t, std::wstring, std::wstring>{1, longest + L"y", L"パスが長すぎる項目を含むため処理できません。"},
+             {0, L"C:\\w\\same", Ambiguous}, {0, L"C:\\w\\a\\b", Ambiguous}, {1, L"C:\\w\\odd", Ambiguous},
+             {0, L"C:\\w\\gone", L"ドロップされた項目か、その中の項目が見つからないため処理できません。"}})
+        EXPECT_EQ(Calls({option1, 1}, {L"C:\\a.txt", dropped}, tree),
                   Texts{L"box 48 Rublet: " + reason + L"\r\n" + dropped + L"\r\n何も削除していません。"})
             << testing::PrintToString(dropped);
 
