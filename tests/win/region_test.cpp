@@ -6,7 +6,6 @@
 #include <array>
 #include <random>
 
-namespace {
 using namespace rublet;
 
 // The region holds exactly the pixels other than the corner colour, and
@@ -47,5 +46,3 @@ TEST(ShapeRegion, HoldsExactlyThePixelsOtherThanTheCornerColourOfRandomPictures)
         }
     }
 }
-
-}  // namespace
