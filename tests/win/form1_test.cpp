@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "drop/hook.h"
-#include "settings/registry_settings_store.h"
+#include "memory_store.h"
 #include "support.h"
 
 using namespace rublet;
@@ -11,10 +11,9 @@ using testing_support::CommittedBytes, testing_support::MakeDrop;
 
 TEST(MainWindow, ClosedWithADropPendingNeverProcessesItAndReleasesIt) {
     RUBLET_SKIP_OUTSIDE_SANDBOX();
-    ::RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Rublet");
-    RegistrySettingsStore store;
-    for (const wchar_t* option : {L"Option2", L"Option3"}) store.Save(L"Rublet", L"setting", option, L"0");
-    store.Save(L"Rublet", L"setting", L"Bmpdir", L"");  // the embedded bin, whatever lies beside the program
+    testing_support::MemoryStore store;
+    for (const wchar_t* option : {L"Option2", L"Option3"}) store.Set(option, L"0");
+    store.Set(L"Bmpdir", L"");  // the embedded bin, whatever lies beside the program
     auto form = Form1::Create(store);
     ASSERT_TRUE(form);
     const std::wstring kept = L"T:\\kept while closing.txt";
