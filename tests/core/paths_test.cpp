@@ -7,6 +7,7 @@ using namespace rublet;
 TEST(Paths, TheModulesFolderKeepsOnlyADriveRootsBackslashAndFullPathsReachBeyondMaxPath) {
     EXPECT_EQ(DirectoryOfModule(L"C:\\Rublet.exe"), L"C:\\");
     EXPECT_EQ(DirectoryOfModule(L"\\\\server\\share\\Rublet.exe"), L"\\\\server\\share");
+    EXPECT_EQ(ExtendedLengthPath(L"C:\\a"), L"\\\\?\\C:\\a");
     EXPECT_EQ(ExtendedLengthPath(L"\\\\server\\share\\f"), L"\\\\?\\UNC\\server\\share\\f");
     for (const wchar_t* as_is : {L"\\\\?\\C:\\a", L"\\\\.\\D:", L"relative", L"C:a"})
         EXPECT_EQ(ExtendedLengthPath(as_is), as_is);
