@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-namespace {
 using namespace rublet;
 constexpr auto Mismatch = ConversionError::TypeMismatch, Overflow = ConversionError::Overflow;
 
@@ -38,5 +37,3 @@ TEST(FormatFixed2, RoundsHalvesAwayFromZeroOnTheExactValue) {
         ASSERT_EQ(FormatFixed2(k / 1024.0f), std::to_wstring(h / 100) + L"." + std::to_wstring(100 + h % 100).substr(1));
     }
 }
-
-}  // namespace

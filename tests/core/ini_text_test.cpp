@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-namespace {
 using namespace rublet;
 
 TEST(IniText, ReadsAKeyOfItsSectionIgnoringCaseAndBlanksButKeepsTheValueAsItStands) {
@@ -29,5 +28,3 @@ TEST(IniText, ChangesOneLineOrAddsOneAndLeavesEveryOtherLineAsItWas) {
         EXPECT_EQ(IniValue(written, L"setting", c.key), c.value.substr(0, c.value.find(L'\r')));
     }
 }
-
-}  // namespace

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "pictures/picture_paths.h"
-
 #include "memory_store.h"
 
 namespace {
@@ -64,20 +62,6 @@ TEST(ReadSettings, KeepsWhatIsStoredButGivesANumberThatCannotBeReadItsDefaultAnd
     std::wstring invalid;
     for (const InvalidSetting& setting : reading.Invalid) invalid += setting.Key + L"=" + setting.StoredText + L" ";
     EXPECT_EQ(invalid, L"Defleft=left Deftop=99999999999 Option2=abc Option3=70000 ");
-}
-
-TEST(PicturePaths, TheDefaultLiesInTheProgramsFolderAndFullComesBeforeTheExtensionOfTheName) {
-    EXPECT_EQ(DefaultPicturePath(L"C:\\"), L"C:\\\\Rublet.bmp");
-    for (const auto& [path, full] : {std::pair{L"C:\\Tools\\Rublet.bmp", L"C:\\Tools\\Rublet_full.bmp"},
-                                     {L"D:\\絵.pics\\ごみ箱.large.gif", L"D:\\絵.pics\\ごみ箱.large_full.gif"},
-                                     {L"D:\\my.pics\\bin", L"D:\\my.pics\\bin_full"}, {L"bin.ico", L"bin_full.ico"}})
-        EXPECT_EQ(FullPicturePath(path), full);
-    // Without a stored picture, the bins that suit the display, largest first.
-    using Paths = std::vector<std::wstring>;
-    const std::wstring bin = L"C:\\R\\Rublet.bmp", bin64 = L"C:\\R\\Rublet64.png", bin128 = L"C:\\R\\Rublet128.png";
-    for (const auto& [dpi, paths] : {std::pair{96, Paths{bin}}, {143, Paths{bin}}, {144, Paths{bin64, bin}},
-                                     {287, Paths{bin64, bin}}, {288, Paths{bin128, bin64, bin}}})
-        EXPECT_EQ(DefaultPicturePaths(L"C:\\R", dpi), paths) << dpi;
 }
 
 }  // namespace

@@ -2,9 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "recycle_bin/recycle_bin_looks.h"
-
-namespace {
 using namespace rublet;
 
 TEST(TrashStatus, IsBuiltFromTheCountAndTheMegabytesRoundedToHundredths) {
@@ -12,15 +9,7 @@ TEST(TrashStatus, IsBuiltFromTheCountAndTheMegabytesRoundedToHundredths) {
     // bytes must not wrap, and a float keeps 7 digits.
     const struct { std::int64_t count, bytes; const wchar_t* line; } cases[] = {
         {0, 123456, L"空っぽ"}, {1, 5242, L"1個のｵﾌﾞｼﾞｪｸﾄ(0MB)"}, {1, 5243, L"1個のｵﾌﾞｼﾞｪｸﾄ(0.01MB)"},
-        {2, 10485760, L"2個のｵﾌﾞｼﾞｪｸﾄ(10MB)"}, {1234, 3221225472LL, L"1234個のｵﾌﾞｼﾞｪｸﾄ(3072MB)"},
-        {9, 5368709120LL, L"9個のｵﾌﾞｼﾞｪｸﾄ(5120MB)"}, {7, 129453816545LL, L"7個のｵﾌﾞｼﾞｪｸﾄ(123456.8MB)"}};
+        {1234, 3221225472LL, L"1234個のｵﾌﾞｼﾞｪｸﾄ(3072MB)"}, {9, 5368709120LL, L"9個のｵﾌﾞｼﾞｪｸﾄ(5120MB)"},
+        {7, 129453816545LL, L"7個のｵﾌﾞｼﾞｪｸﾄ(123456.8MB)"}};
     for (const auto& c : cases) EXPECT_EQ(TrashStatusText(c.count, c.bytes), c.line);
 }
-
-TEST(NextRecycleBinCheck, LooksEveryTwoSecondsUnlessLookingWouldTakeMoreThanAFortiethOfTheTime) {
-    for (const auto& [lastMs, next] : {std::pair{50u, 2000u}, {51u, 2040u}, {908u, 36320u}, {1500u, 60000u},
-                                       {4000000000u, 60000u}})  // no overflow
-        EXPECT_EQ(NextRecycleBinCheckMs(lastMs), next) << lastMs;
-}
-
-}  // namespace

@@ -1,5 +1,5 @@
-// A drop: the paths read from the block it arrives in, then processed as
-// the options ask.
+#include "drop/drop_processing.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -7,53 +7,11 @@
 #include <map>
 #include <tuple>
 
-#include "drop/drop_files_block.h"
-#include "drop/drop_processing.h"
 #include "platform/portable/paths.h"
 
 namespace {
 using namespace rublet;
 using Texts = std::vector<std::wstring>;
-
-// A block as the shell builds it: the header, `gap` bytes, then the list
-// (UTF-16 little endian, or one byte a character) with its closing NULs.
-std::vector<std::byte> Block(const Texts& paths, bool wide, std::size_t gap = 0) {
-    std::vector<std::byte> block(20 + gap);
-    block[0] = static_cast<std::byte>(20 + gap), block[16] = static_cast<std::byte>(wide ? 1 : 0);
-    std::wstring list;
-    for (const std::wstring& path : paths) list += path + L'\0';
-    for (const wchar_t unit : list + L'\0') {
-        block.push_back(static_cast<std::byte>(unit & 0xFF));
-        if (wide) block.push_back(static_cast<std::byte>((unit >> 8) & 0xFF));
-    }
-    return block;
-}
-
-std::optional<Texts> Read(const std::vector<std::byte>& block) {
-    return ReadDropFilesBlock(block, [](std::string_view text) { return L"ansi:" + std::wstring(text.begin(), text.end()); });
-}
-
-TEST(DropFilesBlock, GivesEveryPathWholeInTheDropsOrderWideOrAnsi) {
-    // Far past MAX_PATH; the emoji as the UTF-16 surrogates the block holds on every host.
-    const Texts paths{L"T:\\b.txt", L"T:\\" + std::wstring(40000, L'x'), L"T:\\フォルダ", L"T:\\a \xD83D\xDE00.doc"};
-    EXPECT_EQ(Read(Block(paths, true)), paths);
-    EXPECT_EQ(Read(Block(paths, true, 3)), paths) << "a list at an odd offset";
-    EXPECT_EQ(Read(Block({}, true)), Texts{});
-    EXPECT_EQ(Read(Block({L"T:\\b.txt", L"T:\\a"}, false)), (Texts{L"ansi:T:\\b.txt", L"ansi:T:\\a"}));
-}
-
-TEST(DropFilesBlock, ReadsNothingPastTheBlocksEnd) {
-    for (const bool wide : {true, false}) {
-        const auto whole = Block({L"T:\\one", L"T:\\two"}, wide);
-        for (std::size_t size = 0; size < whole.size(); ++size)  // each cut copied whole: the sanitizers see any overread
-            EXPECT_EQ(Read({whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(size)}), std::nullopt) << size;
-    }
-    auto outside = Block({L"T:\\one"}, true);
-    for (const std::uint32_t files : {0u, 19u, static_cast<std::uint32_t>(outside.size() + 1), 0xFFFFFFFFu}) {
-        for (int i = 0; i < 4; ++i) outside[i] = static_cast<std::byte>(files >> (8 * i));
-        EXPECT_EQ(Read(outside), std::nullopt) << "pFiles " << files;
-    }
-}
 
 // A drop's options, what the desktop answers, and the calls it should see.
 struct Case {
@@ -168,18 +126,13 @@ TEST(ProcessDroppedFiles, RefusesWhatCouldReachPastTheDrop) {
                     in(L"C:\\w", L"same."), in(L"C:\\w", L"a", Folder), in(L"C:\\w\\a", L"b"), in(L"C:\\w", L"a\\b"),
                     in(L"C:\\w", L"link", LinkTo(L"C:\\t", false)), in(L"C:\\w", L"d", Folder), in(L"C:\\w\\d", L"f"),
                     in(L"C:\\w\\d", L"in", LinkTo(L"C:\\t", true)), in(L"C:\\w", L"odd", Folder), in(L"C:\\w\\odd", L"n."),
-                    in(L"C:\\w", L"deep", Folder), in(L"C:\\w\\deep", std::wstring(252, L'd')), in(L"C:\\w", L"Case"),
-                    in(L"C:\\", L"a.txt")};
-    const std::wstring TooLong = L"パスが長すぎる項目を含むため処理できません。",
-                       Ambiguous = L"別の項目を指すおそれのある名前を含むため処理できません。",
-                       Link = L"リンクを含むため処理できません。リンク先まで削除されるおそれがあります。";
-    for (const auto& [option1, followsLinks, dropped, reason] : {
-             std::tuple<std::int16_t, bool, std::wstring, std::wstring>{1, false, L"C:\\", L"ドライブそのものは削除できません。"},
-             {1, false, longest + L"y", TooLong}, {1, false, L"C:\\w\\deep", TooLong}, {0, false, L"C:\\w\\c?.log", Ambiguous},
-             {0, false, L"C:\\w\\x:y", Ambiguous}, {0, false, L"C:\\w\\same", Ambiguous}, {0, false, L"C:\\w\\a\\b", Ambiguous},
-             {1, false, L"C:\\w\\odd", Ambiguous}, {0, true, L"C:\\w\\link", Link}, {0, true, L"C:\\w\\d", Link},
-             {0, false, L"C:\\w\\gone", L"ドロップされた項目か、その中の項目が見つからないため処理できません。"}})
-        EXPECT_EQ(Calls({option1, 1}, {L"C:\\a.txt", dropped}, tree, followsLinks),
+                    in(L"C:\\w", L"Case"), in(L"C:\\", L"a.txt")};
+    const std::wstring Ambiguous = L"別の項目を指すおそれのある名前を含むため処理できません。";
+    for (const auto& [option1, dropped, reason] : {
+             std::tuple<std::int16_t, std::wstring, std::wstring>{1, longest + L"y", L"パスが長すぎる項目を含むため処理できません。"},
+             {0, L"C:\\w\\same", Ambiguous}, {0, L"C:\\w\\a\\b", Ambiguous}, {1, L"C:\\w\\odd", Ambiguous},
+             {0, L"C:\\w\\gone", L"ドロップされた項目か、その中の項目が見つからないため処理できません。"}})
+        EXPECT_EQ(Calls({option1, 1}, {L"C:\\a.txt", dropped}, tree),
                   Texts{L"box 48 Rublet: " + reason + L"\r\n" + dropped + L"\r\n何も削除していません。"})
             << testing::PrintToString(dropped);
 
@@ -191,15 +144,6 @@ TEST(ProcessDroppedFiles, RefusesWhatCouldReachPastTheDrop) {
         ASSERT_EQ(calls.size(), 3u) << testing::PrintToString(calls);
         EXPECT_EQ(calls[1], (option1 ? L"delete 272 " : L"delete 16464 ") + std::wstring(dropped) + L"||");
     }
-}
-
-TEST(IsDriveOrShareRoot, KnowsRootsFromWhatLiesBelowThem) {
-    for (const wchar_t* root : {L"C:\\", L"c:", L"Z:/", L"\\\\server\\share", L"\\\\server\\share\\", L"\\\\?\\C:\\",
-                                L"\\\\?\\UNC\\server\\share", L"\\\\.\\D:", L"\\"})
-        EXPECT_TRUE(IsDriveOrShareRoot(root)) << testing::PrintToString(root);
-    for (const wchar_t* below : {L"C:\\a", L"C:\\a\\", L"\\\\server\\share\\f", L"\\\\?\\C:\\x",
-                                 L"\\\\?\\UNC\\server\\share\\x", L"relative", L"C:a", L""})
-        EXPECT_FALSE(IsDriveOrShareRoot(below)) << testing::PrintToString(below);
 }
 
 }  // namespace
