@@ -65,7 +65,9 @@ std::optional<std::wstring> ShellDesktop::FinalPath(const std::wstring& path) {
 bool ShellDesktop::ShellFollowsLinks() { return RunsUnderWine(); }
 
 std::wstring ShellDesktop::EventSoundName() {
-    return ReadRegString(HKEY_CURRENT_USER, names::EmptyRecycleBinSoundKey, L"");
+    for (const std::wstring_view key : names::EmptyRecycleBinSoundKeys)
+        if (std::wstring sound = ReadRegString(HKEY_CURRENT_USER, key, L""); !sound.empty()) return sound;
+    return {};
 }
 
 void ShellDesktop::PlayEventSound(const std::wstring& name) { rublet::PlayEventSound(name); }

@@ -31,8 +31,12 @@ inline constexpr std::wstring_view PortableSettingsFile = L"Rublet.ini";
 inline constexpr std::wstring_view FullPictureSuffix = L"_full";
 
 // The sound of the "EmptyRecycleBin" event, as the user's scheme stores it.
-inline constexpr std::wstring_view EmptyRecycleBinSoundKey =
-    L"AppEvents\\Schemes\\Apps\\.Default\\EmptyRecycleBin\\.Current";
+// Windows keeps the event among Explorer's; a sound set for it among the
+// system's own events is taken where Explorer's has none.
+inline constexpr std::wstring_view EmptyRecycleBinSoundKeys[] = {
+    L"AppEvents\\Schemes\\Apps\\Explorer\\EmptyRecycleBin\\.Current",
+    L"AppEvents\\Schemes\\Apps\\.Default\\EmptyRecycleBin\\.Current",
+};
 
 // Explorer rooted at the Recycle Bin folder.
 inline constexpr std::wstring_view ExplorerVerb = L"Open";
