@@ -15,7 +15,6 @@
 #include "layouts/resource_ids.h"
 #include "pictures/picture_paths.h"
 #include "pictures/region.h"
-#include "platform/portable/conversions.h"
 #include "platform/system/program_directory.h"
 #include "platform/window/layered_window.h"
 #include "platform/window/message_box.h"
