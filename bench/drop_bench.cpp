@@ -39,6 +39,7 @@ public:
     }
     std::optional<std::wstring> FinalPath(const std::wstring& path) override { return shell_.FinalPath(path); }
     bool ShellFollowsLinks() override { return shell_.ShellFollowsLinks(); }
+    std::vector<std::wstring> RedirectedFolders() override { return shell_.RedirectedFolders(); }
     std::wstring EventSoundName() override { return {}; }
     void PlayEventSound(const std::wstring&) override {}
     double shellMs = 0;

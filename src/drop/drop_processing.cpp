@@ -53,22 +53,31 @@ struct Refusal {
 };
 
 // The look at a drop before the shell sees any of it. Every dropped path
-// must name the one item that was dragged: a plain name at each level,
-// listed in the folder above it, beside no other name that Windows would
-// read the same (a sibling "same." or "a\b" that Wine's drop turns into
-// the path of "same" or of "b" in "a"). Where the shell follows links, the
-// item must be no link, since the shell would remove what it points to.
-// Where the shell walks a folder itself (deleting for good, or the Wine
-// shell's fall-back when its trash cannot take an item), everything in it
-// is held to the same rules, with the shell's path limit.
+// must name the one item that was dragged: at each level a plain name,
+// listed in the folder above it as it is spelled, case included, and the
+// only name of that folder that Windows would read the same (a case twin,
+// or a sibling "same." or "a\b" that Wine's drop turns into the path of
+// "same" or of "b" in "a"); and no path under a folder that the system
+// redirects. Where the shell follows links (Wine's), no dropped item is a
+// link or a mount point, and each one's final path is its own path, as the
+// disk spells it. Where the shell walks a folder itself (deleting for good,
+// or the Wine shell's fall-back when its trash cannot take an item),
+// everything in it is held to the same rules, with the shell's path limit.
 class DropCheck {
 public:
     DropCheck(DropDesktop& desktop, bool deleting)
-        : desktop_(desktop), followsLinks_(desktop.ShellFollowsLinks()), walks_(deleting || followsLinks_) {}
+        : desktop_(desktop),
+          followsLinks_(desktop.ShellFollowsLinks()),
+          walks_(deleting || followsLinks_),
+          redirected_(desktop.RedirectedFolders()) {}
 
     std::optional<Refusal> Path(const std::wstring& path) {
         if (IsDriveOrShareRoot(path)) return Refusal{&Texts::RootRefused, path};
         if (path.size() > MaxShellPath) return Refusal{&Texts::PathTooLong, path};
+        for (const std::wstring& folder : redirected_)
+            if (EqualIgnoringCase(path.substr(0, folder.size()), folder) &&
+                (path.size() == folder.size() || path[folder.size()] == L'\\' || path[folder.size()] == L'/'))
+                return Refusal{&Texts::RedirectedRefused, path};
         const PathParts parts = SplitPath(path);
         if (parts.Root.empty() || parts.Names.empty()) return Refusal{&Texts::ItemNotFound, path};
         std::wstring above, folder(parts.Root);
@@ -79,7 +88,7 @@ public:
             const Listing& listing = Entries(folder);
             for (auto [alike, end] = listing.ByKey.equal_range(NameKey(name)); alike != end; ++alike) {
                 const FolderEntry& entry = listing.Entries[alike->second];
-                if (!EqualIgnoringCase(entry.Name, name)) return Refusal{&Texts::NameRefused, path};
+                if (entry.Name != name) return Refusal{&Texts::NameRefused, path};
                 item = &entry;
             }
             if (!item) return Refusal{&Texts::ItemNotFound, path};
@@ -90,10 +99,11 @@ public:
             return std::nullopt;
         };
         if (!followsLinks_) return item->IsFolder && !item->IsLink && walks_ ? inside({}) : std::nullopt;
+        if (item->IsLink) return Refusal{&Texts::LinkRefused, path};
         const std::optional<std::wstring>& aboveFinal = Final(above);
         const std::optional<std::wstring> own = desktop_.FinalPath(folder);
         if (!aboveFinal || !own) return Refusal{&Texts::ItemNotFound, path};
-        if (!EqualIgnoringCase(*own, JoinPath(*aboveFinal, parts.Names.back()))) return Refusal{&Texts::LinkRefused, path};
+        if (*own != JoinPath(*aboveFinal, parts.Names.back())) return Refusal{&Texts::LinkRefused, path};
         return item->IsFolder ? inside(*own) : std::nullopt;
     }
 
@@ -119,15 +129,20 @@ private:
     // Why something below a dropped folder, whose own final path is
     // `final`, may not reach the shell. The path limit bounds the depth.
     std::optional<TextId> Inside(const std::wstring& folder, const std::wstring& final) {
-        for (const FolderEntry& entry : desktop_.FolderEntries(folder)) {
+        const std::vector<FolderEntry> entries = desktop_.FolderEntries(folder);
+        std::set<std::wstring> keys;
+        for (const FolderEntry& entry : entries) {
             const std::wstring path = JoinPath(folder, entry.Name);
-            if (!IsPlainName(entry.Name)) return &Texts::NameRefused;
+            if (!IsPlainName(entry.Name) || !keys.insert(NameKey(entry.Name)).second) return &Texts::NameRefused;
             if (path.size() > MaxShellPath) return &Texts::PathTooLong;
             std::wstring own;
             if (followsLinks_) {
+                // A folder link or a mount point lists as a reparse point; a
+                // link to a file shows only in its final path.
+                if (entry.IsLink) return &Texts::LinkRefused;
                 const std::optional<std::wstring> found = desktop_.FinalPath(path);
                 if (!found) return &Texts::ItemNotFound;
-                if (!EqualIgnoringCase(*found, JoinPath(final, entry.Name))) return &Texts::LinkRefused;
+                if (*found != JoinPath(final, entry.Name)) return &Texts::LinkRefused;
                 own = *found;
             } else if (entry.IsLink) {
                 continue;  // removed as itself, never walked into
@@ -140,27 +155,32 @@ private:
 
     DropDesktop& desktop_;
     const bool followsLinks_, walks_;
+    const std::vector<std::wstring> redirected_;
     std::map<std::wstring, Listing> listings_;
     std::map<std::wstring, std::optional<std::wstring>> finals_;
 };
 
-// Whether any dropped item is still where it was: one look into each
-// folder the paths lie in, since a look at each of a big drop's items
+// The first reason, found afresh, why the drop may not reach the shell.
+std::optional<Refusal> CheckDrop(const std::vector<std::wstring>& paths, DropDesktop& desktop, bool deleting) {
+    DropCheck check(desktop, deleting);
+    for (const std::wstring& path : paths)
+        if (std::optional<Refusal> refusal = check.Path(path)) return refusal;
+    return std::nullopt;
+}
+
+// Whether any dropped item is still where it was, by its name as the
+// folder lists it (a case twin left behind is another item): one look into
+// each folder the paths lie in, since a look at each of a big drop's items
 // costs more than the rest of the drop together.
 bool AnyLeft(const std::vector<std::wstring>& paths, DropDesktop& desktop) {
-    std::map<std::wstring_view, std::vector<std::wstring_view>> byFolder;
+    std::map<std::wstring_view, std::set<std::wstring_view>> byFolder;
     for (const std::wstring_view path : paths) {
         const std::size_t cut = path.find_last_of(L"\\/");
-        if (cut != std::wstring_view::npos) byFolder[path.substr(0, cut + 1)].push_back(path.substr(cut + 1));
+        if (cut != std::wstring_view::npos) byFolder[path.substr(0, cut + 1)].insert(path.substr(cut + 1));
     }
-    for (const auto& [folder, names] : byFolder) {
-        std::set<std::wstring> keys;
-        for (const std::wstring_view name : names) keys.insert(NameKey(name));
+    for (const auto& [folder, names] : byFolder)
         for (const FolderEntry& entry : desktop.FolderEntries(std::wstring(folder)))
-            if (keys.count(NameKey(entry.Name)))
-                for (const std::wstring_view name : names)
-                    if (EqualIgnoringCase(entry.Name, name)) return true;
-    }
+            if (names.count(entry.Name)) return true;
     return false;
 }
 
@@ -168,18 +188,22 @@ bool AnyLeft(const std::vector<std::wstring>& paths, DropDesktop& desktop) {
 
 void ProcessDroppedFiles(const SettingsRecord& settings, const std::vector<std::wstring>& paths,
                          DropDesktop& desktop) {
-    DropCheck check(desktop, settings.Option1 != 0);
-    for (const std::wstring& path : paths) {
-        if (const std::optional<Refusal> refusal = check.Path(path)) {
+    const bool deleting = settings.Option1 != 0;
+    const auto refused = [&] {
+        const std::optional<Refusal> refusal = CheckDrop(paths, desktop, deleting);
+        if (refusal)
             desktop.ShowMessage(TwoLines(TwoLines(Text().*refusal->Reason, refusal->Path), Text().NothingDeleted),
                                 box::Ok | box::IconExclamation, Text().MessageTitle);
+        return refusal.has_value();
+    };
+    if (refused()) return;
+    if (IsOn(settings.Option2)) {
+        if (desktop.ShowMessage(ConfirmationText(paths.size(), settings.Option1), ConfirmationStyle(settings.Option1),
+                                Text().ConfirmTitle) != box::IdOk)
             return;
-        }
+        // Whatever changed while the question was open is looked at again.
+        if (refused()) return;
     }
-    if (IsOn(settings.Option2) &&
-        desktop.ShowMessage(ConfirmationText(paths.size(), settings.Option1),
-                           ConfirmationStyle(settings.Option1), Text().ConfirmTitle) != box::IdOk)
-        return;
 
     try {
         desktop.SetMousePointer(MousePointer::Hourglass);

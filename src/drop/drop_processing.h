@@ -22,7 +22,7 @@ struct ShellResult {
 struct FolderEntry {
     std::wstring Name;
     bool IsFolder = false;  // a directory, or a link or junction to one
-    bool IsLink = false;    // a reparse point: a link, a junction or (under Wine) a mount point
+    bool IsLink = false;    // a reparse point: a link, a junction or a mount point
 };
 
 class DropDesktop {
@@ -42,6 +42,9 @@ public:
     // points to, and walks into linked folders (Wine's does; Windows'
     // removes a link or junction as itself).
     [[nodiscard]] virtual bool ShellFollowsLinks() = 0;
+    // The folders whose paths the system sends elsewhere for this program
+    // (a 32-bit program's system folder on 64-bit Windows); mostly none.
+    [[nodiscard]] virtual std::vector<std::wstring> RedirectedFolders() = 0;
     // The "EmptyRecycleBin" event's sound as stored (unexpanded), or "".
     virtual std::wstring EventSoundName() = 0;
     virtual void PlayEventSound(const std::wstring& name) = 0;

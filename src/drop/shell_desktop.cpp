@@ -64,6 +64,20 @@ std::optional<std::wstring> ShellDesktop::FinalPath(const std::wstring& path) {
 // shell deletes through links; it also lists a link to a file as a plain file.
 bool ShellDesktop::ShellFollowsLinks() { return RunsUnderWine(); }
 
+// A 32-bit program on 64-bit Windows, and under Wine's WOW64, has its paths
+// under the system folder sent to its 32-bit twin, and "Sysnative" to the
+// system folder, on the thread that asks and inside the shell's calls alike.
+std::vector<std::wstring> ShellDesktop::RedirectedFolders() {
+    BOOL wow64 = FALSE;
+    if (!::IsWow64Process(::GetCurrentProcess(), &wow64) || !wow64) return {};
+    wchar_t windows[MAX_PATH];
+    const UINT length = ::GetSystemWindowsDirectoryW(windows, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return {};
+    const std::wstring folder(windows, length);
+    return {JoinPath(folder, L"System32"), JoinPath(folder, L"Sysnative"), JoinPath(folder, L"lastgood\\System32"),
+            JoinPath(folder, L"regedit.exe")};
+}
+
 std::wstring ShellDesktop::EventSoundName() {
     for (const std::wstring_view key : names::EmptyRecycleBinSoundKeys)
         if (std::wstring sound = ReadRegString(HKEY_CURRENT_USER, key, L""); !sound.empty()) return sound;

@@ -18,6 +18,7 @@ public:
     std::vector<FolderEntry> FolderEntries(const std::wstring& folder) override;
     std::optional<std::wstring> FinalPath(const std::wstring& path) override;
     bool ShellFollowsLinks() override;
+    std::vector<std::wstring> RedirectedFolders() override;
     std::wstring EventSoundName() override;
     void PlayEventSound(const std::wstring& name) override;
 

@@ -47,6 +47,7 @@ struct Texts {
     std::wstring_view ItemNotFound;
     std::wstring_view NameRefused;
     std::wstring_view LinkRefused;
+    std::wstring_view RedirectedRefused;
     std::wstring_view NothingDeleted;
 
     // The settings dialog.

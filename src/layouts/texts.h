@@ -26,6 +26,7 @@ inline constexpr Texts Japanese = {
     .ItemNotFound = L"ドロップされた項目か、その中の項目が見つからないため処理できません。",
     .NameRefused = L"別の項目を指すおそれのある名前を含むため処理できません。",
     .LinkRefused = L"リンクを含むため処理できません。リンク先まで削除されるおそれがあります。",
+    .RedirectedRefused = L"システムが別のフォルダーに振り替える場所にあるため処理できません。",
     .NothingDeleted = L"何も削除していません。",
     .Form2Caption = L"設定",
     .OkCaption = L"OK",

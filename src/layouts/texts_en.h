@@ -26,6 +26,7 @@ inline constexpr Texts English = {
     .ItemNotFound = L"This item, or an item in it, could not be found.",
     .NameRefused = L"This item's name, or a name in it, could stand for another item.",
     .LinkRefused = L"This item is a link, or holds one. Removing it could remove what the link points to.",
+    .RedirectedRefused = L"This item lies where the system redirects this program to another folder.",
     .NothingDeleted = L"Nothing was deleted.",
     .Form2Caption = L"Settings",
     .OkCaption = L"OK",

@@ -39,11 +39,13 @@ using Tree = std::map<std::pair<std::wstring, std::wstring>, Item>;
 const Tree Plain{{{L"C:\\", L"a.txt"}, {}}, {{L"C:\\", L"フォルダ"}, Folder}, {{L"C:\\", L"b 😀.doc"}, {}}};
 
 // Records every call in order, a NUL in a list to delete as '|'; answers as
-// its case says, from its file system.
+// its case says, from its file system, which becomes `whileAsked` while a
+// box is open. The file system finds a name in any case, as Windows does.
 struct FakeDesktop final : DropDesktop {
     FakeDesktop(const Case& c, Tree tree, bool followsLinks) : c(c), tree(std::move(tree)), followsLinks(followsLinks) {}
     int ShowMessage(std::wstring_view text, unsigned style, std::wstring_view title) override {
         calls.push_back(L"box " + std::to_wstring(style) + L" " + std::wstring(title) + L": " + std::wstring(text));
+        if (whileAsked) tree = *std::exchange(whileAsked, std::nullopt);
         return c.answer;
     }
     void SetMousePointer(MousePointer to) override { calls.push_back(to == MousePointer::Hourglass ? L"wait" : L"arrow"); }
@@ -69,17 +71,21 @@ struct FakeDesktop final : DropDesktop {
         return std::nullopt;
     }
     bool ShellFollowsLinks() override { return followsLinks; }
+    std::vector<std::wstring> RedirectedFolders() override { return {L"C:\\windows\\System32"}; }
     static std::wstring Path(const std::pair<std::wstring, std::wstring>& where) { return JoinPath(where.first, where.second); }
 
     const Case& c;
     Tree tree;
     const bool followsLinks;
+    std::optional<Tree> whileAsked;
     Texts calls;
 };
 
 // The calls a drop of `paths` makes.
-Texts Calls(const Case& c, const Texts& paths, const Tree& tree = Plain, bool followsLinks = false) {
+Texts Calls(const Case& c, const Texts& paths, const Tree& tree = Plain, bool followsLinks = false,
+            std::optional<Tree> whileAsked = {}) {
     FakeDesktop desktop(c, tree, followsLinks);
+    desktop.whileAsked = std::move(whileAsked);
     SettingsRecord settings;
     settings.Option1 = c.option1, settings.Option2 = c.option2, settings.Option3 = c.option3, settings.Option5 = c.option5;
     ProcessDroppedFiles(settings, paths, desktop);
@@ -106,11 +112,11 @@ TEST(ProcessDroppedFiles, AsksWithTheCountBeyondSixteenBits) {
     EXPECT_EQ(Calls({1, 1}, Texts(40000, L"C:\\a.txt")).front(), L"box 49 RUblet: 40000個のファイルを「削除」します\r\nよろしいですか？");
 }
 
-// Whatever the shell says, an item still there, in any case of its name, is a failure.
+// Whatever the shell says, an item still there is a failure.
 TEST(ProcessDroppedFiles, CallsItAFailureWhenAnItemIsLeft) {
     const Tree tree{{{L"C:\\", L"a.txt"}, Held}, {{L"C:\\", L"b.txt"}, {}}};
-    EXPECT_EQ(Calls({0, 0, 1}, {L"C:\\b.txt", L"C:\\A.TXT"}, tree),
-              (Texts{L"wait", L"delete 16464 C:\\b.txt|C:\\A.TXT||", L"arrow",
+    EXPECT_EQ(Calls({0, 0, 1}, {L"C:\\b.txt", L"C:\\a.txt"}, tree),
+              (Texts{L"wait", L"delete 16464 C:\\b.txt|C:\\a.txt||", L"arrow",
                      L"box 16 Rublet: エラーが発生したため、処理は完了しませんでした"}));
 }
 
@@ -126,23 +132,52 @@ TEST(ProcessDroppedFiles, RefusesWhatCouldReachPastTheDrop) {
                     in(L"C:\\w", L"same."), in(L"C:\\w", L"a", Folder), in(L"C:\\w\\a", L"b"), in(L"C:\\w", L"a\\b"),
                     in(L"C:\\w", L"link", LinkTo(L"C:\\t", false)), in(L"C:\\w", L"d", Folder), in(L"C:\\w\\d", L"f"),
                     in(L"C:\\w\\d", L"in", LinkTo(L"C:\\t", true)), in(L"C:\\w", L"odd", Folder), in(L"C:\\w\\odd", L"n."),
-                    in(L"C:\\w", L"Case"), in(L"C:\\", L"a.txt")};
-    const std::wstring Ambiguous = L"別の項目を指すおそれのある名前を含むため処理できません。";
-    for (const auto& [option1, dropped, reason] : {
-             std::tuple<std::int16_t, std::wstring, std::wstring>{1, longest + L"y", L"パスが長すぎる項目を含むため処理できません。"},
-             {0, L"C:\\w\\same", Ambiguous}, {0, L"C:\\w\\a\\b", Ambiguous}, {1, L"C:\\w\\odd", Ambiguous},
-             {0, L"C:\\w\\gone", L"ドロップされた項目か、その中の項目が見つからないため処理できません。"}})
-        EXPECT_EQ(Calls({option1, 1}, {L"C:\\a.txt", dropped}, tree),
+                    in(L"C:\\w", L"Case"), in(L"C:\\", L"a.txt"),
+                    // case twins: a folder that holds a link, beside a file
+                    in(L"C:\\w", L"Twin", Folder), in(L"C:\\w\\Twin", L"in", LinkTo(L"C:\\t", true)), in(L"C:\\w", L"twin"),
+                    // a Linux name Wine could not decode, and one inside a folder
+                    in(L"C:\\w", L"a\uFFFDb"), in(L"C:\\w", L"sjis", Folder), in(L"C:\\w\\sjis", L"\uFFFD\uFFFD.txt"),
+                    // a name the shell's path joining reads as a step up
+                    in(L"C:\\w", L"up", Folder), in(L"C:\\w\\up", L"..q"),
+                    // a mount point, whose final path is its own
+                    in(L"C:\\w", L"m", Folder), in(L"C:\\w\\m", L"stick", LinkTo(L"C:\\w\\m\\stick", true)),
+                    // a link to the same path as the disk spells it in another case
+                    in(L"C:\\w", L"self", LinkTo(L"C:\\W\\SELF", false)), in(L"C:\\windows", L"System32", Folder),
+                    in(L"C:\\windows\\System32", L"x.txt")};
+    const std::wstring Ambiguous = L"別の項目を指すおそれのある名前を含むため処理できません。",
+                       Link = L"リンクを含むため処理できません。リンク先まで削除されるおそれがあります。";
+    for (const auto& [option1, followsLinks, dropped, reason] : {
+             std::tuple<std::int16_t, bool, std::wstring, std::wstring>{1, false, longest + L"y", L"パスが長すぎる項目を含むため処理できません。"},
+             {0, false, L"C:\\w\\same", Ambiguous}, {0, false, L"C:\\w\\a\\b", Ambiguous}, {1, false, L"C:\\w\\odd", Ambiguous},
+             {0, false, L"C:\\w\\gone", L"ドロップされた項目か、その中の項目が見つからないため処理できません。"},
+             {0, true, L"C:\\w\\case", Ambiguous}, {1, false, L"C:\\w\\Twin", Ambiguous}, {0, true, L"C:\\w\\twin", Ambiguous},
+             {0, true, L"C:\\w\\a\uFFFDb", Ambiguous}, {1, false, L"C:\\w\\sjis", Ambiguous}, {0, true, L"C:\\w\\up", Ambiguous},
+             {1, true, L"C:\\w\\m", Link}, {0, true, L"C:\\w\\self", Link},
+             {1, false, L"C:\\windows\\system32\\x.txt", L"システムが別のフォルダーに振り替える場所にあるため処理できません。"}})
+        EXPECT_EQ(Calls({option1, 1}, {L"C:\\a.txt", dropped}, tree, followsLinks),
                   Texts{L"box 48 Rublet: " + reason + L"\r\n" + dropped + L"\r\n何も削除していません。"})
             << testing::PrintToString(dropped);
 
-    // What Windows' shell removes as itself, a name in another case, and a
-    // folder to recycle whole are handed over.
+    // What Windows' shell removes as itself, a mount point or link to a
+    // folder in a folder to recycle whole, and a folder to recycle whole
+    // that holds odd names are handed over.
     for (const auto& [option1, followsLinks, dropped] : {std::tuple{1, false, longest.c_str()}, {1, false, L"C:\\w\\link"}, {1, false, L"C:\\w\\d"},
-                                                        {0, true, L"C:\\w\\case"}, {0, false, L"C:\\w\\odd"}}) {
+                                                        {1, false, L"C:\\w\\m"}, {0, false, L"C:\\w\\odd"}, {0, false, L"C:\\w\\up"}}) {
         const Texts calls = Calls({static_cast<std::int16_t>(option1)}, {dropped}, tree, followsLinks);
         ASSERT_EQ(calls.size(), 3u) << testing::PrintToString(calls);
         EXPECT_EQ(calls[1], (option1 ? L"delete 272 " : L"delete 16464 ") + std::wstring(dropped) + L"||");
+    }
+}
+
+// The check runs again once the question is answered: a folder swapped for
+// a link while the question was open is refused, in both modes.
+TEST(ProcessDroppedFiles, LooksAgainAfterTheQuestion) {
+    const Tree before{{{L"C:\\", L"d"}, Folder}, {{L"C:\\d", L"f"}, {}}};
+    const Tree swapped{{{L"C:\\", L"d"}, LinkTo(L"C:\\t", true)}, {{L"C:\\t", L"f"}, {}}};
+    for (const std::int16_t option1 : {0, 1}) {
+        const Texts calls = Calls({option1, 1}, {L"C:\\d"}, before, true, swapped);
+        ASSERT_EQ(calls.size(), 2u) << testing::PrintToString(calls);
+        EXPECT_EQ(calls[1], L"box 48 Rublet: リンクを含むため処理できません。リンク先まで削除されるおそれがあります。\r\nC:\\d\r\n何も削除していません。");
     }
 }
 

@@ -11,7 +11,8 @@
 # quoted as in the shell (a backslash is a backslash); a line that starts with
 # # is a comment. The steps are the methods of Scenario whose names end in an
 # underscore. $dir stands for the scenario's folder and $bin for the
-# program's, as Windows paths.
+# program's, as Windows paths. In a name, \xNN (80 to ff) is that byte,
+# which is no UTF-8 on its own, as in a name unpacked from a Shift-JIS archive.
 #
 # What reliability.py shares with the scenarios is here too: the sandbox
 # check, Rublet.exe started and ended, the probe's view of its windows, the
@@ -182,7 +183,7 @@ def xdnd_drop(x, y, paths):
             return 1
         source, uri_list = root.create_window(0, 0, 1, 1, 0, X.CopyFromParent), atom("text/uri-list")
         source.set_selection_owner(atom("XdndSelection"), X.CurrentTime)
-        data = "".join("file://" + urllib.parse.quote(p) + "\r\n" for p in paths).encode()
+        data = "".join("file://" + urllib.parse.quote(os.fsencode(p)) + "\r\n" for p in paths).encode()
 
         def send(name, *values):
             values = (source.id,) + values + (0,) * (4 - len(values))
@@ -312,11 +313,16 @@ class Scenario:
             return re.sub(r"\\(.)", r"\1", found[1]) if found else "-"
         wait("%s of %s" % (key, expected), lambda: value() == self.expand(expected), limit=5)
 
+    def local(self, name):
+        # The Linux path of a step's NAME, its \xNN bytes as the file system holds them.
+        return self.folder / re.sub(r"\\x([89a-f][0-9a-f])", lambda m: chr(0xDC00 + int(m[1], 16)), name)
+
     def make_(self, *names):
         # Files (NAME=SIZE for SIZE bytes) and folders (NAME/).
         for name in names:
             name, _, size = name.partition("=")
-            make(self.folder / name, None if name.endswith("/") else b"x" * int(size) if size else name.encode())
+            name = str(self.local(name).relative_to(self.folder)) + ("/" if name.endswith("/") else "")
+            make(self.folder / name, None if name.endswith("/") else b"x" * int(size) if size else os.fsencode(name))
 
     def ini_(self, encoding, *lines):
         # Rublet.ini beside the program, in ENCODING (utf8, utf8bom, utf16),
@@ -420,7 +426,7 @@ class Scenario:
         wait("the shape of %s's pixels within %s s" % (picture, within), lambda: shown() == expected, float(within))
 
     def drop_(self, *names, outcome=0, at=None):
-        code = xdnd_drop(*(at or self.bin_point()), [os.path.normpath(self.folder / n) for n in names])
+        code = xdnd_drop(*(at or self.bin_point()), [os.path.normpath(self.local(n)) for n in names])
         expect(code == outcome, "the drop ended with %d" % code)
 
     def miss_(self, dx, dy, *names):
@@ -536,6 +542,11 @@ class Scenario:
 
     def link_(self, name, target):
         make(self.folder / name, target=target)
+
+    def swap_(self, name, target):
+        # The folder NAME moved aside to NAME-moved, and a link to TARGET made in its place.
+        (self.folder / name).rename(self.folder / (name + "-moved"))
+        self.link_(name, target)
 
     def snapshot_(self):
         # The folder and the trash, to hold against them after a drop.

@@ -110,9 +110,9 @@ std::wstring JoinPath(std::wstring_view folder, std::wstring_view name) {
 }
 
 bool IsPlainName(std::wstring_view name) noexcept {
-    if (name.empty() || name.back() == L'.' || name.back() == L' ') return false;
+    if (name.empty() || name.back() == L'.' || name.back() == L' ' || name.starts_with(L"..")) return false;
     for (const wchar_t c : name)
-        if (c < 0x20 || std::wstring_view(L"\\/:*?\"<>|").find(c) != std::wstring_view::npos) return false;
+        if (c < 0x20 || c == 0xFFFD || std::wstring_view(L"\\/:*?\"<>|").find(c) != std::wstring_view::npos) return false;
     return true;
 }
 

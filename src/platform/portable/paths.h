@@ -30,9 +30,12 @@ struct PathParts {
 // `folder` and `name` with one backslash between them.
 [[nodiscard]] std::wstring JoinPath(std::wstring_view folder, std::wstring_view name);
 
-// Whether Windows reads `name` as the one item it names: no separator,
-// stream colon, wildcard, quote, angle bracket, bar or control character,
-// and no trailing dot or space, which Windows trims away.
+// Whether Windows and its shell read `name` as the one item it names: no
+// separator, stream colon, wildcard, quote, angle bracket, bar or control
+// character; no trailing dot or space, which Windows trims away; no leading
+// "..", which the shell's path joining reads as a step up whatever follows;
+// and no U+FFFD, which Wine shows for every byte of a Linux name that it
+// cannot decode, so that two names may read the same.
 [[nodiscard]] bool IsPlainName(std::wstring_view name) noexcept;
 
 // What Windows makes of a name: its part before any separator, without
