@@ -29,13 +29,18 @@ SEED = 20261207
 # conversion makes) beside "abcd.txt". Then hazards, each beside the item
 # it could be taken for: names Windows trims or reads as a pattern or a
 # separator, and links to a file, to a folder above, to nothing, and inside
-# a folder pointing back up the tree.
+# a folder pointing back up the tree; case twins of a folder holding a link
+# and of a link; a byte Wine cannot decode beside its look-alike U+FFFD;
+# and a name the shell's path joining reads as a step up.
 NAMES = ["ごみ箱 {0}.txt", "😀 emoji {0}.doc", "two  spaces {0}.txt", ".dot {0}", "-dash {0}.txt", "100% {0};semi.txt",
          "%41 {0}.txt", "ro {0}.txt", "folder {0}/", "folder {0}/inner {0}.txt",
          "long {0}/%s/%s/長い {0}.txt" % ("l" * 100, "m" * 100), "ansi {0}/ごみ箱だ.txt|ansi {0}/abcd.txt"]
 HAZARDS = ["trim {0}/same.|trim {0}/same|trim {0}/sp |trim {0}/sp", "pattern {0}/c?.log|pattern {0}/c1.log|pattern {0}/*",
            "slash {0}/a\\b|slash {0}/a/b", "links {0}/t.txt|links {0}/to-file@t.txt|links {0}/up@..|links {0}/none@gone",
-           "loop {0}/inner/f.txt|loop {0}/inner/back@../.."]
+           "loop {0}/inner/f.txt|loop {0}/inner/back@../..",
+           "case {0}/Dir/up@../..|case {0}/dir|case {0}/t.txt|case {0}/Lnk@t.txt|case {0}/lnk",
+           "bytes {0}/bad\udcff.txt|bytes {0}/bad\ufffd.txt|bytes {0}/in/sjis\udc82\udca0.txt",
+           "dots {0}/in/..q|dots {0}/..r|dots {0}/in/f.txt"]
 
 
 def grow(root, rng, n):
@@ -46,27 +51,33 @@ def grow(root, rng, n):
     names = HAZARDS if rng.random() < 0.2 else [*NAMES, cut + "|" + cut[:127 - len(windows_path(root)) - 1]]
     for name in rng.choice(names).format(n).split("|"):
         name, _, target = name.partition("@")
-        make(root / name, None if target or name.endswith("/") else name.encode() * rng.randint(1, 50), target)
+        make(root / name, None if target or name.endswith("/") else os.fsencode(name) * rng.randint(1, 50), target)
         if "/ro " in "/" + name:
             (root / name).chmod(0o444)
 
 
+def seen(name):
+    # The name as Wine shows it: each byte it cannot decode as U+FFFD.
+    return re.sub("[\udc80-\udcff]", "\ufffd", name)
+
+
 def plain(name):
-    return not name.endswith((".", " ")) and not any(c in '\\/:*?"<>|' or ord(c) < 32 for c in name)
+    return not name.endswith((".", " ")) and not name.startswith("..") and not any(c in '\\/:*?"<>|\ufffd' or ord(c) < 32 for c in seen(name))
 
 
 def refused(root, dropped):
     # Whether Rublet must refuse the item: a name that is not plain, or that
-    # Windows would read as a sibling's, on its way; a link; a folder holding
-    # either (Wine's shell walks folders in both modes).
-    key = lambda name: re.split(r"[\\/]", name)[0].rstrip(". ").upper()
+    # Windows would read as a sibling's (a case twin too), on its way; a
+    # link; a folder holding either (Wine's shell walks folders in both modes).
+    key = lambda name: re.split(r"[\\/]", seen(name))[0].rstrip(". ").upper()
+    twins = lambda folder: len({key(n) for n in os.listdir(folder)}) < len(os.listdir(folder))
     path = root
     for name in dropped.split("/"):
-        if not plain(name) or any(s.upper() != name.upper() and key(s) == key(name) for s in os.listdir(path)):
+        if not plain(name) or any(s != name and key(s) == key(name) for s in os.listdir(path)):
             return True
         path = path / name
-    return path.is_symlink() or any(not plain(n) or os.path.islink(os.path.join(f, n))
-                                    for f, folders, files in os.walk(path) for n in folders + files)
+    return path.is_symlink() or any(twins(f) or any(not plain(n) or os.path.islink(os.path.join(f, n)) for n in folders + files)
+                                    for f, folders, files in os.walk(path))
 
 
 def pick(root, rng, count, read_only, hazards):

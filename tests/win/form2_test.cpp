@@ -8,7 +8,6 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <cwchar>
 
 #include "layouts/form2_layout.h"
@@ -86,7 +85,6 @@ TEST_P(SettingsDialog, KeepsTheTabOrderAndTooltipsAndGivesEveryEnglishCaptionRoo
         const int inset = check ? ::GetSystemMetrics(SM_CXMENUCHECK) + 4
                                 : control.Type == ControlType::Button ? 2 * 3 : control.Type == ControlType::Frame ? 2 * 8 : 0;
         const int room = rect.right - rect.left - ::MulDiv(inset, dpi, 96);
-        std::printf("%d dpi %3d of %3d px: %ls\n", dpi, width, room, std::wstring(caption).c_str());
         if (caption != TextsOf(Language::Japanese).*control.Caption) {
             EXPECT_LE(width, room) << testing::PrintToString(std::wstring(caption));
         }
