@@ -75,9 +75,7 @@ public:
         if (IsDriveOrShareRoot(path)) return Refusal{&Texts::RootRefused, path};
         if (path.size() > MaxShellPath) return Refusal{&Texts::PathTooLong, path};
         for (const std::wstring& folder : redirected_)
-            if (EqualIgnoringCase(path.substr(0, folder.size()), folder) &&
-                (path.size() == folder.size() || path[folder.size()] == L'\\' || path[folder.size()] == L'/'))
-                return Refusal{&Texts::RedirectedRefused, path};
+            if (IsAtOrBelow(path, folder)) return Refusal{&Texts::RedirectedRefused, path};
         const PathParts parts = SplitPath(path);
         if (parts.Root.empty() || parts.Names.empty()) return Refusal{&Texts::ItemNotFound, path};
         std::wstring above, folder(parts.Root);

@@ -541,7 +541,7 @@ class Scenario:
         wait("a bin at rest", lambda: rects.append(self.window()["rect"]) or rects[-2:] == rects[-1:] * 2)
 
     def link_(self, name, target):
-        make(self.folder / name, target=target)
+        make(self.local(name), target=target)
 
     def swap_(self, name, target):
         # The folder NAME moved aside to NAME-moved, and a link to TARGET made in its place.

@@ -124,6 +124,10 @@ std::wstring NameKey(std::wstring_view name) {
     return key;
 }
 
+bool IsAtOrBelow(std::wstring_view path, std::wstring_view folder) noexcept {
+    return StartsWithInsensitive(path, folder) && (path.size() == folder.size() || IsSeparator(path[folder.size()]));
+}
+
 bool EqualIgnoringCase(std::wstring_view a, std::wstring_view b) noexcept {
     if (a.size() != b.size()) return false;
     for (std::size_t i = 0; i < a.size(); ++i)

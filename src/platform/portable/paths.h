@@ -27,6 +27,10 @@ struct PathParts {
 };
 [[nodiscard]] PathParts SplitPath(std::wstring_view path);
 
+// Whether `path` is `folder` or lies below it, ASCII case and either
+// separator alike, as Windows compares paths.
+[[nodiscard]] bool IsAtOrBelow(std::wstring_view path, std::wstring_view folder) noexcept;
+
 // `folder` and `name` with one backslash between them.
 [[nodiscard]] std::wstring JoinPath(std::wstring_view folder, std::wstring_view name);
 
