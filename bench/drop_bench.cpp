@@ -28,9 +28,10 @@ public:
     explicit TimedDesktop(HWND owner) : shell_(owner) {}
     int ShowMessage(std::wstring_view, unsigned, std::wstring_view) override { return rublet::box::IdOk; }
     void SetMousePointer(rublet::MousePointer pointer) override { shell_.SetMousePointer(pointer); }
-    rublet::ShellResult DeleteFiles(const std::wstring& sourceList, unsigned flags) override {
+    rublet::ShellResult DeleteFiles(const std::wstring& sourceList, unsigned flags,
+                                    const std::function<bool()>& mayDeleteForGood) override {
         const auto start = Clock::now();
-        const rublet::ShellResult result = shell_.DeleteFiles(sourceList, flags);
+        const rublet::ShellResult result = shell_.DeleteFiles(sourceList, flags, mayDeleteForGood);
         shellMs += Since(start);
         return result;
     }
@@ -39,6 +40,7 @@ public:
     }
     std::optional<std::wstring> FinalPath(const std::wstring& path) override { return shell_.FinalPath(path); }
     bool ShellFollowsLinks() override { return shell_.ShellFollowsLinks(); }
+    std::wstring UpperCase(std::wstring_view name) override { return shell_.UpperCase(name); }
     std::vector<std::wstring> RedirectedFolders() override { return shell_.RedirectedFolders(); }
     std::wstring EventSoundName() override { return {}; }
     void PlayEventSound(const std::wstring&) override {}

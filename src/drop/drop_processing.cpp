@@ -1,5 +1,6 @@
 #include "drop/drop_processing.h"
 
+#include <algorithm>
 #include <exception>
 #include <map>
 #include <set>
@@ -60,22 +61,25 @@ struct Refusal {
 // "same" or of "b" in "a"); and no path under a folder that the system
 // redirects. Where the shell follows links (Wine's), no dropped item is a
 // link or a mount point, and each one's final path is its own path, as the
-// disk spells it. Where the shell walks a folder itself (deleting for good,
-// or the Wine shell's fall-back when its trash cannot take an item),
-// everything in it is held to the same rules, with the shell's path limit.
+// disk spells it. Where the shell walks a folder itself (deleting for good;
+// Wine's trash moves a folder whole, and walks one only when deleting for
+// good what it could not recycle, which DeleteFiles lets it do only after
+// this look has passed), everything in it is held to the same rules, with
+// the shell's path limit.
 class DropCheck {
 public:
     DropCheck(DropDesktop& desktop, bool deleting)
         : desktop_(desktop),
           followsLinks_(desktop.ShellFollowsLinks()),
-          walks_(deleting || followsLinks_),
+          walks_(deleting),
           redirected_(desktop.RedirectedFolders()) {}
 
     std::optional<Refusal> Path(const std::wstring& path) {
         if (IsDriveOrShareRoot(path)) return Refusal{&Texts::RootRefused, path};
         if (path.size() > MaxShellPath) return Refusal{&Texts::PathTooLong, path};
         for (const std::wstring& folder : redirected_)
-            if (IsAtOrBelow(path, folder)) return Refusal{&Texts::RedirectedRefused, path};
+            for (const std::wstring_view prefix : {L"", L"\\\\?\\", L"\\\\.\\"})
+                if (IsAtOrBelow(path, std::wstring(prefix) + folder)) return Refusal{&Texts::RedirectedRefused, path};
         const PathParts parts = SplitPath(path);
         if (parts.Root.empty() || parts.Names.empty()) return Refusal{&Texts::ItemNotFound, path};
         std::wstring above, folder(parts.Root);
@@ -84,7 +88,7 @@ public:
             if (!IsPlainName(name)) return Refusal{&Texts::NameRefused, path};
             item = nullptr;
             const Listing& listing = Entries(folder);
-            for (auto [alike, end] = listing.ByKey.equal_range(NameKey(name)); alike != end; ++alike) {
+            for (auto [alike, end] = listing.ByKey.equal_range(Key(name)); alike != end; ++alike) {
                 const FolderEntry& entry = listing.Entries[alike->second];
                 if (entry.Name != name) return Refusal{&Texts::NameRefused, path};
                 item = &entry;
@@ -102,10 +106,16 @@ public:
         const std::optional<std::wstring> own = desktop_.FinalPath(folder);
         if (!aboveFinal || !own) return Refusal{&Texts::ItemNotFound, path};
         if (*own != JoinPath(*aboveFinal, parts.Names.back())) return Refusal{&Texts::LinkRefused, path};
-        return item->IsFolder ? inside(*own) : std::nullopt;
+        return item->IsFolder && walks_ ? inside(*own) : std::nullopt;
     }
 
 private:
+    // Windows' case folding reaches beyond ASCII; the desktop knows it.
+    std::wstring Key(std::wstring_view name) {
+        std::wstring key = NameKey(name);
+        return std::all_of(key.begin(), key.end(), [](wchar_t c) { return c < 0x80; }) ? key : desktop_.UpperCase(key);
+    }
+
     // What a folder the dropped paths pass through holds, by key: listed once.
     struct Listing {
         std::vector<FolderEntry> Entries;
@@ -115,7 +125,7 @@ private:
         if (const auto found = listings_.find(folder); found != listings_.end()) return found->second;
         Listing& listing = listings_[folder];
         listing.Entries = desktop_.FolderEntries(folder);
-        for (std::size_t i = 0; i < listing.Entries.size(); ++i) listing.ByKey.emplace(NameKey(listing.Entries[i].Name), i);
+        for (std::size_t i = 0; i < listing.Entries.size(); ++i) listing.ByKey.emplace(Key(listing.Entries[i].Name), i);
         return listing;
     }
 
@@ -131,7 +141,7 @@ private:
         std::set<std::wstring> keys;
         for (const FolderEntry& entry : entries) {
             const std::wstring path = JoinPath(folder, entry.Name);
-            if (!IsPlainName(entry.Name) || !keys.insert(NameKey(entry.Name)).second) return &Texts::NameRefused;
+            if (!IsPlainName(entry.Name) || !keys.insert(Key(entry.Name)).second) return &Texts::NameRefused;
             if (path.size() > MaxShellPath) return &Texts::PathTooLong;
             std::wstring own;
             if (followsLinks_) {
@@ -166,20 +176,26 @@ std::optional<Refusal> CheckDrop(const std::vector<std::wstring>& paths, DropDes
     return std::nullopt;
 }
 
-// Whether any dropped item is still where it was, by its name as the
-// folder lists it (a case twin left behind is another item): one look into
-// each folder the paths lie in, since a look at each of a big drop's items
-// costs more than the rest of the drop together.
-bool AnyLeft(const std::vector<std::wstring>& paths, DropDesktop& desktop) {
+// The dropped items still where they were, by their names as the folder
+// lists them (a case twin left behind is another item): one look into each
+// folder the paths lie in, since a look at each of a big drop's items costs
+// more than the rest of the drop together.
+std::vector<std::wstring> Left(const std::vector<std::wstring>& paths, DropDesktop& desktop) {
     std::map<std::wstring_view, std::set<std::wstring_view>> byFolder;
     for (const std::wstring_view path : paths) {
         const std::size_t cut = path.find_last_of(L"\\/");
         if (cut != std::wstring_view::npos) byFolder[path.substr(0, cut + 1)].insert(path.substr(cut + 1));
     }
+    std::vector<std::wstring> left;
     for (const auto& [folder, names] : byFolder)
         for (const FolderEntry& entry : desktop.FolderEntries(std::wstring(folder)))
-            if (names.count(entry.Name)) return true;
-    return false;
+            if (names.count(entry.Name)) left.push_back(std::wstring(folder) + entry.Name);
+    return left;
+}
+
+void ShowRefusal(DropDesktop& desktop, const Refusal& refusal, std::wstring_view outcome) {
+    desktop.ShowMessage(TwoLines(TwoLines(Text().*refusal.Reason, refusal.Path), outcome),
+                        box::Ok | box::IconExclamation, Text().MessageTitle);
 }
 
 }  // namespace
@@ -189,9 +205,7 @@ void ProcessDroppedFiles(const SettingsRecord& settings, const std::vector<std::
     const bool deleting = settings.Option1 != 0;
     const auto refused = [&] {
         const std::optional<Refusal> refusal = CheckDrop(paths, desktop, deleting);
-        if (refusal)
-            desktop.ShowMessage(TwoLines(TwoLines(Text().*refusal->Reason, refusal->Path), Text().NothingDeleted),
-                                box::Ok | box::IconExclamation, Text().MessageTitle);
+        if (refusal) ShowRefusal(desktop, *refusal, Text().NothingDeleted);
         return refusal.has_value();
     };
     if (refused()) return;
@@ -205,10 +219,22 @@ void ProcessDroppedFiles(const SettingsRecord& settings, const std::vector<std::
 
     try {
         desktop.SetMousePointer(MousePointer::Hourglass);
-        const ShellResult result = desktop.DeleteFiles(SourceList(paths), DeleteFlags(settings.Option1));
+        // What the shell could not recycle it would walk to delete for good:
+        // the items still there are looked at as for deleting, at that moment.
+        std::optional<Refusal> late;
+        const auto mayDeleteForGood = [&] {
+            late = CheckDrop(Left(paths, desktop), desktop, true);
+            return !late;
+        };
+        const ShellResult result = desktop.DeleteFiles(SourceList(paths), DeleteFlags(settings.Option1), mayDeleteForGood);
+        if (late) {
+            desktop.SetMousePointer(MousePointer::Default);
+            ShowRefusal(desktop, *late, Text().ProcessingFailed);
+            return;
+        }
         // A shell can report success and leave an item where it was (Wine's,
         // when its trash folder has gone): what is left is a failure too.
-        if (result.Code != 0 || result.AnyOperationsAborted || AnyLeft(paths, desktop)) {
+        if (result.Code != 0 || result.AnyOperationsAborted || !Left(paths, desktop).empty()) {
             ReportFailure(desktop);
             return;
         }

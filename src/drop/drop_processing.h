@@ -4,6 +4,7 @@
 // Portable; the desktop is reached through DropDesktop.
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -30,8 +31,13 @@ public:
     virtual ~DropDesktop() = default;
     virtual int ShowMessage(std::wstring_view text, unsigned style, std::wstring_view title) = 0;
     virtual void SetMousePointer(MousePointer pointer) = 0;
-    // One FO_DELETE request; `sourceList` is double-NUL terminated.
-    virtual ShellResult DeleteFiles(const std::wstring& sourceList, unsigned flags) = 0;
+    // One FO_DELETE request; `sourceList` is double-NUL terminated. Where
+    // the shell follows links and cannot recycle an item, it asks whether to
+    // delete that item for good, and walks into it on a yes:
+    // `mayDeleteForGood` is asked first, on the calling thread, and false
+    // keeps the question away, the item where it is and the call aborted.
+    virtual ShellResult DeleteFiles(const std::wstring& sourceList, unsigned flags,
+                                    const std::function<bool()>& mayDeleteForGood) = 0;
     // What a folder holds, as listed; nothing when it cannot be listed.
     [[nodiscard]] virtual std::vector<FolderEntry> FolderEntries(const std::wstring& folder) = 0;
     // The full path of the item that the file system acts on for `path`
@@ -42,6 +48,8 @@ public:
     // points to, and walks into linked folders (Wine's does; Windows'
     // removes a link or junction as itself).
     [[nodiscard]] virtual bool ShellFollowsLinks() = 0;
+    // A name in upper case as the file system compares names, beyond ASCII.
+    [[nodiscard]] virtual std::wstring UpperCase(std::wstring_view name) = 0;
     // The folders whose paths the system sends elsewhere for this program
     // (a 32-bit program's system folder on 64-bit Windows); mostly none.
     [[nodiscard]] virtual std::vector<std::wstring> RedirectedFolders() = 0;

@@ -18,13 +18,39 @@ int ShellDesktop::ShowMessage(std::wstring_view text, unsigned style, std::wstri
 
 void ShellDesktop::SetMousePointer(MousePointer pointer) { SetAppMousePointer(pointer); }
 
-ShellResult ShellDesktop::DeleteFiles(const std::wstring& sourceList, unsigned flags) {
+namespace {
+
+// The question before the shell deletes for good what it could not recycle,
+// while a delete runs on this thread; null otherwise.
+thread_local const std::function<bool()>* mayDeleteForGood = nullptr;
+
+// Wine's shell asks in a dialog of its own before it deletes for good what
+// its trash could not take, and makes no other window while it deletes; a
+// dialog that is not made is a no.
+LRESULT CALLBACK BeforeShellDialog(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_CREATEWND && mayDeleteForGood) {
+        const auto* create = reinterpret_cast<const CBT_CREATEWNDW*>(lParam);
+        if (!(create->lpcs->style & WS_CHILD) && !(*mayDeleteForGood)()) return 1;
+    }
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+}  // namespace
+
+ShellResult ShellDesktop::DeleteFiles(const std::wstring& sourceList, unsigned flags,
+                                      const std::function<bool()>& mayDeleteForGood) {
     SHFILEOPSTRUCTW operation{};
     operation.hwnd = owner_;
     operation.wFunc = FO_DELETE;
     operation.pFrom = sourceList.c_str();
     operation.fFlags = static_cast<FILEOP_FLAGS>(flags);
+    // Windows' shell removes what it cannot recycle as itself, walking no link.
+    const bool asks = (flags & FOF_ALLOWUNDO) && ShellFollowsLinks();
+    const UniqueHook hook(asks ? ::SetWindowsHookExW(WH_CBT, BeforeShellDialog, nullptr, ::GetCurrentThreadId()) : nullptr);
+    if (asks && !hook) return {ERROR_CANCELLED, true};
+    rublet::mayDeleteForGood = &mayDeleteForGood;
     const int code = ::SHFileOperationW(&operation);
+    rublet::mayDeleteForGood = nullptr;
     return {code, operation.fAnyOperationsAborted != FALSE};
 }
 
@@ -63,6 +89,14 @@ std::optional<std::wstring> ShellDesktop::FinalPath(const std::wstring& path) {
 // Wine's file system opens a link's target whatever the flags ask, and its
 // shell deletes through links; it also lists a link to a file as a plain file.
 bool ShellDesktop::ShellFollowsLinks() { return RunsUnderWine(); }
+
+std::wstring ShellDesktop::UpperCase(std::wstring_view name) {
+    std::wstring upper(name);
+    if (!upper.empty())
+        ::LCMapStringEx(LOCALE_NAME_INVARIANT, LCMAP_UPPERCASE, upper.c_str(), static_cast<int>(upper.size()),
+                        upper.data(), static_cast<int>(upper.size()), nullptr, nullptr, 0);
+    return upper;
+}
 
 // A 32-bit program on 64-bit Windows, and under Wine's WOW64, has its paths
 // under the system folder sent to its 32-bit twin, and "Sysnative" to the

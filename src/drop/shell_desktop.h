@@ -14,10 +14,12 @@ public:
 
     int ShowMessage(std::wstring_view text, unsigned style, std::wstring_view title) override;
     void SetMousePointer(MousePointer pointer) override;
-    ShellResult DeleteFiles(const std::wstring& sourceList, unsigned flags) override;
+    ShellResult DeleteFiles(const std::wstring& sourceList, unsigned flags,
+                            const std::function<bool()>& mayDeleteForGood) override;
     std::vector<FolderEntry> FolderEntries(const std::wstring& folder) override;
     std::optional<std::wstring> FinalPath(const std::wstring& path) override;
     bool ShellFollowsLinks() override;
+    std::wstring UpperCase(std::wstring_view name) override;
     std::vector<std::wstring> RedirectedFolders() override;
     std::wstring EventSoundName() override;
     void PlayEventSound(const std::wstring& name) override;

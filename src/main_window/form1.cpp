@@ -6,9 +6,7 @@
 
 #include <chrono>
 
-#include "drop/drop_processing.h"
 #include "drop/hook.h"
-#include "drop/shell_desktop.h"
 #include "layouts/form1_layout.h"
 #include "layouts/language.h"
 #include "layouts/names.h"
@@ -177,15 +175,22 @@ void Form1::OnTooltipText(NMTTDISPINFOW& request) {
 
 void Form1::setform() { ResumeDropHandling(hwnd()); }
 
+// One drop at a time: while one is processed, the drop handling is down,
+// and a drop that reaches the hook all the same (emptying the Recycle Bin
+// brings it back) waits untaken, to be discarded at the end, as lost.
 void Form1::Timer2_Timer() {
-    if (!TakePendingDrop()) return;
+    if (dropJob_.Running() || !TakePendingDrop()) return;
     // The scratch field keeps the last path of the drop.
     if (!DroppedFiles.empty()) ::SetWindowTextW(Control(ControlName::Text1), DroppedFiles.back().c_str());
     SuspendDropHandling(hwnd());
-    ShellDesktop desktop(hwnd());
-    ProcessDroppedFiles(Settings, DroppedFiles, desktop);
+    dropJob_.Start(hwnd(), names::DropProcessedMessage, Settings, DroppedFiles);
+}
+
+void Form1::DropProcessed() {
+    dropJob_.Finish();
     ResumeDropHandling(hwnd());
     RecycleBinChanged();
+    if (closeAfterDrop_) Unload();
 }
 
 Form1::~Form1() { Unload(); }
@@ -193,6 +198,8 @@ Form1::~Form1() { Unload(); }
 void Form1::Unload() {
     if (!hwnd()) return;
     Form_Unload();
+    if (endingSession_) dropJob_.Abandon();
+    dropJob_.Finish();
     Timer2.reset();
     recycleBinCheck_.reset();
     showTheBin_.reset();
@@ -297,6 +304,9 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         RecycleBinWatch::Acknowledge(wParam, lParam);
         RecycleBinChanged();
         return 0;
+    case names::DropProcessedMessage:
+        DropProcessed();
+        return 0;
     case names::AfterShowMessage:
         Form_Shown();
         return 0;
@@ -331,7 +341,9 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ERASEBKGND:
         return 1;  // the picture covers the whole window
     case WM_CLOSE:
-        Unload();
+        // The shell's work cannot be broken off: the bin ends after it.
+        closeAfterDrop_ = dropJob_.Running();
+        if (!closeAfterDrop_) Unload();
         return 0;
     case WM_QUERYENDSESSION:
         return TRUE;

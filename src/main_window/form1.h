@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 
+#include "drop/drop_job.h"
 #include "pictures/bin_pictures.h"
 #include "platform/window/window.h"
 #include "platform/window/window_timer.h"
@@ -46,6 +47,7 @@ private:
     void Form_Unload();
     void Form_Paint();
     void Timer2_Timer();
+    void DropProcessed();
     void Form_MouseDown(int button);
     void Form_MouseMove(WPARAM buttons);
     void Form_DblClick();
@@ -81,6 +83,8 @@ private:
     UniqueWindow tooltip_;
     std::wstring tooltipText_;  // what the tooltip shows, kept while it shows it
     std::unique_ptr<Form3> form3_;  // made at the first menu; its window goes at unload
+    DropJob dropJob_;             // after the members its boxes and messages reach
+    bool closeAfterDrop_ = false;  // asked to close while a drop was processed
     bool endingSession_ = false;  // Windows is ending the session: no box at unload
     std::optional<POINT> dragHold_;  // the held point, from the window's corner, while dragging
 };

@@ -24,10 +24,12 @@ struct Case {
 
 // An item of the fake file system: a folder, a link (to `target`, which the
 // file system opens where the shell follows links), or a file; `held` ones
-// stay where they are when the shell deletes them.
+// stay where they are when the shell deletes them; `foreign` ones lie where
+// Wine's trash cannot take them.
 struct Item {
     bool folder = false, link = false, held = false;
     std::wstring target;
+    bool foreign = false;
 };
 const Item Folder{true, false, false, {}}, Held{false, false, true, {}};
 Item LinkTo(std::wstring target, bool folder) { return {folder, true, false, std::move(target)}; }
@@ -49,9 +51,16 @@ struct FakeDesktop final : DropDesktop {
         return c.answer;
     }
     void SetMousePointer(MousePointer to) override { calls.push_back(to == MousePointer::Hourglass ? L"wait" : L"arrow"); }
-    ShellResult DeleteFiles(const std::wstring& list, unsigned flags) override {
+    ShellResult DeleteFiles(const std::wstring& list, unsigned flags, const std::function<bool()>& mayDeleteForGood) override {
         std::wstring& call = calls.emplace_back(L"delete " + std::to_wstring(flags) + L" " + list);
         std::replace(call.begin(), call.end(), L'\0', L'|');
+        const bool foreign = std::any_of(tree.begin(), tree.end(), [&](const auto& item) {
+            return item.second.foreign && list.find(Path(item.first) + L'\0') != std::wstring::npos;
+        });
+        if (foreign && followsLinks && (flags & fof::AllowUndo)) {
+            calls.push_back(L"asks");
+            if (!mayDeleteForGood()) return {0, true};
+        }
         for (std::size_t at = 0; list[at]; at = list.find(L'\0', at) + 1)
             std::erase_if(tree, [&](const auto& item) { return !item.second.held && EqualIgnoringCase(Path(item.first), list.c_str() + at); });
         return c.shell;
@@ -71,6 +80,11 @@ struct FakeDesktop final : DropDesktop {
         return std::nullopt;
     }
     bool ShellFollowsLinks() override { return followsLinks; }
+    std::wstring UpperCase(std::wstring_view name) override {
+        std::wstring upper(name);
+        std::replace(upper.begin(), upper.end(), L'ä', L'Ä');
+        return upper;
+    }
     std::vector<std::wstring> RedirectedFolders() override { return {L"C:\\windows\\System32"}; }
     static std::wstring Path(const std::pair<std::wstring, std::wstring>& where) { return JoinPath(where.first, where.second); }
 
@@ -143,7 +157,7 @@ TEST(ProcessDroppedFiles, RefusesWhatCouldReachPastTheDrop) {
                     in(L"C:\\w", L"m", Folder), in(L"C:\\w\\m", L"stick", LinkTo(L"C:\\w\\m\\stick", true)),
                     // a link to the same path as the disk spells it in another case
                     in(L"C:\\w", L"self", LinkTo(L"C:\\W\\SELF", false)), in(L"C:\\windows", L"System32", Folder),
-                    in(L"C:\\windows\\System32", L"x.txt")};
+                    in(L"C:\\windows\\System32", L"x.txt"), in(L"C:\\w", L"Ä.txt"), in(L"C:\\w", L"ä.txt")};
     const std::wstring Ambiguous = L"別の項目を指すおそれのある名前を含むため処理できません。",
                        Link = L"リンクを含むため処理できません。リンク先まで削除されるおそれがあります。";
     for (const auto& [option1, followsLinks, dropped, reason] : {
@@ -151,7 +165,9 @@ TEST(ProcessDroppedFiles, RefusesWhatCouldReachPastTheDrop) {
              {0, false, L"C:\\w\\same", Ambiguous}, {0, false, L"C:\\w\\a\\b", Ambiguous}, {1, false, L"C:\\w\\odd", Ambiguous},
              {0, false, L"C:\\w\\gone", L"ドロップされた項目か、その中の項目が見つからないため処理できません。"},
              {0, true, L"C:\\w\\case", Ambiguous}, {1, false, L"C:\\w\\Twin", Ambiguous}, {0, true, L"C:\\w\\twin", Ambiguous},
-             {0, true, L"C:\\w\\a\uFFFDb", Ambiguous}, {1, false, L"C:\\w\\sjis", Ambiguous}, {0, true, L"C:\\w\\up", Ambiguous},
+             {0, true, L"C:\\w\\a\uFFFDb", Ambiguous}, {1, false, L"C:\\w\\sjis", Ambiguous}, {1, true, L"C:\\w\\up", Ambiguous},
+             {0, false, L"C:\\w\\ä.txt", Ambiguous},
+             {1, false, L"\\\\?\\C:\\windows\\System32\\x.txt", L"システムが別のフォルダーに振り替える場所にあるため処理できません。"},
              {1, true, L"C:\\w\\m", Link}, {0, true, L"C:\\w\\self", Link},
              {1, false, L"C:\\windows\\system32\\x.txt", L"システムが別のフォルダーに振り替える場所にあるため処理できません。"}})
         EXPECT_EQ(Calls({option1, 1}, {L"C:\\a.txt", dropped}, tree, followsLinks),
@@ -167,6 +183,21 @@ TEST(ProcessDroppedFiles, RefusesWhatCouldReachPastTheDrop) {
         ASSERT_EQ(calls.size(), 3u) << testing::PrintToString(calls);
         EXPECT_EQ(calls[1], (option1 ? L"delete 272 " : L"delete 16464 ") + std::wstring(dropped) + L"||");
     }
+}
+
+// Wine's trash moves a folder whole, unopened; only where it cannot, and
+// the shell would delete for good, is the inside looked at, then.
+TEST(ProcessDroppedFiles, LooksInsideOnlyBeforeDeletingForGoodWhatCouldNotBeRecycled) {
+    const auto tree = [](bool foreign, std::wstring inner) {
+        return Tree{{{L"C:\\", L"up"}, {true, false, false, {}, foreign}}, {{L"C:\\up", std::move(inner)}, {}}};
+    };
+    const std::wstring Recycle = L"delete 16464 C:\\up||";
+    EXPECT_EQ(Calls({}, {L"C:\\up"}, tree(false, L"..q"), true), (Texts{L"wait", Recycle, L"arrow"}));
+    EXPECT_EQ(Calls({}, {L"C:\\up"}, tree(true, L"q"), true), (Texts{L"wait", Recycle, L"asks", L"arrow"}));
+    EXPECT_EQ(Calls({}, {L"C:\\up"}, tree(true, L"..q"), true),
+              (Texts{L"wait", Recycle, L"asks", L"arrow",
+                     L"box 48 Rublet: 別の項目を指すおそれのある名前を含むため処理できません。\r\nC:\\up\r\n"
+                     L"エラーが発生したため、処理は完了しませんでした"}));
 }
 
 // The check runs again once the question is answered: a folder swapped for

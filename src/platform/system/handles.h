@@ -76,6 +76,8 @@ using UniqueFind = UniqueHandle<InvalidValueHandleTraits<::FindClose>>;
 using UniqueChangeNotification = UniqueHandle<InvalidValueHandleTraits<::FindCloseChangeNotification>>;
 // A wait of RegisterWaitForSingleObject.
 using UniqueWaitRegistration = UniqueHandle<NullHandleTraits<HANDLE, UnregisterWaitAndFinish>>;
+// A hook of SetWindowsHookExW.
+using UniqueHook = UniqueHandle<NullHandleTraits<HHOOK, ::UnhookWindowsHookEx>>;
 // Process, thread and event handles, which are null when invalid.
 using UniqueKernelHandle = UniqueHandle<NullHandleTraits<HANDLE, CloseKernelHandle>>;
 

@@ -1,10 +1,12 @@
 #include "platform/window/message_box.h"
 
+#include <atomic>
 #include <string>
 
 namespace rublet {
 namespace {
-MousePointer appMousePointer = MousePointer::Default;
+// Set by the thread that processes a drop, read by the window's.
+std::atomic<MousePointer> appMousePointer = MousePointer::Default;
 }
 
 int MsgBox(HWND owner, std::wstring_view text, UINT style, std::wstring_view title) {
