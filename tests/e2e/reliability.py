@@ -13,12 +13,13 @@ import os
 import random
 import re
 import shutil
+import subprocess
 import sys
 import time
 from contextlib import closing
 
-from scenarios import (BOX, MAIN_WINDOW, TEXTS, TRASH, Failure, Scenario, expect, is_32bit, listing, make, prepare,
-                       skip, source_text, store, wait, windows_path)
+from scenarios import (BOX, MAIN_WINDOW, TEXTS, TRASH, Failure, Scenario, Unsupported, expect, is_32bit, listing, make,
+                       prepare, skip, source_text, store, wait, windows_path)
 
 SEED = 20261207
 
@@ -65,10 +66,11 @@ def plain(name):
     return not name.endswith((".", " ")) and not name.startswith("..") and not any(c in '\\/:*?"<>|\ufffd' or ord(c) < 32 for c in seen(name))
 
 
-def refused(root, dropped):
+def refused(root, dropped, deleting):
     # Whether Rublet must refuse the item: a name that is not plain, or that
     # Windows would read as a sibling's (a case twin too), on its way; a
-    # link; a folder holding either (Wine's shell walks folders in both modes).
+    # link; when deleting for good, which walks folders, a folder holding
+    # either or a mount point (Wine's trash moves a folder whole).
     key = lambda name: re.split(r"[\\/]", seen(name))[0].rstrip(". ").upper()
     twins = lambda folder: len({key(n) for n in os.listdir(folder)}) < len(os.listdir(folder))
     path = root
@@ -76,11 +78,12 @@ def refused(root, dropped):
         if not plain(name) or any(s != name and key(s) == key(name) for s in os.listdir(path)):
             return True
         path = path / name
-    return path.is_symlink() or any(twins(f) or any(not plain(n) or os.path.islink(os.path.join(f, n)) for n in folders + files)
-                                    for f, folders, files in os.walk(path))
+    return path.is_symlink() or deleting and any(
+        twins(f) or os.path.ismount(f) or any(not plain(n) or os.path.islink(os.path.join(f, n)) for n in folders + files)
+        for f, folders, files in os.walk(path))
 
 
-def pick(root, rng, count, read_only, hazards):
+def pick(root, rng, count, read_only, hazards, deleting):
     # Items none of which holds another, as a file manager selects them;
     # with read-only files or folders that hold one only if `read_only`,
     # with items Rublet must refuse only if `hazards`.
@@ -89,7 +92,7 @@ def pick(root, rng, count, read_only, hazards):
         path = item.rstrip("/")
         nested = any(path.startswith(c + "/") or c.startswith(path + "/") for c in chosen)
         locked = any(k.startswith(item) and v != "folder" and v[0] != "link" and not v[1] for k, v in held.items())
-        if len(chosen) < count and not nested and (read_only or not locked) and (hazards or not refused(root, path)):
+        if len(chosen) < count and not nested and (read_only or not locked) and (hazards or not refused(root, path, deleting)):
             chosen.append(path)
     return chosen
 
@@ -98,7 +101,7 @@ def drop_once(scenario, dropped, option1, counts):
     # One drop, held against the folder and the trash: an item Rublet must
     # refuse keeps the whole drop, else exactly the dropped items go and
     # the completion message says so.
-    hazards = [d for d in dropped if refused(scenario.folder, d)]
+    hazards = [d for d in dropped if refused(scenario.folder, d, option1 != "0")]
     scenario.snapshot_()
     scenario.drop_(*dropped)
     if hazards:
@@ -109,6 +112,9 @@ def drop_once(scenario, dropped, option1, counts):
         scenario.unchanged_()
         counts.update({"refused drops": 1, "hazards": len(hazards)})
         for group in {d.split("/")[0] for d in hazards}:  # room for new items
+            for point in [m for m in scenario.mounts if m.is_relative_to(scenario.folder / group)]:
+                subprocess.run(["umount", "-l", str(point)], check=True)
+                scenario.mounts.remove(point)
             shutil.rmtree(scenario.folder / group)
         return
     try:
@@ -126,8 +132,9 @@ def drop_once(scenario, dropped, option1, counts):
 
 def random_drops_(tools):
     # 200 drops of 1 to 50 items, half to the Recycle Bin and half deleted;
-    # every other drop may hold hazards.
-    rng, counts, made = random.Random(SEED), collections.Counter(), itertools.count()
+    # every other drop may hold hazards. Deleting, a folder that holds a
+    # mounted volume is dropped every tenth time where the host allows it.
+    rng, counts, made, mounting = random.Random(SEED), collections.Counter(), itertools.count(), True
     for option1 in ("0", "1"):
         with closing(Scenario(tools, "random-" + option1)) as scenario:
             store({"Option1": option1, "Option2": "0"})
@@ -138,8 +145,41 @@ def random_drops_(tools):
                 # Wine's shell does not delete a read-only file outright (Windows'
                 # does): those go only to the Recycle Bin.
                 drop_once(scenario, pick(scenario.folder, rng, rng.randint(1, 50), read_only=option1 == "0",
-                                         hazards=n % 2 == 1), option1, counts)
+                                         hazards=n % 2 == 1, deleting=option1 != "0"), option1, counts)
+                if option1 == "1" and n % 10 == 5 and mounting:
+                    try:
+                        scenario.mount_("mount %d/volume" % n)
+                        scenario.make_("mount %d/volume/data.txt" % n, "mount %d/beside.txt" % n)
+                        drop_once(scenario, ["mount %d" % n], option1, counts)
+                        counts["mount points"] += 1
+                    except Unsupported:
+                        mounting = False
     expect(counts["refused drops"] > 0, "no drop held a hazard")
+    return dict(counts)
+
+
+def swapped_drops_(tools):
+    # A dropped folder swapped for a link to another folder while the
+    # question is open: refused once OK is pressed, in both modes, the tree
+    # and the trash as the swap left them.
+    counts = collections.Counter()
+    for option1 in ("0", "1"):
+        with closing(Scenario(tools, "swapped-" + option1)) as scenario:
+            store({"Option1": option1, "Option2": "1"})
+            scenario.start_()
+            for n in range(5):
+                scenario.make_("d%d/f.txt" % n, "victim%d/v.txt" % n)
+                scenario.drop_("d%d" % n)
+                question = wait("the question", lambda: (scenario.windows(BOX) or [None])[0])
+                scenario.swap_("d%d" % n, "victim%d" % n)
+                scenario.snapshot_()
+                scenario.press_("OK", question)
+                box = wait("the refusal", lambda: next((b for b in scenario.windows(BOX) if b["handle"] != question["handle"]), None))
+                texts = [c["text"] for c in box["controls"]]
+                expect(any(t.endswith(source_text("NothingDeleted")) for t in texts), "no refusal of a swapped folder: %s" % texts)
+                scenario.press_("OK", box)
+                scenario.unchanged_()
+                counts["swapped drops"] += 1
     return dict(counts)
 
 
