@@ -59,15 +59,23 @@ def measure(tools, items, name):
     scenario.close()
 
 
-def main(*args):
+def builds(args):
+    # ([--against OTHER_DIR] PROGRAM_DIR COUNT...): the sandbox's folders of
+    # this build's programs and, with --against, of the other's Rublet.exe
+    # beside the same tools; and the counts.
     other = args[1] if args[0] == "--against" else None
-    source, *items = args[2:] if other else args
+    source, *counts = args[2:] if other else args
     tools = {"this build": prepare(source)}
     shutil.copy(Path(source) / "answer_bench.exe", tools["this build"])
     if other:
         tools["other"] = shutil.copytree(tools["this build"], tools["this build"].with_name("other-e2e"), dirs_exist_ok=True)
         shutil.copy(Path(other) / "Rublet.exe", tools["other"])
-    for count in map(int, items or (5000, 50000)):
+    return tools, list(map(int, counts))
+
+
+def main(*args):
+    tools, items = builds(args)
+    for count in items or (5000, 50000):
         for name, folder in sorted(tools.items()):
             measure(folder, count, name)
 

@@ -18,7 +18,8 @@ from pathlib import Path
 from Xlib import display
 
 sys.path.insert(0, str(Path(__file__).resolve().parents[1] / "tests" / "e2e"))
-from scenarios import TRASH, WORK, Scenario, prepare, source_text, store, wait, windows_path  # noqa: E402
+from answer_bench import builds  # noqa: E402
+from scenarios import TRASH, WORK, Scenario, source_text, store, wait, windows_path  # noqa: E402
 
 
 def box_shown(title):
@@ -56,14 +57,8 @@ def measure(tools, count):
 
 
 def main(*args):
-    other = args[1] if args[0] == "--against" else None
-    source, *counts = args[2:] if other else args
-    tools = {"this build": prepare(source)}
-    shutil.copy(Path(source) / "answer_bench.exe", tools["this build"])
-    if other:
-        tools["before"] = shutil.copytree(tools["this build"], tools["this build"].with_name("before-e2e"), dirs_exist_ok=True)
-        shutil.copy(Path(other) / "Rublet.exe", tools["before"])
-    for count in map(int, counts or (2000, 20000)):
+    tools, counts = builds(args)
+    for count in counts or (2000, 20000):
         rounds = {name: [] for name in tools}
         for _ in range(3):
             for name, folder in sorted(tools.items()):
