@@ -13,9 +13,7 @@
 #include "layouts/language.h"
 #include "layouts/names.h"
 #include "layouts/resource_ids.h"
-#include "pictures/picture_paths.h"
 #include "pictures/region.h"
-#include "platform/system/program_directory.h"
 #include "platform/window/layered_window.h"
 #include "platform/window/message_box.h"
 #include "platform/window/screen.h"
@@ -89,10 +87,10 @@ void Form1::Form_Shown() {
 
 POINT Form1::Loadsetting() {
     const ScreenTwips screen = ScreenSizeInTwips();
-    SettingsReading reading = ReadSettings(store_, screen, DefaultPicturePath(ProgramDirectory()));
+    SettingsReading reading = ReadSettings(store_, screen, DefaultBinPath());
     Settings = std::move(reading.Record);
     for (const InvalidSetting& invalid : reading.Invalid) Warn(InvalidSettingMessage(invalid));
-    LoadPicture1(reading.PictureStored);
+    LoadPicture1();
 
     const TwipsPerPixel factor = ScreenTwipsPerPixel();
     const PictureBox& picture = pictures_.Empty.Box;
@@ -106,8 +104,8 @@ POINT Form1::Loadsetting() {
 
 // The pictures named by Bmpdir (ChooseBinPictures), after a warning where
 // a stored picture cannot be shown.
-void Form1::LoadPicture1(bool stored) {
-    ChosenPictures chosen = ChooseBinPictures(Settings.Bmpdir, stored);
+void Form1::LoadPicture1() {
+    ChosenPictures chosen = ChooseBinPictures(Settings.Bmpdir);
     if (chosen.Fault)
         Warn(TwoLines(chosen.Fault == PictureFault::Unreadable ? Text().PictureUnreadable : Text().PictureEmpty,
                       Settings.Bmpdir));

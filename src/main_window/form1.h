@@ -51,7 +51,7 @@ private:
     void Form_DblClick();
     // Null when its window cannot be made: no menu opens.
     Form3* MenuHost();
-    void LoadPicture1(bool stored);
+    void LoadPicture1();
     // The full picture while the Recycle Bin is known to hold anything,
     // Picture1 otherwise: the window takes its size and outline.
     void ShowRecycleBinState();

@@ -5,7 +5,7 @@
 #include "layouts/names.h"
 #include "layouts/resource_ids.h"
 #include "options/file_chooser.h"
-#include "pictures/picture_paths.h"
+#include "pictures/bin_pictures.h"
 #include "platform/system/program_directory.h"
 #include "platform/window/message_box.h"
 #include "platform/window/z_order.h"
@@ -109,7 +109,7 @@ void Form2::Command1_Click() {
 }
 
 void Form2::Command2_Click() {
-    if (Text1().empty()) SetText1(DefaultPicturePath(ProgramDirectory()));
+    if (Text1().empty()) SetText1(DefaultBinPath());
     const std::wstring path = Text1();
     if (path != Settings.Bmpdir)
         MsgBox(hwnd(), Text().PictureChangeNotice, MB_OK | MB_ICONINFORMATION, Text().MessageTitle);

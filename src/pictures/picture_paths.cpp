@@ -1,6 +1,7 @@
 #include "pictures/picture_paths.h"
 
 #include "layouts/names.h"
+#include "platform/portable/paths.h"
 
 namespace rublet {
 namespace {
@@ -13,6 +14,14 @@ std::wstring BesideProgram(std::wstring_view programDirectory, std::wstring_view
     return path += file;
 }
 
+// The default bins, largest first, each with the least dpi it suits.
+struct DefaultBin {
+    int FromDpi;
+    std::wstring_view File;
+};
+constexpr DefaultBin DefaultBins[] = {
+    {288, names::DefaultPicture128File}, {144, names::DefaultPicture64File}, {0, names::DefaultPictureFile}};
+
 }  // namespace
 
 std::wstring DefaultPicturePath(std::wstring_view programDirectory) {
@@ -20,14 +29,16 @@ std::wstring DefaultPicturePath(std::wstring_view programDirectory) {
 }
 
 std::vector<std::wstring> DefaultPicturePaths(std::wstring_view programDirectory, int dpi) {
-    constexpr struct {
-        int FromDpi;
-        std::wstring_view File;
-    } bins[] = {{288, names::DefaultPicture128File}, {144, names::DefaultPicture64File}, {0, names::DefaultPictureFile}};
     std::vector<std::wstring> paths;
-    for (const auto& bin : bins)
+    for (const DefaultBin& bin : DefaultBins)
         if (dpi >= bin.FromDpi) paths.push_back(BesideProgram(programDirectory, bin.File));
     return paths;
+}
+
+bool IsDefaultPicturePath(std::wstring_view path, std::wstring_view programDirectory) {
+    for (const DefaultBin& bin : DefaultBins)
+        if (EqualIgnoringCase(path, BesideProgram(programDirectory, bin.File))) return true;
+    return false;
 }
 
 std::wstring FullPicturePath(std::wstring_view picturePath) {

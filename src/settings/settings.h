@@ -42,9 +42,6 @@ struct SettingsReading {
     // nothing usable was stored; StartUpPlace decides where the window goes.
     SettingsRecord Record;
     std::vector<InvalidSetting> Invalid;
-    // Whether a picture is stored; without one, Bmpdir is the default
-    // picture and the display may choose a larger one.
-    bool PictureStored = false;
 };
 
 struct TwipsPoint {
