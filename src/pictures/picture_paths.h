@@ -8,6 +8,9 @@
 
 namespace rublet {
 
+// What the picture chooser offers, in every language.
+inline constexpr std::wstring_view PictureFilterPattern = L"*.bmp;*.gif;*.jpg;*.ico;*.png";
+
 // The 32-pixel default bin, which every display can show: what the settings
 // hold when no picture is stored.
 [[nodiscard]] std::wstring DefaultPicturePath(std::wstring_view programDirectory);

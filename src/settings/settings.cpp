@@ -1,8 +1,8 @@
 #include "settings/settings.h"
 
 #include "layouts/language.h"
-#include "layouts/names.h"
 #include "platform/portable/conversions.h"
+#include "settings/settings_keys.h"
 
 namespace rublet {
 

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/portable/vocabulary.h"
+#include "platform/portable/screen_twips.h"
 #include "settings/settings_store.h"
 
 namespace rublet {

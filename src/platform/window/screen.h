@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "platform/portable/vocabulary.h"
+#include "platform/portable/screen_twips.h"
 
 namespace rublet {
 
