@@ -16,7 +16,7 @@
 #include "platform/window/window_drag.h"
 #include "platform/window/window_timer.h"
 #include "recycle_bin/recycle_bin_watcher.h"
-#include "recycle_menu/form3.h"
+#include "menus/form3.h"
 #include "settings/settings_store.h"
 
 namespace rublet {

@@ -1,7 +1,7 @@
 // The settings dialog built from its design by the window runtime, in
 // English at 96 and 144 dots per inch; the layout does not depend on the
 // language.
-#include "options/form2.h"
+#include "settings_dialog/form2.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
-#include "options/form2.h"
+#include "settings_dialog/form2.h"
 
 #include "layouts/form2_layout.h"
 #include "layouts/language.h"
 #include "layouts/window_classes.h"
 #include "layouts/resource_ids.h"
-#include "options/file_chooser.h"
+#include "settings_dialog/file_chooser.h"
 #include "pictures/bin_pictures.h"
 #include "pictures/picture_paths.h"
 #include "platform/system/program_directory.h"

@@ -1,4 +1,4 @@
-#include "recycle_menu/form3.h"
+#include "menus/form3.h"
 
 #include <shellapi.h>
 
@@ -8,7 +8,7 @@
 #include "layouts/window_classes.h"
 #include "layouts/window_messages.h"
 #include "layouts/resource_ids.h"
-#include "options/form2.h"
+#include "settings_dialog/form2.h"
 #include "platform/window/message_box.h"
 
 namespace rublet {
