@@ -23,7 +23,6 @@ constexpr wchar_t SingleBinMutex[] = L"Local\\Rublet";
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-    // Every text in the user's display language, Japanese or English.
     rublet::UseLanguage(rublet::LanguageOf(::GetUserDefaultUILanguage()));
     // One bin per user session: a second start shows the first one's bin
     // and ends. The first bin owns the mutex while it runs. One that has

@@ -56,8 +56,6 @@ void Form1::Form_Load() {
     ::PostMessageW(hwnd(), names::AfterShowMessage, 0, 0);
 }
 
-// The window's controls, the first look at the Recycle Bin, the word of
-// its changes and the tooltip.
 void Form1::Form_Shown() {
     CreateLayoutControls();
     recycleBin_.emplace(hwnd(), names::RecycleBinStateMessage);
@@ -81,8 +79,8 @@ POINT Form1::Loadsetting() {
     return {TwipsToPixels(place.Left, factor.X), TwipsToPixels(place.Top, factor.Y)};
 }
 
-// The pictures named by Bmpdir (ChooseBinPictures), after a warning where
-// a stored picture cannot be shown.
+// Bmpdir then names the bin in use, which the settings dialog shows and
+// its OK stores.
 void Form1::LoadPicture1() {
     ChosenPictures chosen = ChooseBinPictures(Settings.Bmpdir);
     if (chosen.Fault)

@@ -10,13 +10,13 @@
 #include <optional>
 #include <string>
 
+#include "menus/form3.h"
 #include "pictures/bin_pictures.h"
 #include "platform/window/tooltip.h"
 #include "platform/window/window.h"
 #include "platform/window/window_drag.h"
 #include "platform/window/window_timer.h"
 #include "recycle_bin/recycle_bin_watcher.h"
-#include "menus/form3.h"
 #include "settings/settings_store.h"
 
 namespace rublet {
@@ -49,8 +49,8 @@ private:
     // Null when its window cannot be made: no menu opens.
     Form3* MenuHost();
     void LoadPicture1();
-    // The full picture while the Recycle Bin is known to hold anything,
-    // Picture1 otherwise: the window takes its size and outline.
+    // A layered window is redrawn whole for each picture, so only a change
+    // between empty and full reaches the window.
     void ShowRecycleBinState();
     // After a drop or an emptying: a look follows.
     void RecycleBinChanged();

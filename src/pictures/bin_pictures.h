@@ -44,7 +44,7 @@ enum class PictureFault {
 struct ChosenPictures {
     BinPictures Pictures;
     std::wstring Path;  // the picture shown, as the setting names it
-    // Why the stored picture could not be shown; the pair carried inside
+    // Why the user's picture could not be shown; the pair carried inside
     // the program shows instead.
     std::optional<PictureFault> Fault;
 };

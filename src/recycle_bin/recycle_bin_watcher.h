@@ -48,7 +48,7 @@ private:
     RecycleBinState state_;
     RecycleBinWatch shellWatch_;
     RecycleBinStorageWatch storageWatch_;
-    std::optional<WindowTimer> nextLook_;  // only where the storage watch watches nothing
+    std::optional<WindowTimer> nextLook_;  // only where storageWatch_ watches nothing
 };
 
 }  // namespace rublet

@@ -24,7 +24,6 @@ struct SettingsRecord {
     std::int16_t Option5 = 0;  // play the "EmptyRecycleBin" sound
 };
 
-// A check-box setting counts as on only when it is exactly 1.
 [[nodiscard]] constexpr bool IsOn(std::int16_t option) noexcept { return option == 1; }
 
 // The process-wide record: filled by Loadsetting, changed only by the
