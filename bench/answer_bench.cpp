@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <cwchar>
 
-#include "layouts/names.h"
+#include "layouts/window_classes.h"
 
 int wmain(int argc, wchar_t** argv) {
     const ULONGLONG seconds = argc > 1 ? std::wcstoull(argv[1], nullptr, 10) : 40;

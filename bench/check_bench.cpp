@@ -29,7 +29,9 @@
 #include <vector>
 
 #include "bench.h"
-#include "layouts/names.h"
+#include "layouts/window_classes.h"
+#include "pictures/picture_paths.h"
+#include "settings/settings_keys.h"
 #include "platform/system/handles.h"
 #include "recycle_bin/recycle_bin_looks.h"
 #include "support.h"
@@ -264,7 +266,7 @@ int wmain(int argc, wchar_t** argv) {
     const std::wstring folder = self.substr(0, self.rfind(L'\\') + 1);
     const std::wstring work = L"T:\\check-bench";
     ::CreateDirectoryW(work.c_str(), nullptr);
-    const std::wstring twinned = folder + std::wstring(rublet::names::DefaultPictureFile);
+    const std::wstring twinned = rublet::DefaultPicturePath(self.substr(0, self.rfind(L'\\')));
     const std::wstring single = work + L"\\single.bmp";
     ::CopyFileW(twinned.c_str(), single.c_str(), FALSE);
     ::SHEmptyRecycleBinW(nullptr, nullptr, SHERB_NOCONFIRMATION | SHERB_NOPROGRESSUI | SHERB_NOSOUND);

@@ -4,7 +4,8 @@
 #include <string>
 
 #include "layouts/language.h"
-#include "layouts/names.h"
+#include "layouts/window_classes.h"
+#include "layouts/window_messages.h"
 #include "main_window/form1.h"
 #include "platform/portable/paths.h"
 #include "platform/system/com.h"
@@ -12,16 +13,23 @@
 #include "platform/system/program_directory.h"
 #include "settings/ini_settings_store.h"
 #include "settings/registry_settings_store.h"
+#include "settings/settings_keys.h"
+
+namespace {
+
+// The mutex that the running bin holds, in the session's own namespace.
+constexpr wchar_t SingleBinMutex[] = L"Local\\Rublet";
+
+}  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-    // Every text in the user's display language, Japanese or English.
     rublet::UseLanguage(rublet::LanguageOf(::GetUserDefaultUILanguage()));
     // One bin per user session: a second start shows the first one's bin
     // and ends. The first bin owns the mutex while it runs. One that has
     // just ended may still hold it for a moment (under Wine even after its
     // process has gone): then it has no window any more, and its end hands
     // the mutex over, abandoned, to this start.
-    const rublet::UniqueKernelHandle running(::CreateMutexW(nullptr, TRUE, rublet::names::SingleBinMutex));
+    const rublet::UniqueKernelHandle running(::CreateMutexW(nullptr, TRUE, SingleBinMutex));
     if (::GetLastError() == ERROR_ALREADY_EXISTS) {
         const HWND first = ::FindWindowW(rublet::names::Form1Class, nullptr);
         const DWORD taken = ::WaitForSingleObject(running.get(), first ? 0 : 2000);

@@ -10,7 +10,9 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/portable/vocabulary.h"
+#include "platform/portable/file_operation_flags.h"
+#include "platform/portable/message_box_styles.h"
+#include "platform/portable/mouse_pointer.h"
 #include "settings/settings.h"
 
 namespace rublet {

@@ -3,11 +3,12 @@
 #include <shellapi.h>
 
 #include "drop/event_sound.h"
-#include "layouts/names.h"
+#include "drop/sound_keys.h"
 #include "platform/portable/paths.h"
 #include "platform/system/environment.h"
 #include "platform/system/handles.h"
 #include "platform/system/registry.h"
+#include "platform/window/app_mouse_pointer.h"
 #include "platform/window/message_box.h"
 
 namespace rublet {

@@ -101,7 +101,6 @@ enum class Language { Japanese, English };
 // The language of every text from now on; Japanese until it is called.
 void UseLanguage(Language language) noexcept;
 [[nodiscard]] const Texts& TextsOf(Language language) noexcept;
-// The texts of the language in use.
 [[nodiscard]] const Texts& Text() noexcept;
 
 // One text of a table, named in a layout; null names no text.

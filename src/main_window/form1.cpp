@@ -1,46 +1,26 @@
 #include "main_window/form1.h"
 
-#include <commctrl.h>
 #include <shellapi.h>
-#include <windowsx.h>
-
-#include <chrono>
 
 #include "drop/hook.h"
 #include "layouts/form1_layout.h"
 #include "layouts/language.h"
-#include "layouts/names.h"
+#include "layouts/window_classes.h"
+#include "layouts/window_messages.h"
 #include "layouts/resource_ids.h"
-#include "pictures/picture_paths.h"
-#include "pictures/region.h"
-#include "platform/system/program_directory.h"
-#include "platform/window/layered_window.h"
+#include "pictures/window_shape.h"
 #include "platform/window/message_box.h"
 #include "platform/window/screen.h"
-#include "platform/window/tooltip.h"
 #include "platform/window/z_order.h"
-#include "recycle_bin/recycle_bin_looks.h"
 #include "settings/settings.h"
 
 namespace rublet {
 namespace {
 
 constexpr UINT_PTR Timer2Id = 2;
-// Where the shell does not report every change of the Recycle Bin and the
-// folder of its items cannot be watched, the window looks for itself
-// (NextRecycleBinCheckMs).
-constexpr UINT_PTR RecycleBinCheckId = 3;
 // How long a second start brings the bin to the top.
 constexpr UINT_PTR ShowTheBinId = 4;
 constexpr UINT ShowTheBinMs = 1500;
-// The longest a status line waits for the first look at the Recycle Bin.
-constexpr std::chrono::seconds FirstLookWait{60};
-
-// Where the pointer was, on the screen, when the current message was posted.
-POINT PointerOfMessage() noexcept {
-    const DWORD position = ::GetMessagePos();
-    return {GET_X_LPARAM(position), GET_Y_LPARAM(position)};
-}
 
 void Warn(const std::wstring& message) {
     MsgBox(nullptr, message, MB_OK | MB_ICONEXCLAMATION, Text().MessageTitle);
@@ -64,7 +44,7 @@ std::unique_ptr<Form1> Form1::Create(SettingsStore& store) {
 // it has been painted (Form_Shown).
 void Form1::Form_Load() {
     const POINT place = Loadsetting();
-    ApplyShape(false);
+    ApplyPictureShape(hwnd(), ShownPicture(), false);
     Timer2.emplace(hwnd(), Timer2Id, layouts::Timer2IntervalMs);
     setform();
     const PictureBox& shown = ShownPicture().Box;
@@ -74,23 +54,18 @@ void Form1::Form_Load() {
     ::PostMessageW(hwnd(), names::AfterShowMessage, 0, 0);
 }
 
-// The window's controls, the first look at the Recycle Bin, the word of
-// its changes and the tooltip.
 void Form1::Form_Shown() {
     CreateLayoutControls();
-    recycleBin_.emplace(hwnd(), names::RecycleBinLookedMessage);
-    recycleBinWatch_.emplace(hwnd(), names::ShellChangeMessage);
-    storageWatch_.emplace(hwnd(), names::RecycleBinStorageMessage);
-    tooltip_.reset(CreateTooltip(nullptr));
-    AddTool(tooltip_.get(), hwnd(), 0, LPSTR_TEXTCALLBACKW);
+    recycleBin_.emplace(hwnd(), names::RecycleBinStateMessage);
+    tooltip_.Create(hwnd(), [this] { return StatusLine(); });
 }
 
 POINT Form1::Loadsetting() {
     const ScreenTwips screen = ScreenSizeInTwips();
-    SettingsReading reading = ReadSettings(store_, screen, DefaultPicturePath(ProgramDirectory()));
+    SettingsReading reading = ReadSettings(store_, screen, DefaultBinPath());
     Settings = std::move(reading.Record);
     for (const InvalidSetting& invalid : reading.Invalid) Warn(InvalidSettingMessage(invalid));
-    LoadPicture1(reading.PictureStored);
+    LoadPicture1();
 
     const TwipsPerPixel factor = ScreenTwipsPerPixel();
     const PictureBox& picture = pictures_.Empty.Box;
@@ -102,10 +77,10 @@ POINT Form1::Loadsetting() {
     return {TwipsToPixels(place.Left, factor.X), TwipsToPixels(place.Top, factor.Y)};
 }
 
-// The pictures named by Bmpdir (ChooseBinPictures), after a warning where
-// a stored picture cannot be shown.
-void Form1::LoadPicture1(bool stored) {
-    ChosenPictures chosen = ChooseBinPictures(Settings.Bmpdir, stored);
+// Bmpdir then names the bin in use, which the settings dialog shows and
+// its OK stores.
+void Form1::LoadPicture1() {
+    ChosenPictures chosen = ChooseBinPictures(Settings.Bmpdir);
     if (chosen.Fault)
         Warn(TwoLines(chosen.Fault == PictureFault::Unreadable ? Text().PictureUnreadable : Text().PictureEmpty,
                       Settings.Bmpdir));
@@ -118,60 +93,19 @@ const ShapedPicture& Form1::ShownPicture() const noexcept {
 }
 
 void Form1::ShowRecycleBinState() {
+    tooltip_.Pop();
     const std::optional<RecycleBinContents> last = recycleBin_->Last();
     const bool full = pictures_.Full && last && last->Full();
     if (full == showsFull_) return;
     showsFull_ = full;
-    ApplyShape(true);
-}
-
-void Form1::ApplyShape(bool resize) {
-    const ShapedPicture& picture = ShownPicture();
-    // A picture with alpha is its own outline; the others are cut to their
-    // runs through the window region.
-    SetLayered(hwnd(), picture.Box.HasAlpha());
-    if (picture.Box.HasAlpha()) {
-        ShowLayeredPicture(hwnd(), picture.Box.Bitmap(), {picture.Box.ScaleWidth(), picture.Box.ScaleHeight()});
-        return;
-    }
-    UniqueRegion ShapeRegion = BuildShapeRegion(picture.Runs);
-    if (resize)
-        ::SetWindowPos(hwnd(), nullptr, 0, 0, picture.Box.ScaleWidth(), picture.Box.ScaleHeight(),
-                       SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    if (::SetWindowRgn(hwnd(), ShapeRegion.get(), TRUE))
-        static_cast<void>(ShapeRegion.release());  // the window owns the region now
-    ::InvalidateRect(hwnd(), nullptr, FALSE);
+    ApplyPictureShape(hwnd(), ShownPicture(), true);
 }
 
 void Form1::RecycleBinChanged() {
-    // A status line on show is out of date now; the next one is the look's.
-    if (tooltip_) ::SendMessageW(tooltip_.get(), TTM_POP, 0, 0);
     if (recycleBin_) recycleBin_->Look();
 }
 
-void Form1::RecycleBin_Looked() {
-    if (!recycleBin_) return;
-    ShowRecycleBinState();
-    // Where nothing reports changes, the next look waits in proportion to
-    // how long this one took.
-    if (!storageWatch_->Watching())
-        recycleBinCheck_.emplace(hwnd(), RecycleBinCheckId, NextRecycleBinCheckMs(recycleBin_->Last()->LookMs));
-}
-
-void Form1::RecycleBinCheck_Timer() {
-    recycleBinCheck_.reset();
-    recycleBin_->Look();
-}
-
-std::wstring Form1::StatusLine() const {
-    const std::optional<RecycleBinContents> last = recycleBin_ ? recycleBin_->Last(FirstLookWait) : std::nullopt;
-    return last ? last->StatusLine() : std::wstring();
-}
-
-void Form1::OnTooltipText(NMTTDISPINFOW& request) {
-    tooltipText_ = StatusLine();
-    request.lpszText = tooltipText_.data();
-}
+std::wstring Form1::StatusLine() const { return recycleBin_ ? recycleBin_->StatusLine() : std::wstring(); }
 
 void Form1::setform() { ResumeDropHandling(hwnd()); }
 
@@ -201,12 +135,9 @@ void Form1::Unload() {
     if (endingSession_) dropJob_.Abandon();
     dropJob_.Finish();
     Timer2.reset();
-    recycleBinCheck_.reset();
     showTheBin_.reset();
-    recycleBinWatch_.reset();
-    storageWatch_.reset();
     recycleBin_.reset();
-    tooltip_.reset();
+    tooltip_.Destroy();
     ::DestroyWindow(hwnd());
 }
 
@@ -216,26 +147,9 @@ Form3* Form1::MenuHost() {
 }
 
 void Form1::Form_MouseDown(int button) {
-    if (button == 1) {
-        // A drag may follow: the window keeps the mouse until the release,
-        // wherever the pointer goes, and remembers where it was held.
-        ::SetCapture(hwnd());
-        RECT frame{};
-        ::GetWindowRect(hwnd(), &frame);
-        const POINT pointer = PointerOfMessage();
-        dragHold_ = POINT{pointer.x - frame.left, pointer.y - frame.top};
-    }
+    if (button == 1) drag_.Hold(hwnd());
     if (button != 2) return;
     if (Form3* menus = MenuHost()) menus->PopupMenu(MenuItem::mfile);
-}
-
-void Form1::Form_MouseMove(WPARAM buttons) {
-    if (!(buttons & MK_LBUTTON) || !dragHold_ || ::GetCapture() != hwnd()) return;
-    // The window follows the pointer by its whole travel since the press,
-    // however far it went between two messages.
-    const POINT pointer = PointerOfMessage();
-    ::SetWindowPos(hwnd(), nullptr, pointer.x - dragHold_->x, pointer.y - dragHold_->y, 0, 0,
-                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Form1::Form_DblClick() {
@@ -260,49 +174,24 @@ void Form1::Form_Unload() {
             Warn(TwoLines(Text().SettingsNotSaved, *failed));
 }
 
-void Form1::Form_Paint() {
-    const PaintDc paint(hwnd());
-    const PictureBox& picture = ShownPicture().Box;
-    if (!picture.Bitmap() || picture.HasAlpha()) return;  // a layered window is not painted
-    UniqueMemoryDc source(::CreateCompatibleDC(paint.get()));
-    SelectedObject selected(source.get(), picture.Bitmap());
-    ::BitBlt(paint.get(), 0, 0, picture.ScaleWidth(), picture.ScaleHeight(), source.get(), 0, 0, SRCCOPY);
-}
-
 LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (tooltip_ && message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) {
-        MSG relayed{hwnd(), message, wParam, lParam, 0, {}};
-        ::SendMessageW(tooltip_.get(), TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
-    }
+    if (tooltip_.Relay(hwnd(), message, wParam, lParam)) return 0;
     switch (message) {
     case WM_PAINT:
-        Form_Paint();
+        PaintPicture(hwnd(), ShownPicture().Box);
         return 0;
     case WM_TIMER:
         if (wParam == Timer2Id) Timer2_Timer();
-        if (wParam == RecycleBinCheckId) RecycleBinCheck_Timer();
         if (wParam == ShowTheBinId) {
             showTheBin_.reset();
             SetAlwaysOnTop(hwnd(), IsOn(Settings.Option4));
         }
         return 0;
-    case WM_NOTIFY:
-        if (reinterpret_cast<const NMHDR*>(lParam)->code == TTN_GETDISPINFOW)
-            OnTooltipText(*reinterpret_cast<NMTTDISPINFOW*>(lParam));
-        return 0;
     case names::RecycleBinChangedMessage:
         RecycleBinChanged();
         return 0;
-    case names::RecycleBinStorageMessage:
-        if (storageWatch_) storageWatch_->Rearm();  // before the look, so that no later change goes unseen
-        RecycleBinChanged();
-        return 0;
-    case names::RecycleBinLookedMessage:
-        RecycleBin_Looked();
-        return 0;
-    case names::ShellChangeMessage:
-        RecycleBinWatch::Acknowledge(wParam, lParam);
-        RecycleBinChanged();
+    case names::RecycleBinStateMessage:
+        if (recycleBin_) ShowRecycleBinState();
         return 0;
     case names::DropProcessedMessage:
         DropProcessed();
@@ -327,13 +216,13 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         ::ReleaseCapture();
         return 0;
     case WM_CAPTURECHANGED:
-        dragHold_.reset();
+        drag_.Release();
         return 0;
     case WM_RBUTTONDOWN:
         Form_MouseDown(2);
         return 0;
     case WM_MOUSEMOVE:
-        Form_MouseMove(wParam);
+        drag_.Follow(hwnd(), wParam);
         return 0;
     case WM_LBUTTONDBLCLK:
         Form_DblClick();

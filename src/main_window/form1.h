@@ -5,20 +5,19 @@
 // full picture, where there is one, in that picture's outline.
 
 #include <windows.h>
-#include <commctrl.h>
 
 #include <memory>
 #include <optional>
 #include <string>
 
 #include "drop/drop_job.h"
+#include "menus/form3.h"
 #include "pictures/bin_pictures.h"
+#include "platform/window/tooltip.h"
 #include "platform/window/window.h"
+#include "platform/window/window_drag.h"
 #include "platform/window/window_timer.h"
-#include "recycle_bin/recycle_bin_state.h"
-#include "recycle_bin/recycle_bin_storage_watch.h"
-#include "recycle_bin/recycle_bin_watch.h"
-#include "recycle_menu/form3.h"
+#include "recycle_bin/recycle_bin_watcher.h"
 #include "settings/settings_store.h"
 
 namespace rublet {
@@ -45,48 +44,33 @@ private:
     // Form_Unload, then the window goes; nothing once it has gone.
     void Unload();
     void Form_Unload();
-    void Form_Paint();
     void Timer2_Timer();
     void DropProcessed();
     void Form_MouseDown(int button);
-    void Form_MouseMove(WPARAM buttons);
     void Form_DblClick();
     // Null when its window cannot be made: no menu opens.
     Form3* MenuHost();
-    void LoadPicture1(bool stored);
-    // The full picture while the Recycle Bin is known to hold anything,
-    // Picture1 otherwise: the window takes its size and outline.
+    void LoadPicture1();
+    // A layered window is redrawn whole for each picture, so only a change
+    // between empty and full reaches the window.
     void ShowRecycleBinState();
-    void ApplyShape(bool resize);
-    // After a drop, emptying or the word of a change: a look follows.
+    // After a drop or an emptying: a look follows.
     void RecycleBinChanged();
-    // A look has ended: the picture follows what it found.
-    void RecycleBin_Looked();
-    void RecycleBinCheck_Timer();
     [[nodiscard]] const ShapedPicture& ShownPicture() const noexcept;
-    // The status line of the last look, for the tooltip and the menu; only
-    // before the first look has ended does it wait, for that look.
     [[nodiscard]] std::wstring StatusLine() const;
-    void OnTooltipText(NMTTDISPINFOW& request);
 
     SettingsStore& store_;
     BinPictures pictures_;
     bool showsFull_ = false;
     std::optional<WindowTimer> Timer2;
-    std::optional<WindowTimer> recycleBinCheck_;
     std::optional<WindowTimer> showTheBin_;  // while a second start has the bin on top
-    std::optional<RecycleBinState> recycleBin_;
-    std::optional<RecycleBinWatch> recycleBinWatch_;
-    std::optional<RecycleBinStorageWatch> storageWatch_;  // where it watches, the bin does not look by itself
-    // Not owned by the bin: Wine puts a window with an owned popup below
-    // that popup rather than among the topmost windows.
-    UniqueWindow tooltip_;
-    std::wstring tooltipText_;  // what the tooltip shows, kept while it shows it
+    std::optional<RecycleBinWatcher> recycleBin_;
+    WindowTooltip tooltip_;
     std::unique_ptr<Form3> form3_;  // made at the first menu; its window goes at unload
     DropJob dropJob_;             // after the members its boxes and messages reach
     bool closeAfterDrop_ = false;  // asked to close while a drop was processed
     bool endingSession_ = false;  // Windows is ending the session: no box at unload
-    std::optional<POINT> dragHold_;  // the held point, from the window's corner, while dragging
+    WindowDrag drag_;
 };
 
 }  // namespace rublet

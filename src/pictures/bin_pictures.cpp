@@ -41,16 +41,20 @@ std::variant<BinPictures, PictureFault> LoadBinPictures(const std::wstring& path
     return BinPictures{std::move(*empty), Shaped(Picture::FromFile(FullPicturePath(path)))};
 }
 
-ChosenPictures ChooseBinPictures(const std::wstring& bmpdir, bool stored) {
+std::wstring DefaultBinPath() { return DefaultPicturePath(ProgramDirectory()); }
+
+ChosenPictures ChooseBinPictures(const std::wstring& bmpdir) {
+    const std::wstring programDirectory = ProgramDirectory();
+    const bool defaultBin = IsDefaultPicturePath(bmpdir, programDirectory);
     std::vector<std::wstring> candidates;
-    if (!stored) candidates = DefaultPicturePaths(ProgramDirectory(), ScreenDpi());
+    if (defaultBin) candidates = DefaultPicturePaths(programDirectory, ScreenDpi());
     else if (!bmpdir.empty()) candidates.push_back(bmpdir);
     ChosenPictures chosen{{}, bmpdir, std::nullopt};
     for (const std::wstring& path : candidates) {
         std::variant<BinPictures, PictureFault> loaded = LoadBinPictures(path);
         if (auto* pictures = std::get_if<BinPictures>(&loaded)) return {std::move(*pictures), path, std::nullopt};
         // A default bin that is missing is no fault of the user's.
-        if (stored) chosen.Fault = std::get<PictureFault>(loaded);
+        if (!defaultBin) chosen.Fault = std::get<PictureFault>(loaded);
     }
     chosen.Pictures = EmbeddedBinPictures(::GetModuleHandleW(nullptr));
     return chosen;

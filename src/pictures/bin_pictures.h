@@ -44,16 +44,21 @@ enum class PictureFault {
 struct ChosenPictures {
     BinPictures Pictures;
     std::wstring Path;  // the picture shown, as the setting names it
-    // Why the stored picture could not be shown; the pair carried inside
+    // Why the user's picture could not be shown; the pair carried inside
     // the program shows instead.
     std::optional<PictureFault> Fault;
 };
 
-// The pictures for the setting `bmpdir`. A stored one (`stored`) is taken
-// as it is named. Without one, the default bin beside the program that
-// suits the screen is taken, the next smaller where one is missing, and
-// Path names it. The pair carried inside the program serves an empty name,
-// a missing default bin, and a stored picture that cannot be shown.
-[[nodiscard]] ChosenPictures ChooseBinPictures(const std::wstring& bmpdir, bool stored);
+// What the settings hold when no picture is stored, and what the settings
+// dialog stores for an empty path: the 32-pixel default bin beside the program.
+[[nodiscard]] std::wstring DefaultBinPath();
+
+// The pictures for the setting `bmpdir`. A path that names a default bin
+// beside the program, in any size, stands for the default bin: the one
+// that suits the screen is taken, the next smaller where one is missing,
+// and Path names it. Any other path is taken as it is. The pair carried
+// inside the program serves an empty path, a missing default bin, and a
+// picture of the user's that cannot be shown.
+[[nodiscard]] ChosenPictures ChooseBinPictures(const std::wstring& bmpdir);
 
 }  // namespace rublet

@@ -16,7 +16,6 @@
 
 namespace rublet {
 
-// The header of a top-down DIB of 32-bit pixels.
 [[nodiscard]] BITMAPINFO TopDown32(int width, int height) noexcept;
 
 class Picture {

@@ -1,42 +1,18 @@
 #pragma once
-// The picture holder: a picture drawn on its background colour, kept as
-// 32-bit pixels that are read straight from memory.
+// The picture holder (Picture1 is one): a picture drawn on its background
+// colour, kept as 32-bit pixels that are read straight from memory.
 
 #include <windows.h>
 
 #include <cstdint>
 #include <optional>
-#include <utility>
 
+#include "pictures/dib32.h"
 #include "pictures/picture.h"
-#include "platform/portable/vocabulary.h"
-#include "platform/system/handles.h"
+#include "platform/portable/pixel_view.h"
 
 namespace rublet {
 
-// A top-down 32-bit DIB section and its pixels, which the bitmap owns.
-class Dib32 {
-public:
-    Dib32() = default;
-    Dib32(int width, int height);
-    Dib32(Dib32&& other) noexcept
-        : bitmap_(std::move(other.bitmap_)), bits_(std::exchange(other.bits_, nullptr)) {}
-    Dib32& operator=(Dib32&& other) noexcept {
-        bitmap_ = std::move(other.bitmap_);
-        bits_ = std::exchange(other.bits_, nullptr);
-        return *this;
-    }
-
-    [[nodiscard]] HBITMAP get() const noexcept { return bitmap_.get(); }
-    [[nodiscard]] std::uint32_t* bits() const noexcept { return bits_; }
-
-private:
-    UniqueBitmap bitmap_;
-    std::uint32_t* bits_ = nullptr;
-};
-
-// The picture holder: its picture drawn on its background colour, kept as a
-// top-down 32-bit DIB whose pixels are read straight from memory.
 class PictureBox {
 public:
     PictureBox() = default;

@@ -1,9 +1,16 @@
 #include "pictures/picture_paths.h"
 
-#include "layouts/names.h"
+#include "platform/portable/paths.h"
 
 namespace rublet {
 namespace {
+
+constexpr std::wstring_view DefaultPictureFile = L"Rublet.bmp";
+// The default bins for high-dpi displays, beside the program only.
+constexpr std::wstring_view DefaultPicture64File = L"Rublet64.png";
+constexpr std::wstring_view DefaultPicture128File = L"Rublet128.png";
+// Before the extension of the picture shown while the Recycle Bin holds anything.
+constexpr std::wstring_view FullPictureSuffix = L"_full";
 
 // The program's folder and a file name with a separator between them, even
 // where the folder already ends in one (a drive's root).
@@ -13,21 +20,31 @@ std::wstring BesideProgram(std::wstring_view programDirectory, std::wstring_view
     return path += file;
 }
 
+// The default bins, largest first, each with the least dpi it suits.
+struct DefaultBin {
+    int FromDpi;
+    std::wstring_view File;
+};
+constexpr DefaultBin DefaultBins[] = {
+    {288, DefaultPicture128File}, {144, DefaultPicture64File}, {0, DefaultPictureFile}};
+
 }  // namespace
 
 std::wstring DefaultPicturePath(std::wstring_view programDirectory) {
-    return BesideProgram(programDirectory, names::DefaultPictureFile);
+    return BesideProgram(programDirectory, DefaultPictureFile);
 }
 
 std::vector<std::wstring> DefaultPicturePaths(std::wstring_view programDirectory, int dpi) {
-    constexpr struct {
-        int FromDpi;
-        std::wstring_view File;
-    } bins[] = {{288, names::DefaultPicture128File}, {144, names::DefaultPicture64File}, {0, names::DefaultPictureFile}};
     std::vector<std::wstring> paths;
-    for (const auto& bin : bins)
+    for (const DefaultBin& bin : DefaultBins)
         if (dpi >= bin.FromDpi) paths.push_back(BesideProgram(programDirectory, bin.File));
     return paths;
+}
+
+bool IsDefaultPicturePath(std::wstring_view path, std::wstring_view programDirectory) {
+    for (const DefaultBin& bin : DefaultBins)
+        if (EqualIgnoringCase(path, BesideProgram(programDirectory, bin.File))) return true;
+    return false;
 }
 
 std::wstring FullPicturePath(std::wstring_view picturePath) {
@@ -35,7 +52,7 @@ std::wstring FullPicturePath(std::wstring_view picturePath) {
     std::size_t dot = picturePath.rfind(L'.');
     if (dot == std::wstring_view::npos || dot < name) dot = picturePath.size();
     std::wstring path(picturePath.substr(0, dot));
-    path += names::FullPictureSuffix;
+    path += FullPictureSuffix;
     path += picturePath.substr(dot);
     return path;
 }

@@ -8,8 +8,17 @@
 
 namespace rublet {
 
-// The 32-pixel default bin, which every display can show.
+// What the picture chooser offers, in every language.
+inline constexpr std::wstring_view PictureFilterPattern = L"*.bmp;*.gif;*.jpg;*.ico;*.png";
+
+// The 32-pixel default bin, which every display can show: what the settings
+// hold when no picture is stored.
 [[nodiscard]] std::wstring DefaultPicturePath(std::wstring_view programDirectory);
+
+// Whether `path` names one of the default bins beside the program, in any
+// size: such a path stands for the default bin, whose size each start
+// chooses anew for its display.
+[[nodiscard]] bool IsDefaultPicturePath(std::wstring_view path, std::wstring_view programDirectory);
 
 // The default bins beside the program that suit a display of `dpi` dots per
 // inch, the first choice first: the 128-pixel bin from 288 dpi, the

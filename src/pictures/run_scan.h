@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "platform/portable/vocabulary.h"
+#include "platform/portable/pixel_view.h"
 
 namespace rublet {
 

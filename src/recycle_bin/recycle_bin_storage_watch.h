@@ -18,7 +18,7 @@ namespace rublet {
 // $XDG_DATA_HOME/Trash/info (one .trashinfo for each item), or, while that
 // folder is not there, in the nearest of Trash and the data folder itself.
 // Costs nothing between changes: the system signals a change handle and a
-// thread-pool wait posts the message. One message a change; the window
+// thread-pool wait posts the message. One message a change; the watcher
 // calls Rearm before it looks, so a change after its look brings another.
 // Watches nothing elsewhere (Watching() is false).
 class RecycleBinStorageWatch {

@@ -8,7 +8,7 @@ namespace rublet {
 // Sends `message` to the window whenever the shell reports a change in the
 // Recycle Bin (SHChangeNotifyRegister on its folder and all below it), for
 // as long as the watch lives. Not every shell reports every change (Wine's
-// does not), so the window looks for itself from time to time as well.
+// does not), so RecycleBinWatcher looks for itself from time to time as well.
 class RecycleBinWatch {
 public:
     RecycleBinWatch(HWND hwnd, UINT message) noexcept;

@@ -1,8 +1,8 @@
 #include "settings/settings.h"
 
 #include "layouts/language.h"
-#include "layouts/names.h"
 #include "platform/portable/conversions.h"
+#include "settings/settings_keys.h"
 
 namespace rublet {
 
@@ -62,7 +62,6 @@ SettingsReading ReadSettings(const SettingsStore& store, ScreenTwips screen,
     SettingsRecord& record = reading.Record;
     record.Defleft = reader.Position(names::KeyDefleft, screen.Width);
     record.Deftop = reader.Position(names::KeyDeftop, screen.Height);
-    reading.PictureStored = Stored(store, names::KeyBmpdir).has_value();
     record.Bmpdir = reader.Text(names::KeyBmpdir, defaultPicture);
     record.Option1 = reader.Option(names::KeyOption1, 1);
     record.Option2 = reader.Option(names::KeyOption2, 1);

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/portable/vocabulary.h"
+#include "platform/portable/screen_twips.h"
 #include "settings/settings_store.h"
 
 namespace rublet {
@@ -24,7 +24,6 @@ struct SettingsRecord {
     std::int16_t Option5 = 0;  // play the "EmptyRecycleBin" sound
 };
 
-// A check-box setting counts as on only when it is exactly 1.
 [[nodiscard]] constexpr bool IsOn(std::int16_t option) noexcept { return option == 1; }
 
 // The process-wide record: filled by Loadsetting, changed only by the
@@ -42,9 +41,6 @@ struct SettingsReading {
     // nothing usable was stored; StartUpPlace decides where the window goes.
     SettingsRecord Record;
     std::vector<InvalidSetting> Invalid;
-    // Whether a picture is stored; without one, Bmpdir is the default
-    // picture and the display may choose a larger one.
-    bool PictureStored = false;
 };
 
 struct TwipsPoint {

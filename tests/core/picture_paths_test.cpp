@@ -16,4 +16,9 @@ TEST(PicturePaths, TheDefaultLiesInTheProgramsFolderAndFullComesBeforeTheExtensi
     for (const auto& [dpi, paths] : {std::pair{96, Paths{bin}}, {143, Paths{bin}}, {144, Paths{bin64, bin}},
                                      {287, Paths{bin64, bin}}, {288, Paths{bin128, bin64, bin}}})
         EXPECT_EQ(DefaultPicturePaths(L"C:\\R", dpi), paths) << dpi;
+    // A stored path to any of them stands for the default bin; the user's own picture does not.
+    for (const std::wstring& path : {bin, bin64, bin128, std::wstring(L"c:\\r\\RUBLET64.PNG")})
+        EXPECT_TRUE(IsDefaultPicturePath(path, L"C:\\R")) << path;
+    for (const wchar_t* path : {L"C:\\R\\Rublet_full.bmp", L"C:\\R\\sub\\Rublet.bmp", L"D:\\R\\Rublet.bmp", L""})
+        EXPECT_FALSE(IsDefaultPicturePath(path, L"C:\\R")) << path;
 }

@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "layouts/names.h"
+#include "layouts/window_classes.h"
 #include "platform/system/handles.h"
 #include "support.h"
 

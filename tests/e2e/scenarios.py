@@ -68,7 +68,7 @@ def source_text(name, header=TEXTS):
     return re.sub(r"\\(.)", lambda m: {"n": "\n", "r": "\r", "t": "\t"}.get(m[1], m[1]), literal)
 
 
-MAIN_WINDOW, DIALOG = source_text("Form1Class", "names.h"), source_text("Form2Class", "names.h")
+MAIN_WINDOW, DIALOG = source_text("Form1Class", "window_classes.h"), source_text("Form2Class", "window_classes.h")
 BOX, MENU = "#32770", "#32768"
 
 

@@ -1,7 +1,7 @@
 // The settings dialog built from its design by the window runtime, in
-// English at 96 and 144 dots per inch; the layout does not depend on the
-// language.
-#include "options/form2.h"
+// Japanese and English at 96 and 144 dots per inch, held against the texts
+// as written here, not against the table the dialog is built from.
+#include "settings_dialog/form2.h"
 
 #include <gtest/gtest.h>
 
@@ -20,8 +20,29 @@ struct Scale { float twipsPerPixel; LONG clientWidth, clientHeight; };  // the c
 
 class SettingsDialog : public testing::TestWithParam<Scale> {
 protected:
-    void SetUp() override { UseLanguage(Language::English); }
     void TearDown() override { UseLanguage(Language::Japanese); }
+};
+
+// Each control in tab order: its caption and tooltip in Japanese, then in
+// English; Text1's caption is the picture path.
+struct Texts2 { const wchar_t *Caption, *Tooltip; };
+constexpr Texts2 Expected[][2] = {
+    {{L"OK", L""}, {L"OK", L""}},
+    {{L"CANCEL", L""}, {L"Cancel", L""}},
+    {{L"全般", L""}, {L"General", L""}},
+    {{L"最前面表示", L"常に最前面に表示します"}, {L"Stay on top", L"Keep Rublet in front of other windows"}},
+    {{L"処理開始確認", L"処理を開始する前に確認します"}, {L"Ask first", L"Ask before moving or deleting dropped items"}},
+    {{L"処理終了確認", L"処理が終了したらメッセージを表示します"},
+     {L"Show result", L"Show a message when the operation is complete"}},
+    {{L"ﾌｧｲﾙﾄﾞﾛｯﾌﾟ時の処理", L""}, {L"Dropped items", L""}},
+    {{L"ｺﾞﾐ箱へ", L"ｺﾞﾐ箱に投入します"}, {L"Recycle", L"Move dropped items to the Recycle Bin"}},
+    {{L"削除", L"ｺﾞﾐ箱には入れずに削除します、この操作は元に戻せません"},
+     {L"Delete", L"Delete dropped items permanently. This cannot be undone."}},
+    {{nullptr, L"画像の左上の色が透過色になります"},
+     {nullptr, L"The color of the picture's top-left pixel becomes transparent"}},
+    {{L"...", L""}, {L"...", L""}},
+    {{L"表示する画像", L""}, {L"Picture", L""}},
+    {{L"処理終了後に「ゴミ箱を空にする」サウンド再生", L""}, {L"Play the \"Empty Recycle Bin\" sound when done", L""}},
 };
 
 // The width of `text` in 8-point `face` at `dpi`, in the character set of an
@@ -38,55 +59,66 @@ int TextWidth(const wchar_t* face, int dpi, std::wstring_view text) {
     return extent.cx;
 }
 
-// Every control in its tab order with its tooltip, the client area the size
-// the design gives; and every English caption fits its control as Windows draws
-// it, in the font DEFAULT_GUI_FONT is on an English Windows: 8-point MS Shell
-// Dlg, that is Microsoft Sans Serif (measured as the wider of MS Sans Serif
-// and Tahoma, or of the fonts a Wine without them puts in their place). The
-// room is the control's width less a check mark and its gap for check boxes
-// and option buttons, the edges of a push button, the indents of a group
-// box's title. A caption the same in both languages is the program's own and
-// is only reported.
-TEST_P(SettingsDialog, KeepsTheTabOrderAndTooltipsAndGivesEveryEnglishCaptionRoom) {
+// Every control in its tab order with its caption and tooltip, the client
+// area the size the design gives; and every English caption fits its
+// control as Windows draws it, in the font DEFAULT_GUI_FONT is on an English
+// Windows: 8-point MS Shell Dlg, that is Microsoft Sans Serif (measured as
+// the wider of MS Sans Serif and Tahoma, or of the fonts a Wine without them
+// puts in their place). The room is the control's width less a check mark
+// and its gap for check boxes and option buttons, the edges of a push
+// button, the indents of a group box's title. A caption the same in both
+// languages is the program's own, and Japanese Windows draws it.
+TEST_P(SettingsDialog, KeepsTheTabOrderCaptionsAndTooltipsAndGivesEveryEnglishCaptionRoom) {
     const Scale scale = GetParam();
     const int dpi = static_cast<int>(1440 / scale.twipsPerPixel);
-    RegistrySettingsStore store;
-    const std::unique_ptr<Form2> created = Form2::Create(store, nullptr, {scale.twipsPerPixel, scale.twipsPerPixel});
-    ASSERT_TRUE(created);
-    Form2& dialog = *created;
-    RECT client{};
-    ::GetClientRect(dialog.hwnd(), &client);
-    EXPECT_EQ(std::pair(client.right, client.bottom), std::pair(scale.clientWidth, scale.clientHeight));
-    HWND tooltips = nullptr;
-    for (HWND w = ::GetWindow(::GetDesktopWindow(), GW_CHILD); w; w = ::GetWindow(w, GW_HWNDNEXT))
-        if (::GetWindow(w, GW_OWNER) == dialog.hwnd()) tooltips = w;
-    ASSERT_TRUE(tooltips);
+    ASSERT_EQ(std::size(Expected), layouts::Form2.Controls.size());
+    for (const int english : {0, 1}) {
+        SCOPED_TRACE(english ? "English" : "Japanese");
+        UseLanguage(english ? Language::English : Language::Japanese);
+        RegistrySettingsStore store;
+        const std::unique_ptr<Form2> created = Form2::Create(store, nullptr, {scale.twipsPerPixel, scale.twipsPerPixel});
+        ASSERT_TRUE(created);
+        Form2& dialog = *created;
+        wchar_t text[256] = {};
+        ::GetWindowTextW(dialog.hwnd(), text, 256);
+        EXPECT_STREQ(text, english ? L"Settings" : L"設定");
+        RECT client{};
+        ::GetClientRect(dialog.hwnd(), &client);
+        EXPECT_EQ(std::pair(client.right, client.bottom), std::pair(scale.clientWidth, scale.clientHeight));
+        HWND tooltips = nullptr;
+        for (HWND w = ::GetWindow(::GetDesktopWindow(), GW_CHILD); w; w = ::GetWindow(w, GW_HWNDNEXT))
+            if (::GetWindow(w, GW_OWNER) == dialog.hwnd()) tooltips = w;
+        ASSERT_TRUE(tooltips);
 
-    HWND expectedNext = ::GetWindow(dialog.hwnd(), GW_CHILD);
-    for (std::size_t i = 0; i < layouts::Form2.Controls.size(); ++i) {
-        const ControlLayout& control = layouts::Form2.Controls[i];
-        SCOPED_TRACE(i);
-        const HWND child = dialog.Control(control.Name, control.Index);
-        ASSERT_EQ(child, expectedNext) << "the tab order is the table's";
-        expectedNext = ::GetWindow(child, GW_HWNDNEXT);
-        RECT rect{};
-        ::GetWindowRect(child, &rect);
-        wchar_t tip[256] = {};
-        TTTOOLINFOW tool{};
-        tool.cbSize = sizeof tool, tool.hwnd = dialog.hwnd(), tool.uId = reinterpret_cast<UINT_PTR>(child);
-        tool.lpszText = tip;
-        ::SendMessageW(tooltips, TTM_GETTEXTW, 256, reinterpret_cast<LPARAM>(&tool));
-        EXPECT_EQ(std::wstring(tip), TextOf(control.Tooltip));
+        HWND expectedNext = ::GetWindow(dialog.hwnd(), GW_CHILD);
+        for (std::size_t i = 0; i < std::size(Expected); ++i) {
+            const ControlLayout& control = layouts::Form2.Controls[i];
+            const Texts2& expected = Expected[i][english];
+            SCOPED_TRACE(i);
+            const HWND child = dialog.Control(control.Name, control.Index);
+            ASSERT_EQ(child, expectedNext) << "the tab order is the table's";
+            expectedNext = ::GetWindow(child, GW_HWNDNEXT);
+            wchar_t tip[256] = {};
+            TTTOOLINFOW tool{};
+            tool.cbSize = sizeof tool, tool.hwnd = dialog.hwnd(), tool.uId = reinterpret_cast<UINT_PTR>(child);
+            tool.lpszText = tip;
+            ::SendMessageW(tooltips, TTM_GETTEXTW, 256, reinterpret_cast<LPARAM>(&tool));
+            EXPECT_STREQ(tip, expected.Tooltip);
+            if (!expected.Caption) continue;
+            ::GetWindowTextW(child, text, 256);
+            EXPECT_STREQ(text, expected.Caption);
 
-        const std::wstring_view caption = TextOf(control.Caption);
-        if (caption.empty()) continue;
-        const int width = std::max(TextWidth(L"MS Sans Serif", dpi, caption), TextWidth(L"Tahoma", dpi, caption));
-        const bool check = control.Type == ControlType::CheckBox || control.Type == ControlType::OptionButton;
-        const int inset = check ? ::GetSystemMetrics(SM_CXMENUCHECK) + 4
-                                : control.Type == ControlType::Button ? 2 * 3 : control.Type == ControlType::Frame ? 2 * 8 : 0;
-        const int room = rect.right - rect.left - ::MulDiv(inset, dpi, 96);
-        if (caption != TextsOf(Language::Japanese).*control.Caption) {
-            EXPECT_LE(width, room) << testing::PrintToString(std::wstring(caption));
+            const std::wstring_view caption = expected.Caption;
+            if (!english || caption == Expected[i][0].Caption) continue;
+            RECT rect{};
+            ::GetWindowRect(child, &rect);
+            const int width = std::max(TextWidth(L"MS Sans Serif", dpi, caption), TextWidth(L"Tahoma", dpi, caption));
+            const bool check = control.Type == ControlType::CheckBox || control.Type == ControlType::OptionButton;
+            const int inset = check ? ::GetSystemMetrics(SM_CXMENUCHECK) + 4
+                                    : control.Type == ControlType::Button ? 2 * 3
+                                    : control.Type == ControlType::Frame  ? 2 * 8
+                                                                          : 0;
+            EXPECT_LE(width, rect.right - rect.left - ::MulDiv(inset, dpi, 96)) << testing::PrintToString(std::wstring(caption));
         }
     }
 }

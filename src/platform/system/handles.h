@@ -70,18 +70,14 @@ using UniqueMenu = UniqueHandle<NullHandleTraits<HMENU, ::DestroyMenu>>;
 using UniqueRegKey = UniqueHandle<NullHandleTraits<HKEY, CloseRegKey>>;
 using UniqueGlobal = UniqueHandle<NullHandleTraits<HGLOBAL, FreeGlobal>>;
 using UniqueFile = UniqueHandle<InvalidValueHandleTraits<CloseKernelHandle>>;
-// A search of FindFirstFileW or FindFirstFileExW.
 using UniqueFind = UniqueHandle<InvalidValueHandleTraits<::FindClose>>;
-// A watch of FindFirstChangeNotificationW.
 using UniqueChangeNotification = UniqueHandle<InvalidValueHandleTraits<::FindCloseChangeNotification>>;
-// A wait of RegisterWaitForSingleObject.
 using UniqueWaitRegistration = UniqueHandle<NullHandleTraits<HANDLE, UnregisterWaitAndFinish>>;
 // A hook of SetWindowsHookExW.
 using UniqueHook = UniqueHandle<NullHandleTraits<HHOOK, ::UnhookWindowsHookEx>>;
 // Process, thread and event handles, which are null when invalid.
 using UniqueKernelHandle = UniqueHandle<NullHandleTraits<HANDLE, CloseKernelHandle>>;
 
-// A device context obtained with GetDC, released with ReleaseDC.
 class WindowDc {
 public:
     explicit WindowDc(HWND hwnd) noexcept : hwnd_(hwnd), hdc_(::GetDC(hwnd)) {}
@@ -97,7 +93,6 @@ private:
     HDC hdc_;
 };
 
-// The DC of a WM_PAINT, from BeginPaint to EndPaint.
 class PaintDc {
 public:
     explicit PaintDc(HWND hwnd) noexcept : hwnd_(hwnd), hdc_(::BeginPaint(hwnd, &paint_)) {}
@@ -127,7 +122,6 @@ private:
     HGDIOBJ previous_;
 };
 
-// A COM interface pointer, released on scope exit.
 template <class Interface>
 class ComPtr {
 public:

@@ -1,6 +1,9 @@
-// vocabulary.h copies the platform's numbers so that portable code can use
-// them; each copy is held against the platform's own headers here.
-#include "platform/portable/vocabulary.h"
+// The headers of platform/portable copy a few of the platform's numbers so
+// that portable code can use them; each copy is held against the platform's
+// own headers here.
+#include "platform/portable/file_operation_flags.h"
+#include "platform/portable/message_box_styles.h"
+#include "platform/portable/pixel_view.h"
 
 #include <windows.h>
 #include <shellapi.h>

@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "platform/portable/vocabulary.h"
+#include "platform/portable/screen_twips.h"
 
 namespace rublet {
 
@@ -18,7 +18,6 @@ struct TwipsPerPixel {
     return static_cast<int>(pixels < 0 ? pixels - 0.5f : pixels + 0.5f);
 }
 
-// Pixels to twips with the same factor.
 [[nodiscard]] constexpr float PixelsToTwips(int pixels, float twipsPerPixel) noexcept {
     return static_cast<float>(pixels) * twipsPerPixel;
 }

@@ -23,4 +23,26 @@ void AddTool(HWND tooltip, HWND tool, UINT flags, wchar_t* text) noexcept {
     ::SendMessageW(tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
 }
 
+void WindowTooltip::Create(HWND window, std::function<std::wstring()> text) {
+    source_ = std::move(text);
+    tooltip_.reset(CreateTooltip(nullptr));
+    AddTool(tooltip_.get(), window, 0, LPSTR_TEXTCALLBACKW);
+}
+
+void WindowTooltip::Pop() const noexcept {
+    if (tooltip_) ::SendMessageW(tooltip_.get(), TTM_POP, 0, 0);
+}
+
+bool WindowTooltip::Relay(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (!tooltip_) return false;
+    if (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) {
+        MSG relayed{window, message, wParam, lParam, 0, {}};
+        ::SendMessageW(tooltip_.get(), TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
+    }
+    if (message != WM_NOTIFY || reinterpret_cast<const NMHDR*>(lParam)->code != TTN_GETDISPINFOW) return false;
+    text_ = source_();
+    reinterpret_cast<NMTTDISPINFOW*>(lParam)->lpszText = text_.data();
+    return true;
+}
+
 }  // namespace rublet

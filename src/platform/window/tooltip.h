@@ -3,6 +3,11 @@
 
 #include <windows.h>
 
+#include <functional>
+#include <string>
+
+#include "platform/system/handles.h"
+
 namespace rublet {
 
 // A tooltip control, owned by `owner` and destroyed with it; without an
@@ -13,5 +18,25 @@ namespace rublet {
 // tip shows. TTF_SUBCLASS lets the tooltip watch the mouse itself; without
 // it, the window relays its mouse messages (TTM_RELAYEVENT).
 void AddTool(HWND tooltip, HWND tool, UINT flags, wchar_t* text) noexcept;
+
+// A tooltip over a whole window, with a text asked for each time it shows.
+// Not owned by the window: Wine puts a window with an owned popup below
+// that popup rather than among the topmost windows.
+class WindowTooltip {
+public:
+    void Create(HWND window, std::function<std::wstring()> text);
+    void Destroy() noexcept { tooltip_.reset(); }
+    // Hides a tip on show, whose text is out of date.
+    void Pop() const noexcept;
+    // Every message of the window passes here first: the mouse's are relayed
+    // to the tooltip, and true says the message was the tooltip's question
+    // for its text, answered.
+    bool Relay(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+private:
+    UniqueWindow tooltip_;
+    std::function<std::wstring()> source_;
+    std::wstring text_;  // kept while the tip shows it
+};
 
 }  // namespace rublet

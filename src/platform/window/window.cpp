@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "platform/window/message_box.h"
+#include "platform/window/app_mouse_pointer.h"
 
 namespace rublet {
 

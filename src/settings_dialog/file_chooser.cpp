@@ -1,4 +1,4 @@
-#include "options/file_chooser.h"
+#include "settings_dialog/file_chooser.h"
 
 #include <commdlg.h>
 

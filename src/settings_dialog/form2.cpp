@@ -1,10 +1,11 @@
-#include "options/form2.h"
+#include "settings_dialog/form2.h"
 
 #include "layouts/form2_layout.h"
 #include "layouts/language.h"
-#include "layouts/names.h"
+#include "layouts/window_classes.h"
 #include "layouts/resource_ids.h"
-#include "options/file_chooser.h"
+#include "settings_dialog/file_chooser.h"
+#include "pictures/bin_pictures.h"
 #include "pictures/picture_paths.h"
 #include "platform/system/program_directory.h"
 #include "platform/window/message_box.h"
@@ -101,7 +102,7 @@ void Form2::Unload() {
 void Form2::Command1_Click() {
     std::wstring filter(Text().PictureFilterName);
     filter += L'\0';
-    filter += names::PictureFilterPattern;
+    filter += PictureFilterPattern;
     filter += L'\0';
     const std::wstring chosen = ShowOpenFileDialog(hwnd(), filter, ProgramDirectory(),
                                                    std::wstring(Text().PictureChooserTitle));
@@ -109,7 +110,7 @@ void Form2::Command1_Click() {
 }
 
 void Form2::Command2_Click() {
-    if (Text1().empty()) SetText1(DefaultPicturePath(ProgramDirectory()));
+    if (Text1().empty()) SetText1(DefaultBinPath());
     const std::wstring path = Text1();
     if (path != Settings.Bmpdir)
         MsgBox(hwnd(), Text().PictureChangeNotice, MB_OK | MB_ICONINFORMATION, Text().MessageTitle);

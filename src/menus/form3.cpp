@@ -1,13 +1,14 @@
-#include "recycle_menu/form3.h"
+#include "menus/form3.h"
 
 #include <shellapi.h>
 
 #include "drop/hook.h"
 #include "layouts/form3_layout.h"
 #include "layouts/language.h"
-#include "layouts/names.h"
+#include "layouts/window_classes.h"
+#include "layouts/window_messages.h"
 #include "layouts/resource_ids.h"
-#include "options/form2.h"
+#include "settings_dialog/form2.h"
 #include "platform/window/message_box.h"
 
 namespace rublet {
@@ -16,6 +17,11 @@ namespace {
 // An item's command identifier follows from its place in the tree.
 constexpr UINT FirstItemId = 1000;
 constexpr UINT CommandOf(MenuItem item) { return FirstItemId + static_cast<UINT>(item); }
+
+// Explorer rooted at the Recycle Bin folder.
+constexpr wchar_t ExplorerVerb[] = L"Open";
+constexpr wchar_t ExplorerFile[] = L"explorer.exe";
+constexpr wchar_t ExplorerParameters[] = L"/root,::{645FF040-5081-101B-9F08-00AA002F954E}";
 
 }  // namespace
 
@@ -90,8 +96,7 @@ void Form3::mabout_Click() { MsgBox(mainWindow_, Text().AboutText, MB_OK, Text()
 void Form3::mend_Click() { ::PostMessageW(mainWindow_, WM_CLOSE, 0, 0); }
 
 void Form3::mopen_Click() {
-    ::ShellExecuteW(nullptr, std::wstring(names::ExplorerVerb).c_str(), std::wstring(names::ExplorerFile).c_str(),
-                    std::wstring(names::ExplorerParameters).c_str(), L"", names::ShowNormal);
+    ::ShellExecuteW(nullptr, ExplorerVerb, ExplorerFile, ExplorerParameters, L"", SW_SHOWNORMAL);
 }
 
 // The shell confirms, shows its progress and plays its sound. Whatever it
