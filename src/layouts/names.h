@@ -55,6 +55,9 @@ inline constexpr unsigned ShowTheBinMessage = 0x8003;         // a second start 
 inline constexpr unsigned RecycleBinStorageMessage = 0x8004;  // the folder of its items changed
 inline constexpr unsigned AfterShowMessage = 0x8005;          // what start-up leaves until the bin shows
 inline constexpr unsigned RecycleBinLookedMessage = 0x8006;   // a look at the Recycle Bin has ended
+inline constexpr unsigned UndoMessage = 0x8011;               // take the last drop back
+inline constexpr unsigned UndoEndedMessage = 0x8012;          // taking it back has ended
+inline constexpr unsigned RecycleBinEmptiedMessage = 0x8013;  // the menu emptied the Recycle Bin
 
 inline constexpr wchar_t Form1Class[] = L"Rublet.Form1";
 inline constexpr wchar_t Form2Class[] = L"Rublet.Form2";
