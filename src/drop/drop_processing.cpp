@@ -184,7 +184,7 @@ bool AnyLeft(const std::vector<std::wstring>& paths, DropDesktop& desktop) {
 
 }  // namespace
 
-void ProcessDroppedFiles(const SettingsRecord& settings, const std::vector<std::wstring>& paths,
+bool ProcessDroppedFiles(const SettingsRecord& settings, const std::vector<std::wstring>& paths,
                          DropDesktop& desktop) {
     const bool deleting = settings.Option1 != 0;
     const auto refused = [&] {
@@ -194,13 +194,13 @@ void ProcessDroppedFiles(const SettingsRecord& settings, const std::vector<std::
                                 box::Ok | box::IconExclamation, Text().MessageTitle);
         return refusal.has_value();
     };
-    if (refused()) return;
+    if (refused()) return false;
     if (IsOn(settings.Option2)) {
         if (desktop.ShowMessage(ConfirmationText(paths.size(), settings.Option1), ConfirmationStyle(settings.Option1),
                                 Text().ConfirmTitle) != box::IdOk)
-            return;
+            return false;
         // Whatever changed while the question was open is looked at again.
-        if (refused()) return;
+        if (refused()) return false;
     }
 
     try {
@@ -210,14 +210,16 @@ void ProcessDroppedFiles(const SettingsRecord& settings, const std::vector<std::
         // when its trash folder has gone): what is left is a failure too.
         if (result.Code != 0 || result.AnyOperationsAborted || AnyLeft(paths, desktop)) {
             ReportFailure(desktop);
-            return;
+            return false;
         }
         desktop.SetMousePointer(MousePointer::Default);
         if (IsOn(settings.Option3))
             desktop.ShowMessage(Text().ProcessingDone, box::Ok | box::IconInformation, Text().MessageTitle);
         if (IsOn(settings.Option5)) desktop.PlayEventSound(desktop.EventSoundName());
+        return true;
     } catch (const std::exception&) {
         ReportFailure(desktop);
+        return false;
     }
 }
 

@@ -68,6 +68,7 @@ void Form1::Form_Load() {
     const POINT place = Loadsetting();
     ApplyShape(false);
     Timer2.emplace(hwnd(), Timer2Id, layouts::Timer2IntervalMs);
+    undo_.emplace(hwnd(), names::UndoEndedMessage);
     setform();
     const PictureBox& shown = ShownPicture().Box;
     ShowInZOrder(hwnd(), IsOn(Settings.Option4),
@@ -183,7 +184,11 @@ void Form1::Timer2_Timer() {
     if (!DroppedFiles.empty()) ::SetWindowTextW(Control(ControlName::Text1), DroppedFiles.back().c_str());
     SuspendDropHandling(hwnd());
     ShellDesktop desktop(hwnd());
-    ProcessDroppedFiles(Settings, DroppedFiles, desktop);
+    const std::int64_t start = FileTimeNow();
+    if (ProcessDroppedFiles(Settings, DroppedFiles, desktop)) {
+        if (Settings.Option1 == 0) undo_->Remember({DroppedFiles, start, FileTimeNow()});
+        else undo_->Forget();
+    }
     ResumeDropHandling(hwnd());
     RecycleBinChanged();
 }
@@ -235,7 +240,16 @@ void Form1::Form_DblClick() {
     Form3* menus = MenuHost();
     if (!menus) return;
     menus->SetCaption(MenuItem::mtrashstatus, StatusLine());
+    menus->SetUndo(undo_->Count() ? UndoCaption(undo_->Count()) : std::wstring());
     menus->PopupMenu(MenuItem::mfile2);
+}
+
+void Form1::Undo_Ended() {
+    const std::vector<UndoItem> items = undo_->TakeOutcome();
+    RecycleBinChanged();
+    const bool done = AllRestored(items);
+    if (!done || IsOn(Settings.Option3))
+        MsgBox(hwnd(), UndoReport(items), MB_OK | (done ? MB_ICONINFORMATION : MB_ICONEXCLAMATION), Text().MessageTitle);
 }
 
 void Form1::Form_Unload() {
@@ -296,6 +310,18 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case names::ShellChangeMessage:
         RecycleBinWatch::Acknowledge(wParam, lParam);
         RecycleBinChanged();
+        return 0;
+    case names::UndoMessage:
+        undo_->Start();
+        return 0;
+    case names::UndoEndedMessage:
+        Undo_Ended();
+        return 0;
+    case names::RecycleBinEmptiedMessage:
+        undo_->Forget();
+        return 0;
+    case WM_KEYDOWN:
+        if (wParam == 'Z' && ::GetKeyState(VK_CONTROL) < 0) undo_->Start();
         return 0;
     case names::AfterShowMessage:
         Form_Shown();

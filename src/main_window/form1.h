@@ -19,6 +19,7 @@
 #include "recycle_bin/recycle_bin_watch.h"
 #include "recycle_menu/form3.h"
 #include "settings/settings_store.h"
+#include "undo/recycle_bin_undo.h"
 
 namespace rublet {
 
@@ -66,6 +67,8 @@ private:
     // before the first look has ended does it wait, for that look.
     [[nodiscard]] std::wstring StatusLine() const;
     void OnTooltipText(NMTTDISPINFOW& request);
+    // The last drop into the Recycle Bin has been taken back, or not all of it.
+    void Undo_Ended();
 
     SettingsStore& store_;
     BinPictures pictures_;
@@ -75,7 +78,8 @@ private:
     std::optional<WindowTimer> showTheBin_;  // while a second start has the bin on top
     std::optional<RecycleBinState> recycleBin_;
     std::optional<RecycleBinWatch> recycleBinWatch_;
-    std::optional<RecycleBinStorageWatch> storageWatch_;  // where it watches, the bin does not look by itself
+    std::optional<RecycleBinStorageWatch> storageWatch_;
+    std::optional<RecycleBinUndo> undo_;  // where it watches, the bin does not look by itself
     // Not owned by the bin: Wine puts a window with an owned popup below
     // that popup rather than among the topmost windows.
     UniqueWindow tooltip_;
