@@ -21,7 +21,7 @@ namespace {
 // (PKEY_Recycle_DeletedFrom and PKEY_Recycle_DateDeleted).
 constexpr GUID DisplacedProperties = {0x9B174B33, 0x40FF, 0x11D2, {0xA2, 0x7E, 0x00, 0xC0, 0x4F, 0xC3, 0x08, 0x71}};
 constexpr SHCOLUMNID DeletedFrom = {DisplacedProperties, 2};
-constexpr SHCOLUMNID DateDeleted = {DisplacedProperties, 3};
+constexpr PROPERTYKEY DateDeleted = {DisplacedProperties, 3};
 // Wine's Recycle Bin menu takes its restore command by its resource number
 // alone, and no verb; Windows' takes the verb.
 constexpr UINT WineRestoreCommand = 301;
@@ -92,17 +92,19 @@ private:
         const std::optional<std::wstring> place = Detail(child, DeletedFrom);
         if (!leaf || !place) return {};
         BinEntry entry{JoinPath(*place, *leaf), std::nullopt};
-        VARIANT date{};
-        if (SUCCEEDED(folder_->GetDetailsEx(child, &DateDeleted, &date))) {
-            SYSTEMTIME system{};
-            FILETIME file{};
-            if (date.vt == VT_DATE && ::VariantTimeToSystemTime(date.date, &system) && ::SystemTimeToFileTime(&system, &file))
-                entry.DeletedAt = Ticks(file);
-            ::VariantClear(&date);
-        } else {
-            entry.DeletedAt = WineDeletionTime(child, entry.OriginalPath);
-        }
+        entry.DeletedAt = DeletionTime(child);
+        if (!entry.DeletedAt) entry.DeletedAt = WineDeletionTime(child, entry.OriginalPath);
         return entry;
+    }
+
+    // As a FILETIME, which is UTC (a VARIANT date would leave the zone open).
+    std::optional<std::int64_t> DeletionTime(PCUITEMID_CHILD child) const {
+        ComPtr<IShellItem2> item;
+        FILETIME time{};
+        if (FAILED(::SHCreateItemWithParent(nullptr, folder_.get(), child, IID_IShellItem2, item.put_void())) ||
+            FAILED(item->GetFileTime(DateDeleted, &time)))
+            return std::nullopt;
+        return Ticks(time);
     }
 
     // A column as the shell gives it: through GetDetailsEx, or where that
