@@ -13,6 +13,7 @@
 #include "platform/system/com.h"
 #include "platform/system/environment.h"
 #include "platform/system/handles.h"
+#include "platform/system/late_bound.h"
 
 namespace rublet {
 namespace {
@@ -97,11 +98,16 @@ private:
         return entry;
     }
 
-    // As a FILETIME, which is UTC (a VARIANT date would leave the zone open).
+    // As a FILETIME, which is UTC (a VARIANT date would leave the zone
+    // open). Wine's shell32 has SHCreateItemWithParent as a stub that ends
+    // the process: bound late, and never called there.
     std::optional<std::int64_t> DeletionTime(PCUITEMID_CHILD child) const {
+        static const auto createItem =
+            LateBound<decltype(::SHCreateItemWithParent)>(L"shell32.dll", "SHCreateItemWithParent");
         ComPtr<IShellItem2> item;
         FILETIME time{};
-        if (FAILED(::SHCreateItemWithParent(nullptr, folder_.get(), child, IID_IShellItem2, item.put_void())) ||
+        if (RunsUnderWine() || !createItem ||
+            FAILED(createItem(nullptr, folder_.get(), child, IID_IShellItem2, item.put_void())) ||
             FAILED(item->GetFileTime(DateDeleted, &time)))
             return std::nullopt;
         return Ticks(time);

@@ -557,7 +557,11 @@ class Scenario:
 
     def restored_(self):
         # The folder and the trash as at the snapshot again (waited for).
-        wait("the folder and the trash as before", lambda: (listing(self.folder), listing(TRASH)) == self.before)
+        now = lambda: (listing(self.folder), listing(TRASH))
+        try:
+            wait("the folder and the trash as before", lambda: now() == self.before)
+        except Failure:
+            raise Failure("changed: %s" % [sorted(set(a.items()) ^ set(b.items())) for a, b in zip(now(), self.before)])
 
     def bytes_(self, name, size):
         expect((self.folder / name).read_bytes() == b"x" * int(size), "%s holds other bytes" % name)
