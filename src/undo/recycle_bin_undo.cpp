@@ -14,6 +14,7 @@
 #include "platform/system/environment.h"
 #include "platform/system/handles.h"
 #include "platform/system/late_bound.h"
+#include "platform/system/recycle_bin_turns.h"
 
 namespace rublet {
 namespace {
@@ -69,8 +70,9 @@ public:
 
     std::vector<BinEntry> Entries;
 
-    // The Recycle Bin's own restore of an entry; it never writes over an
-    // item that stands at the place (Windows asks, Wine's fails to move).
+    // The Recycle Bin's own restore of an entry. Should something reach the
+    // place after the look that precedes this, Wine's asks whether to
+    // replace it and then fails to move, since its MoveFileW replaces nothing.
     void Restore(std::size_t entry) const {
         PCUITEMID_CHILD child = pidls_[entry].get();
         ComPtr<IContextMenu> menu;
@@ -155,6 +157,7 @@ bool Exists(const std::wstring& path) { return ::GetFileAttributesW(path.c_str()
 // The whole undo, on the undo's thread.
 std::vector<UndoItem> UndoDrop(const RecycledDrop& drop) {
     const ComApartment apartment;
+    const std::lock_guard turn(RecycleBinTurns());
     const BinFolder bin;
     std::vector<UndoItem> items = MatchDrop(drop, bin.Entries);
     for (UndoItem& item : items) {
