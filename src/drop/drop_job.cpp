@@ -9,18 +9,30 @@
 
 namespace rublet {
 
+namespace {
+
+std::int64_t FileTimeNow() noexcept {
+    FILETIME now{};
+    ::GetSystemTimeAsFileTime(&now);
+    return static_cast<std::int64_t>((static_cast<std::uint64_t>(now.dwHighDateTime) << 32) | now.dwLowDateTime);
+}
+
+}  // namespace
+
 void DropJob::Start(HWND owner, UINT doneMessage, SettingsRecord settings, std::vector<std::wstring> paths) {
     Finish();
-    worker_ = std::thread([owner, doneMessage, settings = std::move(settings), paths = std::move(paths)] {
+    outcome_ = std::make_shared<DropOutcome>(DropOutcome{std::move(paths), settings.Option1 == 0, false, FileTimeNow(), 0});
+    worker_ = std::thread([outcome = outcome_, owner, doneMessage, settings = std::move(settings)] {
         try {
             // The shell's file operations may use COM on the calling thread.
             const ComApartment com;
             ShellDesktop desktop(owner);
-            ProcessDroppedFiles(settings, paths, desktop);
+            outcome->AllGone = ProcessDroppedFiles(settings, outcome->Paths, desktop);
         } catch (const std::exception&) {
             // Nothing was handed to the shell (a failure after it is
             // reported inside): the drop is dropped, as a lost one is.
         }
+        outcome->Ended = FileTimeNow();
         ::PostMessageW(owner, doneMessage, 0, 0);
     });
 }

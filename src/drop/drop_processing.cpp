@@ -200,7 +200,7 @@ void ShowRefusal(DropDesktop& desktop, const Refusal& refusal, std::wstring_view
 
 }  // namespace
 
-void ProcessDroppedFiles(const SettingsRecord& settings, const std::vector<std::wstring>& paths,
+bool ProcessDroppedFiles(const SettingsRecord& settings, const std::vector<std::wstring>& paths,
                          DropDesktop& desktop) {
     const bool deleting = settings.Option1 != 0;
     const auto refused = [&] {
@@ -208,13 +208,13 @@ void ProcessDroppedFiles(const SettingsRecord& settings, const std::vector<std::
         if (refusal) ShowRefusal(desktop, *refusal, Text().NothingDeleted);
         return refusal.has_value();
     };
-    if (refused()) return;
+    if (refused()) return false;
     if (IsOn(settings.Option2)) {
         if (desktop.ShowMessage(ConfirmationText(paths.size(), settings.Option1), ConfirmationStyle(settings.Option1),
                                 Text().ConfirmTitle) != box::IdOk)
-            return;
+            return false;
         // Whatever changed while the question was open is looked at again.
-        if (refused()) return;
+        if (refused()) return false;
     }
 
     try {
@@ -230,20 +230,22 @@ void ProcessDroppedFiles(const SettingsRecord& settings, const std::vector<std::
         if (late) {
             desktop.SetMousePointer(MousePointer::Default);
             ShowRefusal(desktop, *late, Text().ProcessingFailed);
-            return;
+            return false;
         }
         // A shell can report success and leave an item where it was (Wine's,
         // when its trash folder has gone): what is left is a failure too.
         if (result.Code != 0 || result.AnyOperationsAborted || !Left(paths, desktop).empty()) {
             ReportFailure(desktop);
-            return;
+            return false;
         }
         desktop.SetMousePointer(MousePointer::Default);
         if (IsOn(settings.Option3))
             desktop.ShowMessage(Text().ProcessingDone, box::Ok | box::IconInformation, Text().MessageTitle);
         if (IsOn(settings.Option5)) desktop.PlayEventSound(desktop.EventSoundName());
+        return true;
     } catch (const std::exception&) {
         ReportFailure(desktop);
+        return false;
     }
 }
 

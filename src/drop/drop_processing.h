@@ -65,7 +65,8 @@ public:
 // has then deleted the contents of the current folder instead.
 inline constexpr std::size_t MaxShellPath = 259;
 
-void ProcessDroppedFiles(const SettingsRecord& settings, const std::vector<std::wstring>& paths,
+// Whether the shell took every path of the drop.
+bool ProcessDroppedFiles(const SettingsRecord& settings, const std::vector<std::wstring>& paths,
                          DropDesktop& desktop);
 
 }  // namespace rublet

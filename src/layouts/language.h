@@ -91,6 +91,26 @@ struct Texts {
     std::wstring_view MenuEnd;
     std::wstring_view MenuOpen;
     std::wstring_view MenuEmpty;
+
+    // Not in the original program. Undoing the last drop into the Recycle
+    // Bin: the menu item, for "{count}" items; UndoDone when all came back;
+    // otherwise UndoSome or UndoNone, then the restored items under
+    // UndoRestoredList and the kept ones under UndoKeptList, each an
+    // UndoItemLine of "{path}" and one of the four reasons.
+    std::wstring_view UndoOne;
+    std::wstring_view Undo;
+    std::wstring_view UndoDone;
+    std::wstring_view UndoSome;
+    std::wstring_view UndoNone;
+    std::wstring_view UndoRestoredList;
+    std::wstring_view UndoKeptList;
+    std::wstring_view UndoItemLine;
+    std::wstring_view UndoOccupied;
+    std::wstring_view UndoMissing;
+    std::wstring_view UndoAmbiguous;
+    std::wstring_view UndoFailed;
+    // Not in the original program: "開く" where no file manager shows the trash.
+    std::wstring_view OpenUnavailable;
 };
 
 enum class Language { Japanese, English };

@@ -61,6 +61,20 @@ inline constexpr Texts Japanese = {
     .MenuEnd = L"終了",
     .MenuOpen = L"開く",
     .MenuEmpty = L"ゴミ箱を空にする",
+    // Not in the original program: undoing a drop, and opening the trash under Wine.
+    .UndoOne = L"{count} 個の項目を元に戻す",
+    .Undo = L"{count} 個の項目を元に戻す",
+    .UndoDone = L"元に戻しました",
+    .UndoSome = L"一部の項目を元に戻せませんでした。",
+    .UndoNone = L"元に戻せませんでした。",
+    .UndoRestoredList = L"元に戻した項目:",
+    .UndoKeptList = L"ゴミ箱に残した項目:",
+    .UndoItemLine = L"{path}  ({reason})",
+    .UndoOccupied = L"元の場所に別の項目があります",
+    .UndoMissing = L"ゴミ箱にありません",
+    .UndoAmbiguous = L"同じ場所から同じ時刻に捨てられた項目がゴミ箱に複数あります",
+    .UndoFailed = L"ゴミ箱から戻せませんでした",
+    .OpenUnavailable = L"ゴミ箱を表示できるファイルマネージャーが見つかりません。",
 };
 
 }  // namespace rublet::text

@@ -61,6 +61,20 @@ inline constexpr Texts English = {
     .MenuEnd = L"Exit",
     .MenuOpen = L"Open",
     .MenuEmpty = L"Empty Recycle Bin",
+    // Not in the original program: undoing a drop, and opening the trash under Wine.
+    .UndoOne = L"Undo {count} item",
+    .Undo = L"Undo {count} items",
+    .UndoDone = L"Done",
+    .UndoSome = L"Some items could not be restored.",
+    .UndoNone = L"Nothing could be restored.",
+    .UndoRestoredList = L"Restored:",
+    .UndoKeptList = L"Left in the Recycle Bin:",
+    .UndoItemLine = L"{path}  ({reason})",
+    .UndoOccupied = L"something else now stands at its place",
+    .UndoMissing = L"no longer in the Recycle Bin",
+    .UndoAmbiguous = L"more than one item in the Recycle Bin came from there at that time",
+    .UndoFailed = L"the Recycle Bin did not restore it",
+    .OpenUnavailable = L"No file manager that shows the trash was found.",
 };
 
 }  // namespace rublet::text

@@ -22,9 +22,7 @@ constexpr UINT_PTR Timer2Id = 2;
 constexpr UINT_PTR ShowTheBinId = 4;
 constexpr UINT ShowTheBinMs = 1500;
 
-void Warn(const std::wstring& message) {
-    MsgBox(nullptr, message, MB_OK | MB_ICONEXCLAMATION, Text().MessageTitle);
-}
+void Warn(const std::wstring& message) { MsgBox(nullptr, message, MB_OK | MB_ICONEXCLAMATION, Text().MessageTitle); }
 
 }  // namespace
 
@@ -46,6 +44,7 @@ void Form1::Form_Load() {
     const POINT place = Loadsetting();
     ApplyPictureShape(hwnd(), ShownPicture(), false);
     Timer2.emplace(hwnd(), Timer2Id, layouts::Timer2IntervalMs);
+    undo_.emplace(hwnd(), names::UndoEndedMessage);
     setform();
     const PictureBox& shown = ShownPicture().Box;
     ShowInZOrder(hwnd(), IsOn(Settings.Option4),
@@ -122,6 +121,10 @@ void Form1::Timer2_Timer() {
 
 void Form1::DropProcessed() {
     dropJob_.Finish();
+    if (const DropOutcome& outcome = dropJob_.Outcome(); outcome.AllGone) {
+        if (outcome.Recycled) undo_->Remember({outcome.Paths, outcome.Started, outcome.Ended});
+        else undo_->Forget();
+    }
     ResumeDropHandling(hwnd());
     RecycleBinChanged();
     if (closeAfterDrop_) Unload();
@@ -156,6 +159,7 @@ void Form1::Form_DblClick() {
     Form3* menus = MenuHost();
     if (!menus) return;
     menus->SetCaption(MenuItem::mtrashstatus, StatusLine());
+    menus->SetUndo(undo_->Count() ? UndoCaption(undo_->Count()) : std::wstring());
     menus->PopupMenu(MenuItem::mfile2);
 }
 
@@ -176,6 +180,7 @@ void Form1::Form_Unload() {
 
 LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (tooltip_.Relay(hwnd(), message, wParam, lParam)) return 0;
+    if (undo_ && undo_->HandleMessage(hwnd(), message, wParam, IsOn(Settings.Option3))) return 0;
     switch (message) {
     case WM_PAINT:
         PaintPicture(hwnd(), ShownPicture().Box);

@@ -19,6 +19,7 @@
 #include "platform/window/window_timer.h"
 #include "recycle_bin/recycle_bin_watcher.h"
 #include "settings/settings_store.h"
+#include "undo/recycle_bin_undo.h"
 
 namespace rublet {
 
@@ -66,6 +67,7 @@ private:
     std::optional<WindowTimer> showTheBin_;  // while a second start has the bin on top
     std::optional<RecycleBinWatcher> recycleBin_;
     WindowTooltip tooltip_;
+    std::optional<RecycleBinUndo> undo_;
     std::unique_ptr<Form3> form3_;  // made at the first menu; its window goes at unload
     DropJob dropJob_;             // after the members its boxes and messages reach
     bool closeAfterDrop_ = false;  // asked to close while a drop was processed

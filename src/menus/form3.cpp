@@ -8,8 +8,10 @@
 #include "layouts/window_classes.h"
 #include "layouts/window_messages.h"
 #include "layouts/resource_ids.h"
+#include "platform/system/environment.h"
 #include "settings_dialog/form2.h"
 #include "platform/window/message_box.h"
+#include "undo/open_trash.h"
 
 namespace rublet {
 namespace {
@@ -17,6 +19,8 @@ namespace {
 // An item's command identifier follows from its place in the tree.
 constexpr UINT FirstItemId = 1000;
 constexpr UINT CommandOf(MenuItem item) { return FirstItemId + static_cast<UINT>(item); }
+// Not among the design's items: added at the end, so that theirs keep their places.
+constexpr UINT UndoItemId = 2000;
 
 // Explorer rooted at the Recycle Bin folder.
 constexpr wchar_t ExplorerVerb[] = L"Open";
@@ -63,6 +67,18 @@ void Form3::SetCaption(MenuItem item, const std::wstring& caption) {
                   caption.c_str());
 }
 
+void Form3::SetUndo(const std::wstring& caption) {
+    HMENU menu = Menu(MenuItem::mfile2);
+    const int count = ::GetMenuItemCount(menu);
+    if (::GetMenuItemID(menu, count - 1) == UndoItemId) {
+        ::DeleteMenu(menu, count - 1, MF_BYPOSITION);
+        ::DeleteMenu(menu, count - 2, MF_BYPOSITION);  // its separator
+    }
+    if (caption.empty()) return;
+    ::AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    ::AppendMenuW(menu, MF_STRING, UndoItemId, caption.c_str());
+}
+
 void Form3::PopupMenu(MenuItem menu) {
     HMENU popup = Menu(menu);
     if (!popup) return;
@@ -95,7 +111,12 @@ void Form3::mabout_Click() { MsgBox(mainWindow_, Text().AboutText, MB_OK, Text()
 // runs after this handler has returned.
 void Form3::mend_Click() { ::PostMessageW(mainWindow_, WM_CLOSE, 0, 0); }
 
+// Wine's Explorer shows no window for the Recycle Bin.
 void Form3::mopen_Click() {
+    if (RunsUnderWine()) {
+        if (!OpenTrashUnderWine()) MsgBox(mainWindow_, Text().OpenUnavailable, MB_OK | MB_ICONEXCLAMATION, Text().MessageTitle);
+        return;
+    }
     ::ShellExecuteW(nullptr, ExplorerVerb, ExplorerFile, ExplorerParameters, L"", SW_SHOWNORMAL);
 }
 
@@ -104,13 +125,15 @@ void Form3::mopen_Click() {
 // discarded.
 void Form3::mempty_Click() {
     SuspendDropHandling(mainWindow_);
-    ::SHEmptyRecycleBinW(hwnd(), L"", 0);
+    const HRESULT emptied = ::SHEmptyRecycleBinW(hwnd(), L"", 0);
     ResumeDropHandling(mainWindow_);
+    if (emptied == S_OK) ::PostMessageW(mainWindow_, names::RecycleBinEmptiedMessage, 0, 0);
     ::PostMessageW(mainWindow_, names::RecycleBinChangedMessage, 0, 0);
 }
 
 LRESULT Form3::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message != WM_COMMAND || HIWORD(wParam) != 0) return Window::HandleMessage(message, wParam, lParam);
+    if (LOWORD(wParam) == UndoItemId) ::PostMessageW(mainWindow_, names::UndoMessage, 0, 0);
     switch (static_cast<MenuItem>(LOWORD(wParam) - FirstItemId)) {
     case MenuItem::moption: moption_Click(); break;
     case MenuItem::mabout: mabout_Click(); break;

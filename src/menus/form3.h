@@ -24,6 +24,8 @@ public:
     // chosen command arrives as WM_COMMAND and runs its handler.
     void PopupMenu(MenuItem menu);
     void SetCaption(MenuItem item, const std::wstring& caption);
+    // The undo item at the end of mfile2, below a separator; none for "".
+    void SetUndo(const std::wstring& caption);
     [[nodiscard]] HMENU Menu(MenuItem menu) const;
     // Unloads the settings dialog if it is open, then this window.
     void Unload();

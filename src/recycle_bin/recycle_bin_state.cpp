@@ -8,6 +8,7 @@
 #include <thread>
 
 #include "platform/system/com.h"
+#include "platform/system/recycle_bin_turns.h"
 #include "recycle_bin/trash_status.h"
 
 namespace rublet {
@@ -38,7 +39,10 @@ struct RecycleBinState::Shared {
             const ULONGLONG start = ::GetTickCount64();
             SHQUERYRBINFO info{};
             info.cbSize = sizeof info;
-            ::SHQueryRecycleBinW(nullptr, &info);  // one query for both figures: each walks every item
+            {
+                const std::lock_guard turn(RecycleBinTurns());
+                ::SHQueryRecycleBinW(nullptr, &info);  // one query for both figures: each walks every item
+            }
             const auto tookMs = static_cast<unsigned>(std::min<ULONGLONG>(::GetTickCount64() - start, 3600000));
             {
                 const std::lock_guard lock(shared->mutex);

@@ -124,6 +124,16 @@ def drop_once(scenario, dropped, option1, counts):
         raise Failure("%s after dropping %s; the program shows %s" % (failure, dropped, [[c["text"] for c in w["controls"]] for w in scenario.windows(BOX)]))
     if option1 == "0":
         scenario.trashed_(*dropped)
+        if counts["drops"] % 5 == 0:
+            # Taken back with Ctrl+Z: the whole tree and the trash as before.
+            scenario.click_()
+            scenario.key_("ctrl+z")
+            try:
+                scenario.box_(source_text("MessageTitle"), source_text("UndoDone"))
+                scenario.restored_()
+            except Failure as failure:
+                raise Failure("%s after undoing %s; the program shows %s" % (failure, dropped, [[c["text"] for c in w["controls"]] for w in scenario.windows(BOX)]))
+            counts.update({"undone drops": 1})
         for item in [*(TRASH / "files").iterdir(), *(TRASH / "info").iterdir()]:
             shutil.rmtree(item) if item.is_dir() and not item.is_symlink() else item.unlink()  # Wine keeps the folders
     counts.update({"drops": 1, "items": len(dropped), **{kind: sum(mark in "/" + d for d in dropped) for kind, mark

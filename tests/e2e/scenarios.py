@@ -164,12 +164,12 @@ def trash_file(path, data=None):
 
 
 def listing(root):
-    # Every item below `root`, links not followed: a file's hash and whether
-    # its owner may write it, a folder, or a link and what it points to.
+    # Every item below `root`, links not followed: a file's hash, whether
+    # its owner may write it and its time, a folder, or a link and what it points to.
     paths = [Path(folder) / name for folder, folders, files in os.walk(root) for name in folders + files]
     return {str(p.relative_to(root)) + "/" * (p.is_dir() and not p.is_symlink()):
             ("link", os.readlink(p)) if p.is_symlink() else "folder" if p.is_dir() else
-            (hashlib.sha1(p.read_bytes()).hexdigest(), p.stat().st_mode & 0o200) for p in paths}
+            (hashlib.sha1(p.read_bytes()).hexdigest(), p.stat().st_mode & 0o200, p.stat().st_mtime_ns) for p in paths}
 
 
 def xdnd_drop(x, y, paths):
@@ -569,6 +569,17 @@ class Scenario:
 
     def unchanged_(self):
         expect((listing(self.folder), listing(TRASH)) == self.before, "the folder or the trash changed")
+
+    def restored_(self):
+        # The folder and the trash as at the snapshot again (waited for).
+        now = lambda: (listing(self.folder), listing(TRASH))
+        try:
+            wait("the folder and the trash as before", lambda: now() == self.before)
+        except Failure:
+            raise Failure("changed: %s" % [sorted(set(a.items()) ^ set(b.items())) for a, b in zip(now(), self.before)])
+
+    def bytes_(self, name, size):
+        expect((self.folder / name).read_bytes() == b"x" * int(size), "%s holds other bytes" % name)
 
     def only_(self, *names):
         # The named items have gone (waited for), and nothing else of the
