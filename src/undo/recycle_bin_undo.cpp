@@ -179,12 +179,6 @@ std::vector<UndoItem> UndoDrop(const RecycledDrop& drop) {
 
 }  // namespace
 
-std::int64_t FileTimeNow() noexcept {
-    FILETIME now{};
-    ::GetSystemTimeAsFileTime(&now);
-    return Ticks(now);
-}
-
 struct RecycleBinUndo::Shared {
     std::mutex mutex;
     bool running = false;

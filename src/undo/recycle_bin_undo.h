@@ -15,9 +15,6 @@
 
 namespace rublet {
 
-// Now, in FILETIME ticks.
-[[nodiscard]] std::int64_t FileTimeNow() noexcept;
-
 class RecycleBinUndo {
 public:
     // Posts `message` to `window` when an undo has ended.
