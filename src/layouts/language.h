@@ -49,6 +49,9 @@ struct Texts {
     std::wstring_view LinkRefused;
     std::wstring_view RedirectedRefused;
     std::wstring_view NothingDeleted;
+    // Not in the original program: under Wine, before deleting for good what
+    // its trash could not take; LineBreak and the items follow.
+    std::wstring_view CannotRecycle;
 
     // The settings dialog.
     std::wstring_view Form2Caption;

@@ -28,6 +28,8 @@ inline constexpr Texts Japanese = {
     .LinkRefused = L"リンクを含むため処理できません。リンク先まで削除されるおそれがあります。",
     .RedirectedRefused = L"システムが別のフォルダーに振り替える場所にあるため処理できません。",
     .NothingDeleted = L"何も削除していません。",
+    // Not in the original program.
+    .CannotRecycle = L"次の項目はごみ箱に移せません。完全に削除しますか?",
     .Form2Caption = L"設定",
     .OkCaption = L"OK",
     .CancelCaption = L"CANCEL",

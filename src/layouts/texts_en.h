@@ -28,6 +28,8 @@ inline constexpr Texts English = {
     .LinkRefused = L"This item is a link, or holds one. Removing it could remove what the link points to.",
     .RedirectedRefused = L"This item lies where the system redirects this program to another folder.",
     .NothingDeleted = L"Nothing was deleted.",
+    // Not in the original program.
+    .CannotRecycle = L"These items cannot go to the Recycle Bin. Delete them for good?",
     .Form2Caption = L"Settings",
     .OkCaption = L"OK",
     .CancelCaption = L"Cancel",

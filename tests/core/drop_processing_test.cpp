@@ -54,15 +54,17 @@ struct FakeDesktop final : DropDesktop {
     ShellResult DeleteFiles(const std::wstring& list, unsigned flags, const std::function<bool()>& mayDeleteForGood) override {
         std::wstring& call = calls.emplace_back(L"delete " + std::to_wstring(flags) + L" " + list);
         std::replace(call.begin(), call.end(), L'\0', L'|');
-        const bool foreign = std::any_of(tree.begin(), tree.end(), [&](const auto& item) {
-            return item.second.foreign && list.find(Path(item.first) + L'\0') != std::wstring::npos;
-        });
-        if (foreign && followsLinks && (flags & fof::AllowUndo)) {
-            calls.push_back(L"asks");
-            if (!mayDeleteForGood()) return {0, true};
+        // In the list's order, as Wine's shell goes: a foreign item to
+        // recycle brings its question, and a no stops the call there.
+        for (std::size_t at = 0; list[at]; at = list.find(L'\0', at) + 1) {
+            const auto named = [&](const auto& item) { return EqualIgnoringCase(Path(item.first), list.c_str() + at); };
+            const auto found = std::find_if(tree.begin(), tree.end(), named);
+            if (found != tree.end() && found->second.foreign && followsLinks && (flags & fof::AllowUndo)) {
+                calls.push_back(L"asks");
+                if (!mayDeleteForGood()) return {0, true};
+            }
+            std::erase_if(tree, [&](const auto& item) { return !item.second.held && named(item); });
         }
-        for (std::size_t at = 0; list[at]; at = list.find(L'\0', at) + 1)
-            std::erase_if(tree, [&](const auto& item) { return !item.second.held && EqualIgnoringCase(Path(item.first), list.c_str() + at); });
         return c.shell;
     }
     std::wstring EventSoundName() override { return c.soundLookupFails ? throw std::exception() : L"%SystemRoot%\\a.wav"; }
@@ -185,19 +187,26 @@ TEST(ProcessDroppedFiles, RefusesWhatCouldReachPastTheDrop) {
     }
 }
 
-// Wine's trash moves a folder whole, unopened; only where it cannot, and
-// the shell would delete for good, is the inside looked at, then.
-TEST(ProcessDroppedFiles, LooksInsideOnlyBeforeDeletingForGoodWhatCouldNotBeRecycled) {
+// Wine's trash moves a folder whole, unopened. What it cannot take (on
+// another file system) its shell would delete for good after a question of
+// its own; the bin keeps that away, sets the item aside, hands the rest
+// over again, and asks itself, with the look after the answer.
+TEST(ProcessDroppedFiles, AsksItselfBeforeDeletingForGoodWhatCouldNotBeRecycled) {
     const auto tree = [](bool foreign, std::wstring inner) {
-        return Tree{{{L"C:\\", L"up"}, {true, false, false, {}, foreign}}, {{L"C:\\up", std::move(inner)}, {}}};
+        return Tree{{{L"C:\\", L"up"}, {true, false, false, {}, foreign}}, {{L"C:\\up", std::move(inner)}, {}},
+                    {{L"C:\\", L"b.txt"}, {}}};
     };
-    const std::wstring Recycle = L"delete 16464 C:\\up||";
-    EXPECT_EQ(Calls({}, {L"C:\\up"}, tree(false, L"..q"), true), (Texts{L"wait", Recycle, L"arrow"}));
-    EXPECT_EQ(Calls({}, {L"C:\\up"}, tree(true, L"q"), true), (Texts{L"wait", Recycle, L"asks", L"arrow"}));
-    EXPECT_EQ(Calls({}, {L"C:\\up"}, tree(true, L"..q"), true),
-              (Texts{L"wait", Recycle, L"asks", L"arrow",
-                     L"box 48 Rublet: 別の項目を指すおそれのある名前を含むため処理できません。\r\nC:\\up\r\n"
-                     L"エラーが発生したため、処理は完了しませんでした"}));
+    const std::wstring Question = L"box 49 Rublet: 次の項目はごみ箱に移せません。完全に削除しますか?\r\nC:\\up";
+    const Texts handed{L"wait", L"delete 16464 C:\\up|C:\\b.txt||", L"asks", L"delete 16464 C:\\b.txt||", L"arrow", Question};
+    EXPECT_EQ(Calls({}, {L"C:\\up", L"C:\\b.txt"}, tree(false, L"..q"), true),
+              (Texts{L"wait", L"delete 16464 C:\\up|C:\\b.txt||", L"arrow"}));
+    Texts deleted = handed;
+    deleted.insert(deleted.end(), {L"wait", L"delete 272 C:\\up||", L"arrow"});
+    EXPECT_EQ(Calls({}, {L"C:\\up", L"C:\\b.txt"}, tree(true, L"q"), true), deleted);
+    Texts refused = handed;
+    refused.push_back(L"box 48 Rublet: 別の項目を指すおそれのある名前を含むため処理できません。\r\nC:\\up\r\n"
+                      L"エラーが発生したため、処理は完了しませんでした");
+    EXPECT_EQ(Calls({}, {L"C:\\up", L"C:\\b.txt"}, tree(true, L"..q"), true), refused);
 }
 
 // The check runs again once the question is answered: a folder swapped for
