@@ -29,10 +29,9 @@ public:
     explicit TimedDesktop(HWND owner) : shell_(owner) {}
     int ShowMessage(std::wstring_view, unsigned, std::wstring_view) override { return rublet::box::IdOk; }
     void SetMousePointer(rublet::MousePointer pointer) override { shell_.SetMousePointer(pointer); }
-    rublet::ShellResult DeleteFiles(const std::wstring& sourceList, unsigned flags,
-                                    const std::function<bool()>& mayDeleteForGood) override {
+    rublet::ShellResult DeleteFiles(const std::wstring& sourceList, unsigned flags) override {
         const auto start = Clock::now();
-        const rublet::ShellResult result = shell_.DeleteFiles(sourceList, flags, mayDeleteForGood);
+        const rublet::ShellResult result = shell_.DeleteFiles(sourceList, flags);
         shellMs += Since(start);
         return result;
     }

@@ -6,18 +6,9 @@
 #include "drop/drop_processing.h"
 #include "drop/shell_desktop.h"
 #include "platform/system/com.h"
+#include "platform/system/file_time.h"
 
 namespace rublet {
-
-namespace {
-
-std::int64_t FileTimeNow() noexcept {
-    FILETIME now{};
-    ::GetSystemTimeAsFileTime(&now);
-    return static_cast<std::int64_t>((static_cast<std::uint64_t>(now.dwHighDateTime) << 32) | now.dwLowDateTime);
-}
-
-}  // namespace
 
 void DropJob::Start(HWND owner, UINT doneMessage, SettingsRecord settings, std::vector<std::wstring> paths) {
     Finish();

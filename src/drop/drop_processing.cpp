@@ -65,28 +65,23 @@ std::vector<std::wstring> Left(const std::vector<std::wstring>& paths, DropDeskt
     return left;
 }
 
-// One request to the shell for the whole drop. Where the shell would ask
-// whether to delete for good what its trash could not take (Wine's, which
-// then walks the item after a look made before the answer), its question is
-// kept away: the shell stops at that item, which is set aside, and the rest
-// is handed over again. The last answer of the shell that ran to its end.
+// One request to the shell for the whole drop. Where the shell stops at an
+// item it could not recycle rather than delete it for good (Wine's, which
+// would walk it after a look made before the user's answer), that item is
+// set aside and the rest handed over again. The answer of the shell's last
+// call, or none when it stopped at the drop's last item.
 ShellResult HandOver(const std::vector<std::wstring>& paths, std::int16_t option1, DropDesktop& desktop,
                      std::vector<std::wstring>& setAside) {
     std::vector<std::wstring> pending = paths;
-    ShellResult result;
     while (!pending.empty()) {
-        bool stopped = false;
-        const ShellResult answer = desktop.DeleteFiles(SourceList(pending), DeleteFlags(option1), [&] {
-            stopped = true;
-            return false;
-        });
-        if (!stopped) return answer;
+        const ShellResult answer = desktop.DeleteFiles(SourceList(pending), DeleteFlags(option1));
+        if (!answer.StoppedBeforeDeletingForGood) return answer;
         std::vector<std::wstring> left = Left(pending, desktop);
         if (left.empty()) break;
         setAside.push_back(left.front());
         pending.assign(left.begin() + 1, left.end());
     }
-    return result;
+    return {};
 }
 
 void ShowRefusal(DropDesktop& desktop, const Refusal& refusal, std::wstring_view outcome) {
@@ -132,7 +127,7 @@ bool ProcessDroppedFiles(const SettingsRecord& settings, const std::vector<std::
                 return false;
             }
             desktop.SetMousePointer(MousePointer::Hourglass);
-            result = desktop.DeleteFiles(SourceList(setAside), DeleteFlags(1), [] { return false; });
+            result = desktop.DeleteFiles(SourceList(setAside), DeleteFlags(1));
         }
         // A shell can report success and leave an item where it was (Wine's,
         // when its trash folder has gone): what is left is a failure too.

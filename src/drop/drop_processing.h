@@ -4,7 +4,6 @@
 // Portable; the desktop is reached through DropDesktop.
 
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -20,6 +19,9 @@ namespace rublet {
 struct ShellResult {
     int Code = 0;                       // 0 on success
     bool AnyOperationsAborted = false;  // the user cancelled or declined a warning
+    // The shell stopped at an item it could not recycle rather than delete
+    // it for good (see DeleteFiles); the items before it were handed over.
+    bool StoppedBeforeDeletingForGood = false;
 };
 
 struct FolderEntry {
@@ -34,12 +36,10 @@ public:
     virtual int ShowMessage(std::wstring_view text, unsigned style, std::wstring_view title) = 0;
     virtual void SetMousePointer(MousePointer pointer) = 0;
     // One FO_DELETE request; `sourceList` is double-NUL terminated. Where
-    // the shell follows links and cannot recycle an item, it asks whether to
-    // delete that item for good, and walks into it on a yes:
-    // `mayDeleteForGood` is asked first, on the calling thread, and false
-    // keeps the question away, the item where it is and the call aborted.
-    virtual ShellResult DeleteFiles(const std::wstring& sourceList, unsigned flags,
-                                    const std::function<bool()>& mayDeleteForGood) = 0;
+    // the shell follows links and cannot recycle an item, it would ask
+    // whether to delete that item for good and walk into it on a yes: that
+    // question is kept away, and the call stops there.
+    virtual ShellResult DeleteFiles(const std::wstring& sourceList, unsigned flags) = 0;
     // What a folder holds, as listed; nothing when it cannot be listed.
     [[nodiscard]] virtual std::vector<FolderEntry> FolderEntries(const std::wstring& folder) = 0;
     // The full path of the item that the file system acts on for `path`

@@ -21,25 +21,24 @@ void ShellDesktop::SetMousePointer(MousePointer pointer) { SetAppMousePointer(po
 
 namespace {
 
-// The question before the shell deletes for good what it could not recycle,
-// while a delete runs on this thread; null otherwise.
-thread_local const std::function<bool()>* mayDeleteForGood = nullptr;
+// Set when the hook below kept a question of the shell's away, during a
+// delete on this thread.
+thread_local bool keptQuestionAway = false;
 
 // Wine's shell asks in a dialog of its own before it deletes for good what
 // its trash could not take, and makes no other window while it deletes; a
 // dialog that is not made is a no.
 LRESULT CALLBACK BeforeShellDialog(int code, WPARAM wParam, LPARAM lParam) {
-    if (code == HCBT_CREATEWND && mayDeleteForGood) {
-        const auto* create = reinterpret_cast<const CBT_CREATEWNDW*>(lParam);
-        if (!(create->lpcs->style & WS_CHILD) && !(*mayDeleteForGood)()) return 1;
+    if (code == HCBT_CREATEWND && !(reinterpret_cast<const CBT_CREATEWNDW*>(lParam)->lpcs->style & WS_CHILD)) {
+        keptQuestionAway = true;
+        return 1;
     }
     return ::CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
 }  // namespace
 
-ShellResult ShellDesktop::DeleteFiles(const std::wstring& sourceList, unsigned flags,
-                                      const std::function<bool()>& mayDeleteForGood) {
+ShellResult ShellDesktop::DeleteFiles(const std::wstring& sourceList, unsigned flags) {
     SHFILEOPSTRUCTW operation{};
     operation.hwnd = owner_;
     operation.wFunc = FO_DELETE;
@@ -49,10 +48,9 @@ ShellResult ShellDesktop::DeleteFiles(const std::wstring& sourceList, unsigned f
     const bool asks = (flags & FOF_ALLOWUNDO) && ShellFollowsLinks();
     const UniqueHook hook(asks ? ::SetWindowsHookExW(WH_CBT, BeforeShellDialog, nullptr, ::GetCurrentThreadId()) : nullptr);
     if (asks && !hook) return {ERROR_CANCELLED, true};
-    rublet::mayDeleteForGood = &mayDeleteForGood;
+    keptQuestionAway = false;
     const int code = ::SHFileOperationW(&operation);
-    rublet::mayDeleteForGood = nullptr;
-    return {code, operation.fAnyOperationsAborted != FALSE};
+    return {code, operation.fAnyOperationsAborted != FALSE, keptQuestionAway};
 }
 
 std::vector<FolderEntry> ShellDesktop::FolderEntries(const std::wstring& folder) {

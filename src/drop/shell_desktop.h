@@ -14,8 +14,7 @@ public:
 
     int ShowMessage(std::wstring_view text, unsigned style, std::wstring_view title) override;
     void SetMousePointer(MousePointer pointer) override;
-    ShellResult DeleteFiles(const std::wstring& sourceList, unsigned flags,
-                            const std::function<bool()>& mayDeleteForGood) override;
+    ShellResult DeleteFiles(const std::wstring& sourceList, unsigned flags) override;
     std::vector<FolderEntry> FolderEntries(const std::wstring& folder) override;
     std::optional<std::wstring> FinalPath(const std::wstring& path) override;
     bool ShellFollowsLinks() override;

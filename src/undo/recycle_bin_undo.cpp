@@ -14,6 +14,7 @@
 #include "platform/portable/paths.h"
 #include "platform/system/com.h"
 #include "platform/system/environment.h"
+#include "platform/system/file_time.h"
 #include "platform/system/handles.h"
 #include "platform/system/late_bound.h"
 #include "platform/system/recycle_bin_turns.h"
@@ -31,15 +32,6 @@ constexpr PROPERTYKEY DateDeleted = {DisplacedProperties, 3};
 // alone, and no verb; Windows' takes the verb.
 constexpr UINT WineRestoreCommand = 301;
 constexpr char RestoreVerb[] = "undelete";
-
-struct PidlFree {
-    void operator()(ITEMIDLIST* pidl) const noexcept { ::CoTaskMemFree(pidl); }
-};
-using UniquePidl = std::unique_ptr<ITEMIDLIST, PidlFree>;
-
-std::int64_t Ticks(const FILETIME& time) noexcept {
-    return static_cast<std::int64_t>((static_cast<ULONGLONG>(time.dwHighDateTime) << 32) | time.dwLowDateTime);
-}
 
 std::optional<std::wstring> Taken(HRESULT result, STRRET& text, PCUITEMID_CHILD pidl) {
     wchar_t* value = nullptr;

@@ -51,17 +51,17 @@ struct FakeDesktop final : DropDesktop {
         return c.answer;
     }
     void SetMousePointer(MousePointer to) override { calls.push_back(to == MousePointer::Hourglass ? L"wait" : L"arrow"); }
-    ShellResult DeleteFiles(const std::wstring& list, unsigned flags, const std::function<bool()>& mayDeleteForGood) override {
+    ShellResult DeleteFiles(const std::wstring& list, unsigned flags) override {
         std::wstring& call = calls.emplace_back(L"delete " + std::to_wstring(flags) + L" " + list);
         std::replace(call.begin(), call.end(), L'\0', L'|');
         // In the list's order, as Wine's shell goes: a foreign item to
-        // recycle brings its question, and a no stops the call there.
+        // recycle brings its question, which is kept away, and the call stops.
         for (std::size_t at = 0; list[at]; at = list.find(L'\0', at) + 1) {
             const auto named = [&](const auto& item) { return EqualIgnoringCase(Path(item.first), list.c_str() + at); };
             const auto found = std::find_if(tree.begin(), tree.end(), named);
             if (found != tree.end() && found->second.foreign && followsLinks && (flags & fof::AllowUndo)) {
                 calls.push_back(L"asks");
-                if (!mayDeleteForGood()) return {0, true};
+                return {0, true, true};
             }
             std::erase_if(tree, [&](const auto& item) { return !item.second.held && named(item); });
         }

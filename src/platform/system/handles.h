@@ -3,7 +3,10 @@
 // gives the handle back to the system.
 
 #include <windows.h>
+#include <objbase.h>
+#include <shtypes.h>
 
+#include <memory>
 #include <utility>
 
 namespace rublet {
@@ -77,6 +80,12 @@ using UniqueWaitRegistration = UniqueHandle<NullHandleTraits<HANDLE, UnregisterW
 using UniqueHook = UniqueHandle<NullHandleTraits<HHOOK, ::UnhookWindowsHookEx>>;
 // Process, thread and event handles, which are null when invalid.
 using UniqueKernelHandle = UniqueHandle<NullHandleTraits<HANDLE, CloseKernelHandle>>;
+
+// An item identifier list the shell allocated, freed with CoTaskMemFree.
+struct PidlFree {
+    void operator()(ITEMIDLIST* pidl) const noexcept { ::CoTaskMemFree(pidl); }
+};
+using UniquePidl = std::unique_ptr<ITEMIDLIST, PidlFree>;
 
 class WindowDc {
 public:
