@@ -2,6 +2,8 @@
 
 #include <shellapi.h>
 
+#include <thread>
+
 #include "drop/hook.h"
 #include "layouts/form3_layout.h"
 #include "layouts/language.h"
@@ -114,7 +116,10 @@ void Form3::mend_Click() { ::PostMessageW(mainWindow_, WM_CLOSE, 0, 0); }
 // Wine's Explorer shows no window for the Recycle Bin.
 void Form3::mopen_Click() {
     if (RunsUnderWine()) {
-        if (!OpenTrashUnderWine()) MsgBox(mainWindow_, Text().OpenUnavailable, MB_OK | MB_ICONEXCLAMATION, Text().MessageTitle);
+        // The opener is waited for, for seconds: away from the window's thread.
+        std::thread([owner = mainWindow_] {
+            if (!OpenTrashUnderWine()) MsgBox(owner, Text().OpenUnavailable, MB_OK | MB_ICONEXCLAMATION, Text().MessageTitle);
+        }).detach();
         return;
     }
     ::ShellExecuteW(nullptr, ExplorerVerb, ExplorerFile, ExplorerParameters, L"", SW_SHOWNORMAL);
