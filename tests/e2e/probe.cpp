@@ -8,16 +8,29 @@
 // running Rublet.exe, its handles (as the system's process list counts
 // them), its committed memory in KB and its GDI objects; "probe counters
 // self" gives the probe's own, before and after it leaks 100 handles, 64 MB
-// and 100 GDI objects on purpose.
+// and 100 GDI objects on purpose. "probe read KEY NAME" gives "+" and the
+// text of a value under HKEY_CURRENT_USER\KEY, or "-" for none; "probe
+// write KEY NAME TEXT" stores a REG_SZ value, "probe dword KEY NAME N" a
+// REG_DWORD one, and "probe clear KEY" removes the key and all below it.
+//
+// "probe serve" answers such requests one after another, for as long as its
+// standard input stays open: each request and each answer is a 32-bit byte
+// count and that many bytes of UTF-16, a request's words apart by tabs. One
+// probe then serves a whole run, where a Wine start costs a second, or a
+// minute under emulation.
 #include <windows.h>
 #include <winternl.h>
 
+#include <cstdint>
+#include <cwchar>
 #include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "layouts/window_classes.h"
 #include "platform/system/handles.h"
+#include "platform/system/late_bound.h"
 #include "support.h"
 
 namespace {
@@ -51,7 +64,8 @@ std::wstring MenuItems(HWND menuWindow) {
     const DWORD thread = ::GetWindowThreadProcessId(menuWindow, nullptr);
     if (!thread) return L"";
     const HMODULE reader = ::LoadLibraryW(L"menu_reader.dll");
-    const auto hook = reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(::GetProcAddress(reader, "ReadMenuHook")));
+    const auto hook = rublet::Exported<LRESULT CALLBACK(int, WPARAM, LPARAM)>(
+        reader, RUBLET_RUNTIME_NAME(L"menu_reader.dll", "ReadMenuHook"));
     const HHOOK hooked = ::SetWindowsHookExW(WH_CALLWNDPROC, hook, reader, thread);
     ::SendMessageTimeoutW(menuWindow, ::RegisterWindowMessageW(L"Rublet.ReadMenu"), 0, 0, SMTO_ABORTIFHUNG, 2000, nullptr);
     ::UnhookWindowsHookEx(hooked);
@@ -124,20 +138,100 @@ BOOL CALLBACK DescribeRublet(HWND hwnd, LPARAM to) {
     return TRUE;
 }
 
-}  // namespace
+std::wstring RegistryAnswer(const std::vector<std::wstring>& words) {
+    const std::wstring& command = words[0];
+    if (command == L"read" && words.size() == 3) {
+        DWORD size = 0;
+        if (::RegGetValueW(HKEY_CURRENT_USER, words[1].c_str(), words[2].c_str(), RRF_RT_REG_SZ | RRF_NOEXPAND, nullptr,
+                           nullptr, &size) != ERROR_SUCCESS)
+            return L"-";
+        std::wstring value(size / sizeof(wchar_t) + 1, L'\0');
+        size = static_cast<DWORD>(value.size() * sizeof(wchar_t));
+        if (::RegGetValueW(HKEY_CURRENT_USER, words[1].c_str(), words[2].c_str(), RRF_RT_REG_SZ | RRF_NOEXPAND, nullptr,
+                           value.data(), &size) != ERROR_SUCCESS)
+            return L"-";
+        value.resize(size / sizeof(wchar_t) - 1);  // the terminating NUL
+        return L"+" + value;
+    }
+    LSTATUS status = ERROR_BAD_ARGUMENTS;
+    if (command == L"write" && words.size() == 4)
+        status = ::RegSetKeyValueW(HKEY_CURRENT_USER, words[1].c_str(), words[2].c_str(), REG_SZ, words[3].c_str(),
+                                   static_cast<DWORD>((words[3].size() + 1) * sizeof(wchar_t)));
+    if (command == L"dword" && words.size() == 4) {
+        const DWORD value = std::wcstoul(words[3].c_str(), nullptr, 10);
+        status = ::RegSetKeyValueW(HKEY_CURRENT_USER, words[1].c_str(), words[2].c_str(), REG_DWORD, &value, sizeof value);
+    }
+    if (command == L"clear" && words.size() == 2) {
+        status = ::RegDeleteTreeW(HKEY_CURRENT_USER, words[1].c_str());
+        if (status == ERROR_FILE_NOT_FOUND) status = ERROR_SUCCESS;
+        if (status == ERROR_SUCCESS) status = ::RegDeleteKeyW(HKEY_CURRENT_USER, words[1].c_str());
+        if (status == ERROR_FILE_NOT_FOUND) status = ERROR_SUCCESS;
+    }
+    return status == ERROR_SUCCESS ? L"ok" : L"error " + std::to_wstring(status);
+}
 
-int wmain(int argc, wchar_t** argv) {
-    const std::wstring command = argc > 1 ? argv[1] : L"";
+std::wstring Answer(const std::vector<std::wstring>& words) {
+    const std::wstring command = words.empty() ? L"" : words[0];
+    if (command == L"read" || command == L"write" || command == L"dword" || command == L"clear")
+        return RegistryAnswer(words);
     const HWND main = ::FindWindowW(rublet::names::Form1Class, nullptr);
     if (command == L"endsession" && ::SendMessageW(main, WM_QUERYENDSESSION, 0, 0))
         ::SendMessageW(main, WM_ENDSESSION, TRUE, 0);
+    rublets.clear();
     for (HWND hwnd = nullptr; (hwnd = ::FindWindowExW(nullptr, hwnd, rublet::names::Form1Class, nullptr));)
         rublets.insert(ProcessOf(hwnd));
-    std::wstring out = command == L"counters" && argc > 2 ? CountersOfLeaks() : L"";
+    std::wstring out = command == L"counters" && words.size() > 1 ? CountersOfLeaks() : L"";
     for (const DWORD process : rublets)
-        if (command == L"counters" && argc == 2) out += Counters(process);
+        if (command == L"counters" && words.size() == 1) out += Counters(process);
     if (command.empty()) ::EnumWindows(&DescribeRublet, reinterpret_cast<LPARAM>(&out));  // top first
-    DWORD written = 0;  // UTF-16 as it is, without line ends made \r\n
-    ::WriteFile(::GetStdHandle(STD_OUTPUT_HANDLE), out.data(), static_cast<DWORD>(out.size() * 2), &written, nullptr);
+    return out;
+}
+
+bool ReadExactly(HANDLE from, void* into, DWORD bytes) {
+    auto* at = static_cast<char*>(into);
+    while (bytes > 0) {
+        DWORD read = 0;
+        if (!::ReadFile(from, at, bytes, &read, nullptr) || read == 0) return false;
+        at += read;
+        bytes -= read;
+    }
+    return true;
+}
+
+void WriteAll(HANDLE to, const void* data, DWORD bytes) {
+    DWORD written = 0;
+    ::WriteFile(to, data, bytes, &written, nullptr);
+}
+
+// Requests until standard input ends, each answered at once.
+void Serve() {
+    const HANDLE in = ::GetStdHandle(STD_INPUT_HANDLE), out = ::GetStdHandle(STD_OUTPUT_HANDLE);
+    std::uint32_t bytes = 0;
+    while (ReadExactly(in, &bytes, sizeof bytes)) {
+        std::wstring request(bytes / sizeof(wchar_t), L'\0');
+        if (!ReadExactly(in, request.data(), bytes)) return;
+        std::vector<std::wstring> words;
+        for (std::size_t start = 0, tab; start <= request.size() && !request.empty(); start = tab + 1) {
+            tab = request.find(L'\t', start);
+            if (tab == std::wstring::npos) tab = request.size();
+            words.push_back(request.substr(start, tab - start));
+        }
+        const std::wstring answer = Answer(words);
+        const auto size = static_cast<std::uint32_t>(answer.size() * sizeof(wchar_t));
+        WriteAll(out, &size, sizeof size);
+        WriteAll(out, answer.data(), size);
+    }
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    if (argc == 2 && std::wstring_view(argv[1]) == L"serve") {
+        Serve();
+        return 0;
+    }
+    const std::wstring out = Answer(std::vector<std::wstring>(argv + 1, argv + argc));
+    // UTF-16 as it is, without line ends made \r\n
+    WriteAll(::GetStdHandle(STD_OUTPUT_HANDLE), out.data(), static_cast<DWORD>(out.size() * sizeof(wchar_t)));
     return 0;
 }

@@ -18,6 +18,7 @@ import sys
 import time
 from contextlib import closing
 
+import scenarios
 from scenarios import (BOX, MAIN_WINDOW, TEXTS, TRASH, Failure, Scenario, Unsupported, expect, is_32bit, listing, make,
                        prepare, skip, source_text, store, wait, windows_path)
 
@@ -303,6 +304,10 @@ def main(source, *parts):
         except Exception as failure:  # a Failure, or another fault of the program or the part
             failed += 1
             print("FAILED %s: %s" % (name, failure))
+        finally:
+            # Whatever the part left running ends with it.
+            Scenario(tools, "after-" + name).close()
+    scenarios.PROBE.stop()
     return 1 if failed else 0
 
 

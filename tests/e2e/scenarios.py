@@ -21,11 +21,14 @@
 import hashlib
 import os
 import re
+import select
 import shlex
 import shutil
+import signal
 import subprocess
 import sys
 import time
+import traceback
 import urllib.parse
 from contextlib import closing
 from pathlib import Path
@@ -38,7 +41,11 @@ HERE = Path(__file__).resolve().parent
 WORK = Path(os.environ.get("RUBLET_SANDBOX", "/nonexistent")) / "work"
 TRASH = Path(os.environ.get("XDG_DATA_HOME", "/nonexistent")) / "Trash"
 SHOTS = Path(os.environ.get("RUBLET_SCREENSHOTS", WORK / "screenshots"))
-KEY = r"HKEY_CURRENT_USER\Software\Rublet"
+KEY = r"Software\Rublet"  # under HKEY_CURRENT_USER
+# Every time limit of the steps is multiplied by this: a program run under
+# user-mode emulation (a 32-bit one where the host runs no 32-bit code) is
+# some ten times slower than natively.
+SLOW = float(os.environ.get("RUBLET_SLOW", "1"))
 # The program's texts, and the scenarios written in them, in the language
 # Wine gives it: Japanese in a Japanese locale, English in any other.
 TEXTS, FOLDER = ("texts.h", "scenarios") if os.environ.get("LANG", "").startswith("ja") else ("texts_en.h", "english")
@@ -87,15 +94,60 @@ def run(*command, binary=False):
         return out.read() if binary else out.read().decode()
 
 
+class Probe:
+    # One probe.exe that serves the whole run ("probe serve"): a request
+    # is its words apart by tabs, request and answer each a 32-bit byte
+    # count and UTF-16. Started again should it have ended.
+    def __init__(self, folder):
+        self.folder, self.process = folder, None
+
+    def start(self):
+        self.stop()
+        self.process = subprocess.Popen(["wine", windows_path(self.folder / "probe.exe"), "serve"], stdin=subprocess.PIPE,
+                                        stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, cwd=WORK)
+
+    def stop(self):
+        if self.process:
+            self.process.kill()
+            self.process.wait()
+            self.process = None
+
+    def ask(self, *words):
+        # A text may hold a lone surrogate, as a box that shows a bad setting does.
+        request = "\t".join(map(str, words)).encode("utf-16-le", "surrogatepass")
+        for attempt in (1, 2):
+            if not self.process or self.process.poll() is not None:
+                self.start()
+            try:
+                self.process.stdin.write(len(request).to_bytes(4, "little") + request)
+                self.process.stdin.flush()
+                size = int.from_bytes(self.read(4), "little")
+                return self.read(size).decode("utf-16-le", "replace")
+            except (OSError, EOFError) as fault:
+                self.stop()
+                if attempt == 2:
+                    raise Failure("the probe gave no answer to %s: %s" % (words[:1], fault))
+
+    def read(self, size):
+        data, out = b"", self.process.stdout
+        while len(data) < size:
+            if not select.select([out], [], [], 60 * SLOW)[0]:
+                raise EOFError("no answer within %d s" % (60 * SLOW))
+            chunk = os.read(out.fileno(), size - len(data))
+            if not chunk:
+                raise EOFError("the probe ended")
+            data += chunk
+        return data
+
+
+PROBE = None  # made by prepare()
+
+
 def store(values, clear=False):
-    # Writes texts (REG_SZ, as bytes: any character goes) through regedit;
-    # `clear` removes the key first.
-    lines = ["Windows Registry Editor Version 5.00", "[-%s]" % KEY if clear else ""]
-    lines += ["[%s\\setting]" % KEY] if values else []
-    lines += ['"%s"=hex(1):%s' % (name, (value + "\0").encode("utf-16-le").hex(",")) for name, value in values.items()]
-    script = WORK / "settings.reg"
-    script.write_text("\n".join(lines + [""]), encoding="utf-16")
-    run("wine", "regedit", "/S", windows_path(script))
+    # Writes texts (REG_SZ: any character goes); `clear` removes the key first.
+    answers = [PROBE.ask("clear", KEY)] if clear else []
+    answers += [PROBE.ask("write", KEY + "\\setting", name, value) for name, value in values.items()]
+    expect(all(a == "ok" for a in answers), "the registry took not every value: %s" % answers)
 
 
 def trash():
@@ -108,7 +160,7 @@ def trash():
 
 def wait(what, condition, limit=15):
     # The condition's first true value, asked until the time limit.
-    end = time.monotonic() + limit
+    end = time.monotonic() + limit * SLOW
     while not (found := condition()):
         if time.monotonic() > end:
             raise Failure("no " + what)
@@ -141,10 +193,47 @@ def prepare(source):
     if run("xdotool", "getdisplaygeometry").split() != ["1024", "768"]:
         skip("the steps' places are those of a 1024 x 768 screen")
     tools = WORK / "bin" / (source.parent.name + "-e2e")
-    tools.mkdir(parents=True, exist_ok=True)
-    for name in ("Rublet.exe", "Rublet.bmp", "Rublet_full.bmp", "probe.exe", "menu_reader.dll"):
+    shutil.rmtree(tools, ignore_errors=True)
+    tools.mkdir(parents=True)
+    for name in TOOLS:
         shutil.copy(source / name, tools)
+    global PROBE, BASELINE
+    BASELINE = wine_processes()
+    PROBE = Probe(tools)
+    PROBE.start()
     return tools
+
+
+TOOLS = ("Rublet.exe", "Rublet.bmp", "Rublet_full.bmp", "probe.exe", "menu_reader.dll")
+BASELINE = set()  # the Wine processes of the prefix before the first scenario: its services
+
+
+def wine_processes():
+    # The processes of this run's Wine prefix, by their Linux process ids.
+    found = set()
+    for entry in Path("/proc").iterdir():
+        try:
+            if entry.name.isdigit() and ("WINEPREFIX=%s" % os.environ["WINEPREFIX"]).encode() in \
+                    (entry / "environ").read_bytes().split(b"\0"):
+                found.add(int(entry.name))
+        except OSError:  # one that has ended, or not ours to read
+            pass
+    return found
+
+
+def end_wine_processes(keep):
+    # Ends every Wine process of the prefix but those of `keep`: whatever a
+    # scenario started, with its windows and boxes, however it ended.
+    for _ in range(50):
+        left = wine_processes() - keep
+        if not left:
+            return
+        for pid in left:
+            try:
+                os.kill(pid, signal.SIGKILL)
+            except OSError:
+                pass
+        time.sleep(0.1)
 
 
 def make(path, data=None, target=None):
@@ -236,6 +325,9 @@ class Scenario:
         for folder in (self.folder, TRASH / "files", TRASH / "info"):
             shutil.rmtree(folder, ignore_errors=True)
         self.folder.mkdir(parents=True)
+        # The programs' folder as prepare() made it: no Rublet.ini of an earlier scenario.
+        for extra in set(p.name for p in tools.iterdir()) - set(TOOLS):
+            (tools / extra).unlink()
         store({}, clear=True)
         if Scenario.dpi != 96:
             self.dpi_(96)
@@ -247,16 +339,12 @@ class Scenario:
         getattr(self, words[0] + "_")(*words[1:])
 
     def probe(self, *args):
-        # A text may hold a lone surrogate, as a box that shows a bad setting does.
-        return run("wine", windows_path(self.tools / "probe.exe"), *args, binary=True).decode("utf-16-le", "replace")
+        return PROBE.ask(*args)
 
     def windows(self, kind=None):
         # Rublet's visible windows, top first, each with its controls; `flag`
         # is a window's topmost state or a control's check state.
-        try:
-            listing = self.probe()
-        except subprocess.CalledProcessError:  # one that raced a window coming or going: asked again
-            listing = self.probe()
+        listing = self.probe()
         found = []
         for record in listing.replace("\r", "").split("\x1e")[:-1]:
             handle, kind_, text, rect, flag, region = record.split("\t")
@@ -275,8 +363,11 @@ class Scenario:
         for process in self.processes:
             process.kill()
             process.wait()
+        self.processes = []
+        end_wine_processes(BASELINE | ({PROBE.process.pid} if PROBE.process else set()))
         for point in reversed(self.mounts):
             subprocess.run(["umount", "-l", str(point)], check=False)
+        self.mounts = []
 
     def expand(self, text, path=windows_path):
         # $dir and $bin as Windows paths, or with path=str as Linux ones.
@@ -312,11 +403,8 @@ class Scenario:
     def stored_(self, key, expected):
         # The text stored under KEY, or - for none (waited for).
         def value():
-            export = WORK / "stored.reg"
-            export.unlink(missing_ok=True)
-            run("wine", "regedit", "/E", windows_path(export), KEY + "\\setting", binary=True)  # says why in Wine's own code page
-            found = re.search(r'^"%s"="(.*)"\r?$' % key, export.read_text("utf-16") if export.exists() else "", re.M)
-            return re.sub(r"\\(.)", r"\1", found[1]) if found else "-"
+            found = self.probe("read", KEY + "\\setting", key)
+            return found[1:] if found.startswith("+") else "-"
         wait("%s of %s" % (key, expected), lambda: value() == self.expand(expected), limit=5)
 
     def local(self, name):
@@ -362,8 +450,7 @@ class Scenario:
     def dpi_(self, dots):
         # The display's dots per inch, which Wine reads at each program's
         # start; a new scenario starts at 96 again.
-        run("wine", "reg", "add", r"HKCU\Control Panel\Desktop", "/v", "LogPixels", "/t", "REG_DWORD", "/d", dots, "/f",
-            binary=True)
+        expect(self.probe("dword", r"Control Panel\Desktop", "LogPixels", dots) == "ok", "LogPixels not stored")
         Scenario.dpi = int(dots)
 
     def picture_(self, name, *convert):
@@ -451,10 +538,10 @@ class Scenario:
             self.press_(button, box)
             wait("end of the box", lambda: box["handle"] not in [w["handle"] for w in self.windows(BOX)])
 
-    def nowindow_(self, kind):
-        # No such window, once one that is there has gone; and none comes
-        # within a second.
-        wait("end of %s" % kind, lambda: not self.windows(kind))
+    def nowindow_(self, kind, within=15):
+        # No such window, once one that is there has gone (within WITHIN
+        # seconds); and none comes within a second.
+        wait("end of %s" % kind, lambda: not self.windows(kind), float(within))
         end = time.monotonic() + 1
         while time.monotonic() < end:
             expect(not self.windows(kind), "a window %s" % kind)
@@ -512,14 +599,20 @@ class Scenario:
         clicked = time.monotonic()
         self.click(*self.bin_point(), "--repeat", 2, "--delay", 80, 1)
         menu = wait("menu", lambda: (self.windows(MENU) or [None])[0], float(within))
-        expect(time.monotonic() - clicked < float(within), "the menu took %.1f s" % (time.monotonic() - clicked))
+        expect(time.monotonic() - clicked < float(within) * SLOW, "the menu took %.1f s" % (time.monotonic() - clicked))
         return menu
+
+    def status(self, within=15):
+        # The first line of the Recycle Bin menu that a double-click opens.
+        items = self.doubleclick_(within)["controls"]
+        expect(items, "a menu whose items the probe could not read")
+        return items[0]["text"]
 
     def status_(self, text, within):
         # Double-clicks until the Recycle Bin menu's status reads TEXT (30 s
         # at most), each menu open within WITHIN seconds of its double-click.
-        end = time.monotonic() + 30
-        while (shown := self.doubleclick_(within)["controls"][0]["text"]) != text:
+        end = time.monotonic() + 30 * SLOW
+        while (shown := self.status(within)) != text:
             self.key_("Escape")
             expect(time.monotonic() < end, "the status reads %s" % shown)
         self.key_("Escape")
@@ -617,28 +710,49 @@ class Scenario:
         run("import", "-display", os.environ["DISPLAY"], "-window", "root", "-crop", crop, "+repage", SHOTS / (name + ".png"))
 
 
-def play(tools, path):
-    scenario, number, line = Scenario(tools, path.stem), 0, ""
+def play(tools, path, times=False):
+    # True when every step held, False at the first that did not (or that
+    # could not be read), None when the host does not allow the scenario.
+    # Whatever happened, what the scenario started is ended.
+    number, line, scenario = 0, "", None
     try:
+        scenario = Scenario(tools, path.stem)
         for number, line in enumerate(path.read_text().splitlines(), 1):
             if line.strip() and not line.startswith("#"):
+                began = time.monotonic()
                 scenario.step(line)
+                if times:
+                    print("%7.1f s  %s:%d  %s" % (time.monotonic() - began, path.stem, number, line.strip()[:100]), flush=True)
         return True
     except Unsupported as why:
         print("SKIPPED %s: %s" % (path.name, why))
         return None
-    except (Failure, subprocess.SubprocessError) as failure:
-        print("FAILED %s:%d: %s: %s" % (path.name, number, line.strip(), failure))
-        scenario.screenshot_(path.stem + "-failed")
+    except Exception as failure:  # a Failure, or a step that met what it could not read
+        what = failure if isinstance(failure, (Failure, subprocess.SubprocessError)) else \
+            "%s (%s)" % ("".join(traceback.format_exception_only(type(failure), failure)).strip(),
+                         traceback.extract_tb(failure.__traceback__)[-1].name)
+        print("FAILED %s:%d: %s: %s" % (path.name, number, line.strip(), what), flush=True)
+        try:
+            scenario and scenario.screenshot_(path.stem + "-failed")
+        except Exception:
+            pass
         return False
     finally:
-        scenario.close()
+        if scenario:
+            scenario.close()
 
 
 def main(source, *names):
+    # --times prints what each step took.
+    times = "--times" in names
+    names = [n for n in names if n != "--times"]
     tools = prepare(source)
-    paths = [HERE / FOLDER / (n + ".txt") for n in names] or sorted((HERE / FOLDER).glob("*.txt"))
-    results = {p.stem: play(tools, p) for p in paths}
+    try:
+        paths = [HERE / FOLDER / (n + ".txt") if "/" not in n else Path(n) for n in names] or \
+            sorted((HERE / FOLDER).glob("*.txt"))
+        results = {p.stem: play(tools, p, times) for p in paths}
+    finally:
+        PROBE.stop()
     failed = [name for name, result in results.items() if result is False]
     skipped = sum(result is None for result in results.values())
     print("%s: %d passed, %d failed, %d skipped %s" % (FOLDER, len(paths) - len(failed) - skipped, len(failed), skipped,
