@@ -32,8 +32,9 @@
 #include "layouts/window_classes.h"
 #include "pictures/picture_paths.h"
 #include "settings/settings_keys.h"
+#include "platform/system/environment.h"
 #include "platform/system/handles.h"
-#include "recycle_bin/recycle_bin_looks.h"
+#include "recycle_bin/look_spacing.h"
 #include "support.h"
 
 namespace {
@@ -125,10 +126,7 @@ double HostProcessorMs(const char* name, const std::string& environment = {}) {
     return found;
 }
 
-bool UnderWine() {
-    static const bool wine = ::GetProcAddress(::GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
-    return wine;
-}
+bool UnderWine() { return rublet::RunsUnderWine(); }
 
 
 // Wine keeps the Recycle Bin as the freedesktop trash of XDG_DATA_HOME: an

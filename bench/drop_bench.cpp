@@ -9,13 +9,14 @@
 #include <windows.h>
 
 #include <chrono>
+#include <functional>
 #include <cstdio>
 #include <string>
 #include <vector>
 
 #include "bench.h"
 #include "drop/hook.h"
-#include "drop/shell_desktop.h"
+#include "drop/shell_file_system.h"
 #include "support.h"
 
 namespace {
@@ -23,31 +24,36 @@ namespace {
 using Clock = std::chrono::steady_clock;
 double Since(Clock::time_point start) { return std::chrono::duration<double, std::milli>(Clock::now() - start).count(); }
 
-// The real desktop, with its shell call timed.
-class TimedDesktop final : public rublet::DropDesktop {
+// The real file system, with the shell's call timed.
+class TimedFileSystem final : public rublet::DropFileSystem {
 public:
-    explicit TimedDesktop(HWND owner) : shell_(owner) {}
-    int ShowMessage(std::wstring_view, unsigned, std::wstring_view) override { return rublet::box::IdOk; }
-    void SetMousePointer(rublet::MousePointer pointer) override { shell_.SetMousePointer(pointer); }
     rublet::ShellResult DeleteFiles(const std::wstring& sourceList, unsigned flags) override {
         const auto start = Clock::now();
-        const rublet::ShellResult result = shell_.DeleteFiles(sourceList, flags);
+        const rublet::ShellResult result = files_.DeleteFiles(sourceList, flags);
         shellMs += Since(start);
         return result;
     }
     std::vector<rublet::FolderEntry> FolderEntries(const std::wstring& folder) override {
-        return shell_.FolderEntries(folder);
+        return files_.FolderEntries(folder);
     }
-    std::optional<std::wstring> FinalPath(const std::wstring& path) override { return shell_.FinalPath(path); }
-    bool ShellFollowsLinks() override { return shell_.ShellFollowsLinks(); }
-    std::wstring UpperCase(std::wstring_view name) override { return shell_.UpperCase(name); }
-    std::vector<std::wstring> RedirectedFolders() override { return shell_.RedirectedFolders(); }
-    std::wstring EventSoundName() override { return {}; }
-    void PlayEventSound(const std::wstring&) override {}
+    std::optional<std::wstring> FinalPath(const std::wstring& path) override { return files_.FinalPath(path); }
+    bool InUse(const std::wstring& path) override { return files_.InUse(path); }
+    bool ShellFollowsLinks() override { return files_.ShellFollowsLinks(); }
+    std::vector<std::wstring> RedirectedFolders() override { return files_.RedirectedFolders(); }
     double shellMs = 0;
 
 private:
-    rublet::ShellDesktop shell_;
+    rublet::ShellFileSystem files_;
+};
+
+// Every step at once, on this thread; every question answered OK.
+struct AtOnce final : rublet::DropSteps, rublet::DropUser {
+    void OnWorker(std::function<void()> work, std::function<void(bool)> then) override {
+        work();
+        then(true);
+    }
+    int ShowMessage(std::wstring_view, unsigned, std::wstring_view) override { return rublet::box::IdOk; }
+    void PlayEventSound() override {}
 };
 
 // The median time of `read` on the drop, over 5 reads.
@@ -68,8 +74,10 @@ using bench::Median;
 
 int wmain() {
     const HWND window = ::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
-    rublet::ResumeDropHandling(window);
-    rublet::SettingsRecord settings;  // to the Recycle Bin; no question, message or sound
+    rublet::HookWindow(window);
+    // To the Recycle Bin; no question, message or sound.
+    rublet::SettingsRecord settings;
+    settings.Option1 = settings.Option2 = settings.Option3 = settings.Option5 = 0;
     std::vector<double> outside, shell, walk, each, opens;
     for (int round = 0; round < 5; ++round) {
         const std::wstring folder = L"T:\\drop-bench-" + std::to_wstring(round);
@@ -91,12 +99,12 @@ int wmain() {
         each.push_back(ReadMs(drop, &rublet::QueryDroppedPaths, paths));
         const auto start = Clock::now();
         ::SendMessageW(window, WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
-        static_cast<void>(rublet::TakePendingDrop());
-        TimedDesktop desktop(window);
-        rublet::ProcessDroppedFiles(settings, rublet::DroppedFiles, desktop);
+        TimedFileSystem files;
+        AtOnce steps;
+        rublet::ProcessDroppedFiles(settings, rublet::DroppedFiles, files, steps, steps, [](bool) {});
         const double total = Since(start);
-        shell.push_back(desktop.shellMs);
-        outside.push_back(total - desktop.shellMs);
+        shell.push_back(files.shellMs);
+        outside.push_back(total - files.shellMs);
     }
     std::printf("a drop of 1000 files into the Recycle Bin, 5 rounds: outside the shell call %.1f ms, the shell "
                 "call %.1f ms (medians); %.2f %%\n", Median(outside), Median(shell), 100 * Median(outside) / Median(shell));

@@ -7,8 +7,8 @@
 #include "layouts/window_classes.h"
 #include "layouts/window_messages.h"
 #include "main_window/form1.h"
-#include "platform/portable/paths.h"
 #include "platform/system/com.h"
+#include "platform/system/file_system.h"
 #include "platform/system/handles.h"
 #include "platform/system/program_directory.h"
 #include "settings/ini_settings_store.h"
@@ -29,7 +29,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     // just ended may still hold it for a moment (under Wine even after its
     // process has gone): then it has no window any more, and its end hands
     // the mutex over, abandoned, to this start.
-    const rublet::UniqueKernelHandle running(::CreateMutexW(nullptr, TRUE, SingleBinMutex));
+    rublet::UniqueKernelHandle running(::CreateMutexW(nullptr, TRUE, SingleBinMutex));
     if (::GetLastError() == ERROR_ALREADY_EXISTS) {
         const HWND first = ::FindWindowW(rublet::names::Form1Class, nullptr);
         const DWORD taken = ::WaitForSingleObject(running.get(), first ? 0 : 2000);
@@ -41,19 +41,20 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     rublet::ComApartment com;
     // A Rublet.ini beside the program holds the settings instead of the
     // registry, so that they travel with it.
-    const std::wstring portable = rublet::JoinPath(rublet::ProgramDirectory(), rublet::names::PortableSettingsFile);
-    const DWORD attributes = ::GetFileAttributesW(portable.c_str());
+    const std::wstring portable = rublet::BesideProgram(rublet::names::PortableSettingsFile);
     std::unique_ptr<rublet::SettingsStore> store;
-    if (attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY))
-        store = std::make_unique<rublet::IniSettingsStore>(portable);
-    else
-        store = std::make_unique<rublet::RegistrySettingsStore>();
-    const auto form = rublet::Form1::Create(*store);
+    if (rublet::IsFile(portable)) store = std::make_unique<rublet::IniSettingsStore>(portable);
+    else store = std::make_unique<rublet::RegistrySettingsStore>();
+    auto form = rublet::Form1::Create(*store);
     if (!form) return 1;
     MSG message{};
     while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
         ::TranslateMessage(&message);
         ::DispatchMessageW(&message);
     }
+    // The bin has gone: a new start may begin while the jobs under way end.
+    ::ReleaseMutex(running.get());
+    running.reset();
+    form.reset();
     return static_cast<int>(message.wParam);
 }

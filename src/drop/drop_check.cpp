@@ -1,6 +1,5 @@
 #include "drop/drop_check.h"
 
-#include <algorithm>
 #include <map>
 #include <set>
 #include <utility>
@@ -24,13 +23,13 @@ namespace {
 // it is held to the same rules, with the shell's path limit.
 class DropCheck {
 public:
-    DropCheck(DropDesktop& desktop, bool deleting)
-        : desktop_(desktop),
-          followsLinks_(desktop.ShellFollowsLinks()),
+    DropCheck(DropFileSystem& files, bool deleting)
+        : files_(files),
+          followsLinks_(files.ShellFollowsLinks()),
           walks_(deleting),
-          redirected_(desktop.RedirectedFolders()) {}
+          redirected_(files.RedirectedFolders()) {}
 
-    std::optional<Refusal> Path(const std::wstring& path) {
+    std::optional<Refusal> RefusalOf(const std::wstring& path) {
         if (IsDriveOrShareRoot(path)) return Refusal{&Texts::RootRefused, path};
         if (path.size() > MaxShellPath) return Refusal{&Texts::PathTooLong, path};
         for (const std::wstring& folder : redirected_)
@@ -44,7 +43,7 @@ public:
             if (!IsPlainName(name)) return Refusal{&Texts::NameRefused, path};
             item = nullptr;
             const Listing& listing = Entries(folder);
-            for (auto [alike, end] = listing.ByKey.equal_range(Key(name)); alike != end; ++alike) {
+            for (auto [alike, end] = listing.ByKey.equal_range(NameKey(name)); alike != end; ++alike) {
                 const FolderEntry& entry = listing.Entries[alike->second];
                 if (entry.Name != name) return Refusal{&Texts::NameRefused, path};
                 item = &entry;
@@ -59,19 +58,13 @@ public:
         if (!followsLinks_) return item->IsFolder && !item->IsLink && walks_ ? inside({}) : std::nullopt;
         if (item->IsLink) return Refusal{&Texts::LinkRefused, path};
         const std::optional<std::wstring>& aboveFinal = Final(above);
-        const std::optional<std::wstring> own = desktop_.FinalPath(folder);
+        const std::optional<std::wstring> own = files_.FinalPath(folder);
         if (!aboveFinal || !own) return Refusal{&Texts::ItemNotFound, path};
         if (*own != JoinPath(*aboveFinal, parts.Names.back())) return Refusal{&Texts::LinkRefused, path};
         return item->IsFolder && walks_ ? inside(*own) : std::nullopt;
     }
 
 private:
-    // Windows' case folding reaches beyond ASCII; the desktop knows it.
-    std::wstring Key(std::wstring_view name) {
-        std::wstring key = NameKey(name);
-        return std::all_of(key.begin(), key.end(), [](wchar_t c) { return c < 0x80; }) ? key : desktop_.UpperCase(key);
-    }
-
     // What a folder the dropped paths pass through holds, by key: listed once.
     struct Listing {
         std::vector<FolderEntry> Entries;
@@ -80,31 +73,31 @@ private:
     const Listing& Entries(const std::wstring& folder) {
         if (const auto found = listings_.find(folder); found != listings_.end()) return found->second;
         Listing& listing = listings_[folder];
-        listing.Entries = desktop_.FolderEntries(folder);
-        for (std::size_t i = 0; i < listing.Entries.size(); ++i) listing.ByKey.emplace(Key(listing.Entries[i].Name), i);
+        listing.Entries = files_.FolderEntries(folder);
+        for (std::size_t i = 0; i < listing.Entries.size(); ++i) listing.ByKey.emplace(NameKey(listing.Entries[i].Name), i);
         return listing;
     }
 
     const std::optional<std::wstring>& Final(const std::wstring& folder) {
         const auto found = finals_.find(folder);
-        return found != finals_.end() ? found->second : finals_.emplace(folder, desktop_.FinalPath(folder)).first->second;
+        return found != finals_.end() ? found->second : finals_.emplace(folder, files_.FinalPath(folder)).first->second;
     }
 
     // Why something below a dropped folder, whose own final path is
     // `final`, may not reach the shell. The path limit bounds the depth.
     std::optional<TextId> Inside(const std::wstring& folder, const std::wstring& final) {
-        const std::vector<FolderEntry> entries = desktop_.FolderEntries(folder);
+        const std::vector<FolderEntry> entries = files_.FolderEntries(folder);
         std::set<std::wstring> keys;
         for (const FolderEntry& entry : entries) {
             const std::wstring path = JoinPath(folder, entry.Name);
-            if (!IsPlainName(entry.Name) || !keys.insert(Key(entry.Name)).second) return &Texts::NameRefused;
+            if (!IsPlainName(entry.Name) || !keys.insert(NameKey(entry.Name)).second) return &Texts::NameRefused;
             if (path.size() > MaxShellPath) return &Texts::PathTooLong;
             std::wstring own;
             if (followsLinks_) {
                 // A folder link or a mount point lists as a reparse point; a
                 // link to a file shows only in its final path.
                 if (entry.IsLink) return &Texts::LinkRefused;
-                const std::optional<std::wstring> found = desktop_.FinalPath(path);
+                const std::optional<std::wstring> found = files_.FinalPath(path);
                 if (!found) return &Texts::ItemNotFound;
                 if (*found != JoinPath(final, entry.Name)) return &Texts::LinkRefused;
                 own = *found;
@@ -117,7 +110,7 @@ private:
         return std::nullopt;
     }
 
-    DropDesktop& desktop_;
+    DropFileSystem& files_;
     const bool followsLinks_, walks_;
     const std::vector<std::wstring> redirected_;
     std::map<std::wstring, Listing> listings_;
@@ -126,10 +119,10 @@ private:
 
 }  // namespace
 
-std::optional<Refusal> CheckDrop(const std::vector<std::wstring>& paths, DropDesktop& desktop, bool deleting) {
-    DropCheck check(desktop, deleting);
+std::optional<Refusal> CheckDrop(const std::vector<std::wstring>& paths, DropFileSystem& files, bool deleting) {
+    DropCheck check(files, deleting);
     for (const std::wstring& path : paths)
-        if (std::optional<Refusal> refusal = check.Path(path)) return refusal;
+        if (std::optional<Refusal> refusal = check.RefusalOf(path)) return refusal;
     return std::nullopt;
 }
 

@@ -2,7 +2,7 @@
 // The look at a drop before the shell sees any of it: whether every path
 // names exactly the item that was dragged, and nothing the shell would reach
 // lies outside what was dropped. Portable; the file system is reached
-// through DropDesktop.
+// through DropFileSystem.
 
 #include <optional>
 #include <string>
@@ -20,7 +20,7 @@ struct Refusal {
 };
 
 // The first reason, found afresh, why the drop may not reach the shell.
-[[nodiscard]] std::optional<Refusal> CheckDrop(const std::vector<std::wstring>& paths, DropDesktop& desktop,
+[[nodiscard]] std::optional<Refusal> CheckDrop(const std::vector<std::wstring>& paths, DropFileSystem& files,
                                                bool deleting);
 
 }  // namespace rublet

@@ -22,22 +22,6 @@ void UnhookWindow(HWND hwnd) noexcept {
     PrevWndProc = nullptr;
 }
 
-void SuspendDropHandling(HWND hwnd) noexcept { UnhookWindow(hwnd); }
-
-void ResumeDropHandling(HWND hwnd) noexcept {
-    DropPending = 0;
-    // What DragAcceptFiles does, without loading the shell before the
-    // window shows.
-    ::SetWindowLongPtrW(hwnd, GWL_EXSTYLE, ::GetWindowLongPtrW(hwnd, GWL_EXSTYLE) | WS_EX_ACCEPTFILES);
-    HookWindow(hwnd);
-}
-
-bool TakePendingDrop() noexcept {
-    if (DropPending != -1) return false;
-    DropPending = 0;
-    return true;
-}
-
 namespace {
 
 std::wstring AnsiPathToWide(std::string_view path) {

@@ -1,7 +1,6 @@
 #pragma once
-// The main window's procedure hook and the drop state. Nothing outside this
-// folder changes the state: start-up, the timer and the emptying of the
-// Recycle Bin go through the functions below.
+// The main window's procedure hook and the drop state, which only this
+// folder changes: DropHandling takes the hook down and puts it in again.
 
 #include <windows.h>
 
@@ -17,7 +16,8 @@ namespace rublet {
 extern WNDPROC PrevWndProc;
 // 0 = nothing pending, -1 = a drop waits for the timer.
 extern std::int16_t DropPending;
-// The paths of the latest drop, in the drop's order.
+// The paths of the latest drop collected, in the drop's order; they stay
+// until the next drop replaces them.
 extern std::vector<std::wstring> DroppedFiles;
 
 // Installs WindowProc in front of the window's procedure; does nothing
@@ -25,15 +25,6 @@ extern std::vector<std::wstring> DroppedFiles;
 void HookWindow(HWND hwnd) noexcept;
 // Restores the previous procedure; does nothing without a hook.
 void UnhookWindow(HWND hwnd) noexcept;
-
-// Takes the drop handling down (UnhookWindow): a drop that arrives now
-// reaches only the window's own procedure and is lost.
-void SuspendDropHandling(HWND hwnd) noexcept;
-// Brings it back, in this order: a drop collected but not taken is
-// discarded, the window is registered as a drop target, WindowProc goes in.
-void ResumeDropHandling(HWND hwnd) noexcept;
-// True when a drop waits for the timer, which then has it: the flag is cleared.
-[[nodiscard]] bool TakePendingDrop() noexcept;
 
 // Every path of a drop, whole, in the drop's order.
 [[nodiscard]] std::vector<std::wstring> ReadDroppedPaths(HDROP drop);

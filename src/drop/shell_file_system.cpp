@@ -1,23 +1,12 @@
-#include "drop/shell_desktop.h"
+#include "drop/shell_file_system.h"
 
 #include <shellapi.h>
 
-#include "drop/event_sound.h"
-#include "drop/sound_keys.h"
 #include "platform/portable/paths.h"
 #include "platform/system/environment.h"
 #include "platform/system/handles.h"
-#include "platform/system/registry.h"
-#include "platform/window/app_mouse_pointer.h"
-#include "platform/window/message_box.h"
 
 namespace rublet {
-
-int ShellDesktop::ShowMessage(std::wstring_view text, unsigned style, std::wstring_view title) {
-    return MsgBox(owner_, text, style, title);
-}
-
-void ShellDesktop::SetMousePointer(MousePointer pointer) { SetAppMousePointer(pointer); }
 
 namespace {
 
@@ -38,9 +27,9 @@ LRESULT CALLBACK BeforeShellDialog(int code, WPARAM wParam, LPARAM lParam) {
 
 }  // namespace
 
-ShellResult ShellDesktop::DeleteFiles(const std::wstring& sourceList, unsigned flags) {
+ShellResult ShellFileSystem::DeleteFiles(const std::wstring& sourceList, unsigned flags) {
     SHFILEOPSTRUCTW operation{};
-    operation.hwnd = owner_;
+    operation.hwnd = nullptr;
     operation.wFunc = FO_DELETE;
     operation.pFrom = sourceList.c_str();
     operation.fFlags = static_cast<FILEOP_FLAGS>(flags);
@@ -53,7 +42,7 @@ ShellResult ShellDesktop::DeleteFiles(const std::wstring& sourceList, unsigned f
     return {code, operation.fAnyOperationsAborted != FALSE, keptQuestionAway};
 }
 
-std::vector<FolderEntry> ShellDesktop::FolderEntries(const std::wstring& folder) {
+std::vector<FolderEntry> ShellFileSystem::FolderEntries(const std::wstring& folder) {
     std::vector<FolderEntry> entries;
     WIN32_FIND_DATAW found{};
     const UniqueFind search(::FindFirstFileExW(ExtendedLengthPath(JoinPath(folder, L"*")).c_str(), FindExInfoBasic,
@@ -68,7 +57,7 @@ std::vector<FolderEntry> ShellDesktop::FolderEntries(const std::wstring& folder)
     return entries;
 }
 
-std::optional<std::wstring> ShellDesktop::FinalPath(const std::wstring& path) {
+std::optional<std::wstring> ShellFileSystem::FinalPath(const std::wstring& path) {
     // Attributes only: an item that another program holds open is still
     // opened. A link is opened as itself where the system can.
     const UniqueFile item(::CreateFileW(ExtendedLengthPath(path).c_str(), FILE_READ_ATTRIBUTES,
@@ -87,20 +76,21 @@ std::optional<std::wstring> ShellDesktop::FinalPath(const std::wstring& path) {
 
 // Wine's file system opens a link's target whatever the flags ask, and its
 // shell deletes through links; it also lists a link to a file as a plain file.
-bool ShellDesktop::ShellFollowsLinks() { return RunsUnderWine(); }
+bool ShellFileSystem::ShellFollowsLinks() { return RunsUnderWine(); }
 
-std::wstring ShellDesktop::UpperCase(std::wstring_view name) {
-    std::wstring upper(name);
-    if (!upper.empty())
-        ::LCMapStringEx(LOCALE_NAME_INVARIANT, LCMAP_UPPERCASE, upper.c_str(), static_cast<int>(upper.size()),
-                        upper.data(), static_cast<int>(upper.size()), nullptr, nullptr, 0);
-    return upper;
+// Held open without delete sharing, so that neither a move nor a delete
+// can take it. Opened for deletion, as the shell would, and let go at once.
+bool ShellFileSystem::InUse(const std::wstring& path) {
+    const UniqueFile item(::CreateFileW(ExtendedLengthPath(path).c_str(), DELETE,
+                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                        FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+    return !item && ::GetLastError() == ERROR_SHARING_VIOLATION;
 }
 
 // A 32-bit program on 64-bit Windows, and under Wine's WOW64, has its paths
 // under the system folder sent to its 32-bit twin, and "Sysnative" to the
 // system folder, on the thread that asks and inside the shell's calls alike.
-std::vector<std::wstring> ShellDesktop::RedirectedFolders() {
+std::vector<std::wstring> ShellFileSystem::RedirectedFolders() {
     BOOL wow64 = FALSE;
     if (!::IsWow64Process(::GetCurrentProcess(), &wow64) || !wow64) return {};
     wchar_t windows[MAX_PATH];
@@ -110,13 +100,5 @@ std::vector<std::wstring> ShellDesktop::RedirectedFolders() {
     return {JoinPath(folder, L"System32"), JoinPath(folder, L"Sysnative"), JoinPath(folder, L"lastgood\\System32"),
             JoinPath(folder, L"regedit.exe")};
 }
-
-std::wstring ShellDesktop::EventSoundName() {
-    for (const std::wstring_view key : names::EmptyRecycleBinSoundKeys)
-        if (std::wstring sound = ReadRegString(HKEY_CURRENT_USER, key, L""); !sound.empty()) return sound;
-    return {};
-}
-
-void ShellDesktop::PlayEventSound(const std::wstring& name) { rublet::PlayEventSound(name); }
 
 }  // namespace rublet

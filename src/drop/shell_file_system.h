@@ -1,6 +1,8 @@
 #pragma once
-// The desktop that dropped files are processed against: message boxes
-// owned by the main window, the shell's delete, the event sound.
+// The file system and the shell's delete that a drop is checked against
+// and handed to, on the drop's worker. The shell's own windows (its
+// progress, its warnings) have no owner: they belong to the worker's
+// thread, which no window of the program's lives on.
 
 #include <windows.h>
 
@@ -8,23 +10,14 @@
 
 namespace rublet {
 
-class ShellDesktop final : public DropDesktop {
+class ShellFileSystem final : public DropFileSystem {
 public:
-    explicit ShellDesktop(HWND owner) noexcept : owner_(owner) {}
-
-    int ShowMessage(std::wstring_view text, unsigned style, std::wstring_view title) override;
-    void SetMousePointer(MousePointer pointer) override;
     ShellResult DeleteFiles(const std::wstring& sourceList, unsigned flags) override;
     std::vector<FolderEntry> FolderEntries(const std::wstring& folder) override;
     std::optional<std::wstring> FinalPath(const std::wstring& path) override;
+    bool InUse(const std::wstring& path) override;
     bool ShellFollowsLinks() override;
-    std::wstring UpperCase(std::wstring_view name) override;
     std::vector<std::wstring> RedirectedFolders() override;
-    std::wstring EventSoundName() override;
-    void PlayEventSound(const std::wstring& name) override;
-
-private:
-    HWND owner_;
 };
 
 }  // namespace rublet

@@ -52,6 +52,9 @@ struct Texts {
     // Not in the original program: under Wine, before deleting for good what
     // its trash could not take; LineBreak and the items follow.
     std::wstring_view CannotRecycle;
+    // New: items another program holds open, which neither the Recycle Bin
+    // nor deleting can take; LineBreak, the items and ProcessingFailed follow.
+    std::wstring_view InUse;
 
     // The settings dialog.
     std::wstring_view Form2Caption;
@@ -82,6 +85,8 @@ struct Texts {
     std::wstring_view TrashEmpty;
     std::wstring_view TrashObjectsOne;
     std::wstring_view TrashObjects;
+    // New: the status line before the first look at the Recycle Bin has ended.
+    std::wstring_view TrashLooking;
 
     // The version box.
     std::wstring_view AboutText;
@@ -114,6 +119,8 @@ struct Texts {
     std::wstring_view UndoFailed;
     // Not in the original program: "開く" where no file manager shows the trash.
     std::wstring_view OpenUnavailable;
+    // New: the undo item of a drop that can no longer come back.
+    std::wstring_view UndoGone;
 };
 
 enum class Language { Japanese, English };

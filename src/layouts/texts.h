@@ -30,6 +30,8 @@ inline constexpr Texts Japanese = {
     .NothingDeleted = L"何も削除していません。",
     // Not in the original program.
     .CannotRecycle = L"次の項目はごみ箱に移せません。完全に削除しますか?",
+    // New.
+    .InUse = L"次の項目は別のプログラムで開かれているため、操作を完了できません。",
     .Form2Caption = L"設定",
     .OkCaption = L"OK",
     .CancelCaption = L"CANCEL",
@@ -55,6 +57,8 @@ inline constexpr Texts Japanese = {
     .TrashEmpty = L"空っぽ",
     .TrashObjectsOne = L"{count}個のｵﾌﾞｼﾞｪｸﾄ({size}MB)",
     .TrashObjects = L"{count}個のｵﾌﾞｼﾞｪｸﾄ({size}MB)",
+    // New.
+    .TrashLooking = L"ゴミ箱を調べています…",
     .AboutText = L"Rubblet Ver.2.1",
     .AboutTitle = L"ﾊﾞｰｼﾞｮﾝ情報",
     .Form3Caption = L"Form3",
@@ -77,6 +81,8 @@ inline constexpr Texts Japanese = {
     .UndoAmbiguous = L"同じ場所から同じ時刻に捨てられた項目がゴミ箱に複数あります",
     .UndoFailed = L"ゴミ箱から戻せませんでした",
     .OpenUnavailable = L"ゴミ箱を表示できるファイルマネージャーが見つかりません。",
+    // New.
+    .UndoGone = L"この項目はもう元に戻せません。ゴミ箱が空にされたか、すでに元に戻されています。",
 };
 
 }  // namespace rublet::text

@@ -30,6 +30,8 @@ inline constexpr Texts English = {
     .NothingDeleted = L"Nothing was deleted.",
     // Not in the original program.
     .CannotRecycle = L"These items cannot go to the Recycle Bin. Delete them for good?",
+    // New.
+    .InUse = L"The action can't be completed because these items are open in another program.",
     .Form2Caption = L"Settings",
     .OkCaption = L"OK",
     .CancelCaption = L"Cancel",
@@ -55,6 +57,8 @@ inline constexpr Texts English = {
     .TrashEmpty = L"Recycle Bin is empty",
     .TrashObjectsOne = L"{count} item ({size} MB)",
     .TrashObjects = L"{count} items ({size} MB)",
+    // New.
+    .TrashLooking = L"Looking at the Recycle Bin…",
     .AboutText = L"Rublet version 2.1",
     .AboutTitle = L"About Rublet",
     .Form3Caption = L"Form3",
@@ -77,6 +81,8 @@ inline constexpr Texts English = {
     .UndoAmbiguous = L"more than one item in the Recycle Bin came from there at that time",
     .UndoFailed = L"the Recycle Bin did not restore it",
     .OpenUnavailable = L"No file manager that shows the trash was found.",
+    // New.
+    .UndoGone = L"These items can no longer be taken back: the Recycle Bin was emptied, or they were taken back already.",
 };
 
 }  // namespace rublet::text

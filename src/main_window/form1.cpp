@@ -5,9 +5,9 @@
 #include "drop/hook.h"
 #include "layouts/form1_layout.h"
 #include "layouts/language.h"
+#include "layouts/resource_ids.h"
 #include "layouts/window_classes.h"
 #include "layouts/window_messages.h"
-#include "layouts/resource_ids.h"
 #include "pictures/window_shape.h"
 #include "platform/window/message_box.h"
 #include "platform/window/screen.h"
@@ -22,7 +22,9 @@ constexpr UINT_PTR Timer2Id = 2;
 constexpr UINT_PTR ShowTheBinId = 4;
 constexpr UINT ShowTheBinMs = 1500;
 
-void Warn(const std::wstring& message) { MsgBox(nullptr, message, MB_OK | MB_ICONEXCLAMATION, Text().MessageTitle); }
+void Warn(HWND owner, const std::wstring& message) {
+    MsgBox(owner, message, MB_OK | MB_ICONEXCLAMATION, Text().MessageTitle);
+}
 
 }  // namespace
 
@@ -42,11 +44,12 @@ std::unique_ptr<Form1> Form1::Create(SettingsStore& store) {
 // it has been painted (Form_Shown).
 void Form1::Form_Load() {
     const POINT place = Loadsetting();
-    ApplyPictureShape(hwnd(), ShownPicture(), false);
+    ApplyPictureShape(hwnd(), face_.Shown(), false);
     Timer2.emplace(hwnd(), Timer2Id, layouts::Timer2IntervalMs);
-    undo_.emplace(hwnd(), names::UndoEndedMessage);
+    drops_.emplace(hwnd(), tasks_);
+    undo_.emplace(tasks_, gate_, [this](const std::vector<UndoItem>& items) { UndoEnded(items); });
     setform();
-    const PictureBox& shown = ShownPicture().Box;
+    const PictureBox& shown = face_.Shown().Box;
     ShowInZOrder(hwnd(), IsOn(Settings.Option4),
                  {place.x, place.y, place.x + shown.ScaleWidth(), place.y + shown.ScaleHeight()});
     ::UpdateWindow(hwnd());
@@ -55,7 +58,7 @@ void Form1::Form_Load() {
 
 void Form1::Form_Shown() {
     CreateLayoutControls();
-    recycleBin_.emplace(hwnd(), names::RecycleBinStateMessage);
+    recycleBin_.emplace(tasks_, gate_, [this] { RecycleBinStateChanged(); });
     tooltip_.Create(hwnd(), [this] { return StatusLine(); });
 }
 
@@ -63,11 +66,11 @@ POINT Form1::Loadsetting() {
     const ScreenTwips screen = ScreenSizeInTwips();
     SettingsReading reading = ReadSettings(store_, screen, DefaultBinPath());
     Settings = std::move(reading.Record);
-    for (const InvalidSetting& invalid : reading.Invalid) Warn(InvalidSettingMessage(invalid));
+    for (const InvalidSetting& invalid : reading.Invalid) Warn(nullptr, InvalidSettingMessage(invalid));
     LoadPicture1();
 
     const TwipsPerPixel factor = ScreenTwipsPerPixel();
-    const PictureBox& picture = pictures_.Empty.Box;
+    const PictureBox& picture = face_.Empty().Box;
     const TwipsPoint place =
         StartUpPlace({Settings.Defleft, Settings.Deftop}, PixelsToTwips(picture.ScaleWidth(), factor.X),
                      PixelsToTwips(picture.ScaleHeight(), factor.Y), screen, MonitorsInTwips());
@@ -81,71 +84,62 @@ POINT Form1::Loadsetting() {
 void Form1::LoadPicture1() {
     ChosenPictures chosen = ChooseBinPictures(Settings.Bmpdir);
     if (chosen.Fault)
-        Warn(TwoLines(chosen.Fault == PictureFault::Unreadable ? Text().PictureUnreadable : Text().PictureEmpty,
-                      Settings.Bmpdir));
-    pictures_ = std::move(chosen.Pictures);
+        Warn(nullptr, TwoLines(chosen.Fault == PictureFault::Unreadable ? Text().PictureUnreadable : Text().PictureEmpty,
+                               Settings.Bmpdir));
+    face_.Take(std::move(chosen.Pictures));
     Settings.Bmpdir = std::move(chosen.Path);
 }
 
-const ShapedPicture& Form1::ShownPicture() const noexcept {
-    return showsFull_ ? *pictures_.Full : pictures_.Empty;
-}
+void Form1::setform() { drops_->Release(); }
 
-void Form1::ShowRecycleBinState() {
+void Form1::RecycleBinStateChanged() {
     tooltip_.Pop();
-    const std::optional<RecycleBinContents> last = recycleBin_->Last();
-    const bool full = pictures_.Full && last && last->Full();
-    if (full == showsFull_) return;
-    showsFull_ = full;
-    ApplyPictureShape(hwnd(), ShownPicture(), true);
+    const std::optional<RecycleBinContents>& last = recycleBin_->Last();
+    face_.ShowFull(hwnd(), last && last->Full());
+    // A menu opened before the first look ended shows what it found now.
+    if (form3_ && form3_->ShowsMenu(MenuItem::mfile2)) form3_->SetCaption(MenuItem::mtrashstatus, StatusLine());
 }
 
-void Form1::RecycleBinChanged() {
-    if (recycleBin_) recycleBin_->Look();
-}
+std::wstring Form1::StatusLine() const { return recycleBin_ ? recycleBin_->StatusLine() : std::wstring(Text().TrashLooking); }
 
-std::wstring Form1::StatusLine() const { return recycleBin_ ? recycleBin_->StatusLine() : std::wstring(); }
-
-void Form1::setform() { ResumeDropHandling(hwnd()); }
-
-// One drop at a time: while one is processed, the drop handling is down,
-// and a drop that reaches the hook all the same (emptying the Recycle Bin
-// brings it back) waits untaken, to be discarded at the end, as lost.
 void Form1::Timer2_Timer() {
-    if (dropJob_.Running() || !TakePendingDrop()) return;
+    if (closing_ || !drops_->TakePendingDrop()) return;
     // The scratch field keeps the last path of the drop.
     if (!DroppedFiles.empty()) ::SetWindowTextW(Control(ControlName::Text1), DroppedFiles.back().c_str());
-    SuspendDropHandling(hwnd());
-    dropJob_.Start(hwnd(), names::DropProcessedMessage, Settings, DroppedFiles);
+    drops_->Process(Settings, [this](const DropOutcome& outcome) { DropProcessed(outcome); });
 }
 
-void Form1::DropProcessed() {
-    dropJob_.Finish();
-    if (const DropOutcome& outcome = dropJob_.Outcome(); outcome.AllGone) {
+void Form1::DropProcessed(const DropOutcome& outcome) {
+    if (outcome.AllGone) {
         if (outcome.Recycled) undo_->Remember({outcome.Paths, outcome.Started, outcome.Ended});
         else undo_->Forget();
     }
-    ResumeDropHandling(hwnd());
-    RecycleBinChanged();
-    if (closeAfterDrop_) Unload();
+    if (recycleBin_) recycleBin_->Look();
+    if (closing_ && !undo_->Running()) Unload();
 }
 
-Form1::~Form1() { Unload(); }
+void Form1::TakeBack(const RecycledDrop& drop) {
+    if (undo_->CanTakeBack(drop)) undo_->Start(drop);
+    else MsgBox(hwnd(), Text().UndoGone, MB_OK | MB_ICONEXCLAMATION, Text().MessageTitle);
+}
 
-void Form1::Unload() {
-    if (!hwnd()) return;
-    Form_Unload();
-    if (endingSession_) dropJob_.Abandon();
-    dropJob_.Finish();
-    Timer2.reset();
-    showTheBin_.reset();
-    recycleBin_.reset();
-    tooltip_.Destroy();
-    ::DestroyWindow(hwnd());
+void Form1::UndoEnded(const std::vector<UndoItem>& items) {
+    if (recycleBin_) recycleBin_->Look();
+    const bool done = AllRestored(items);
+    if ((!done || IsOn(Settings.Option3)) && !endingSession_)
+        MsgBox(hwnd(), UndoReport(items), MB_OK | (done ? MB_ICONINFORMATION : MB_ICONEXCLAMATION), Text().MessageTitle);
+    if (closing_ && !drops_->Processing()) Unload();
+}
+
+void Form1::RecycleBinEmptied(bool emptied) {
+    if (emptied) undo_->Emptied();
+    if (recycleBin_) recycleBin_->Look();
 }
 
 Form3* Form1::MenuHost() {
-    if (!form3_ || !form3_->hwnd()) form3_ = Form3::Create(store_, hwnd());
+    if (!form3_ || !form3_->hwnd())
+        form3_ = Form3::Create({store_, hwnd(), tasks_, gate_, *drops_, [this](bool emptied) { RecycleBinEmptied(emptied); },
+                                [this](const RecycledDrop& drop) { TakeBack(drop); }});
     return form3_.get();
 }
 
@@ -155,104 +149,52 @@ void Form1::Form_MouseDown(int button) {
     if (Form3* menus = MenuHost()) menus->PopupMenu(MenuItem::mfile);
 }
 
+// The menu comes at once, with what the last look found.
 void Form1::Form_DblClick() {
     Form3* menus = MenuHost();
     if (!menus) return;
     menus->SetCaption(MenuItem::mtrashstatus, StatusLine());
-    menus->SetUndo(undo_->Count() ? UndoCaption(undo_->Count()) : std::wstring());
+    menus->SetUndo(undo_->Last());
     menus->PopupMenu(MenuItem::mfile2);
 }
 
-void Form1::Form_Unload() {
-    RECT frame{};
-    ::GetWindowRect(hwnd(), &frame);
-    const TwipsPerPixel factor = ScreenTwipsPerPixel();
-    SavePlace(store_, PixelsToTwips(frame.left, factor.X), PixelsToTwips(frame.top, factor.Y));
-    // The system frees the former region; a layered window has none.
-    if (!ShownPicture().Box.HasAlpha()) ::SetWindowRgn(hwnd(), nullptr, TRUE);
-    if (form3_) form3_->Unload();  // the settings dialog first, then the menu host
-    SuspendDropHandling(hwnd());
-    // No box while Windows ends the session: it would hold the log-off up.
-    if (!endingSession_)
-        if (const std::optional<std::wstring> failed = store_.TakeSaveFailure())
-            Warn(TwoLines(Text().SettingsNotSaved, *failed));
+void Form1::Form_KeyDown(WPARAM key) {
+    if (key == 'Z' && ::GetKeyState(VK_CONTROL) < 0 && undo_->Last()) TakeBack(*undo_->Last());
+}
+
+// A second start: the bin comes to the top for a moment, then goes back
+// where its setting puts it.
+void Form1::ShowTheBin() {
+    SetAlwaysOnTop(hwnd(), true);
+    showTheBin_.emplace(hwnd(), ShowTheBinId, ShowTheBinMs);
 }
 
 LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (tooltip_.Relay(hwnd(), message, wParam, lParam)) return 0;
-    if (undo_ && undo_->HandleMessage(hwnd(), message, wParam, IsOn(Settings.Option3))) return 0;
+    if (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) tooltip_.RelayMouse(hwnd(), message, wParam, lParam);
     switch (message) {
-    case WM_PAINT:
-        PaintPicture(hwnd(), ShownPicture().Box);
-        return 0;
+    case WM_PAINT: face_.Paint(hwnd()); return 0;
+    case WM_ERASEBKGND: return 1;  // the picture covers the whole window
+    case WM_NOTIFY: return tooltip_.AnswerNotify(lParam);
     case WM_TIMER:
         if (wParam == Timer2Id) Timer2_Timer();
-        if (wParam == ShowTheBinId) {
-            showTheBin_.reset();
-            SetAlwaysOnTop(hwnd(), IsOn(Settings.Option4));
-        }
+        if (wParam == ShowTheBinId) showTheBin_.reset(), SetAlwaysOnTop(hwnd(), IsOn(Settings.Option4));
         return 0;
-    case names::RecycleBinChangedMessage:
-        RecycleBinChanged();
-        return 0;
-    case names::RecycleBinStateMessage:
-        if (recycleBin_) ShowRecycleBinState();
-        return 0;
-    case names::DropProcessedMessage:
-        DropProcessed();
-        return 0;
-    case names::AfterShowMessage:
-        Form_Shown();
-        return 0;
-    case names::ShowTheBinMessage:
-        // A second start: the bin comes to the top for a moment, then goes
-        // back where its setting puts it.
-        SetAlwaysOnTop(hwnd(), true);
-        showTheBin_.emplace(hwnd(), ShowTheBinId, ShowTheBinMs);
-        return 0;
-    case WM_DROPFILES:
-        // Only while the hook is away: the drop is lost, its handle released.
-        ::DragFinish(reinterpret_cast<HDROP>(wParam));
-        return 0;
-    case WM_LBUTTONDOWN:
-        Form_MouseDown(1);
-        return 0;
-    case WM_LBUTTONUP:
-        ::ReleaseCapture();
-        return 0;
-    case WM_CAPTURECHANGED:
-        drag_.Release();
-        return 0;
-    case WM_RBUTTONDOWN:
-        Form_MouseDown(2);
-        return 0;
-    case WM_MOUSEMOVE:
-        drag_.Follow(hwnd(), wParam);
-        return 0;
-    case WM_LBUTTONDBLCLK:
-        Form_DblClick();
-        return 0;
-    case WM_ERASEBKGND:
-        return 1;  // the picture covers the whole window
-    case WM_CLOSE:
-        // The shell's work cannot be broken off: the bin ends after it.
-        closeAfterDrop_ = dropJob_.Running();
-        if (!closeAfterDrop_) Unload();
-        return 0;
-    case WM_QUERYENDSESSION:
-        return TRUE;
-    case WM_ENDSESSION:
-        // Log-off or shut-down: an orderly end, which stores the place too.
-        if (wParam) {
-            endingSession_ = true;
-            Unload();
-        }
-        return 0;
-    case WM_DESTROY:
-        ::PostQuitMessage(0);
-        return 0;
-    default:
-        return Window::HandleMessage(message, wParam, lParam);
+    case names::AfterShowMessage: Form_Shown(); return 0;
+    case names::ShowTheBinMessage: ShowTheBin(); return 0;
+    // Only while the hook is away: the drop is lost, its handle released.
+    case WM_DROPFILES: ::DragFinish(reinterpret_cast<HDROP>(wParam)); return 0;
+    case WM_LBUTTONDOWN: Form_MouseDown(1); return 0;
+    case WM_LBUTTONUP: ::ReleaseCapture(); return 0;
+    case WM_CAPTURECHANGED: drag_.Release(); return 0;
+    case WM_RBUTTONDOWN: Form_MouseDown(2); return 0;
+    case WM_MOUSEMOVE: drag_.Follow(hwnd(), wParam); return 0;
+    case WM_LBUTTONDBLCLK: Form_DblClick(); return 0;
+    case WM_KEYDOWN: Form_KeyDown(wParam); return 0;
+    case WM_CLOSE: Form_QueryUnload(); return 0;
+    case WM_QUERYENDSESSION: return TRUE;
+    case WM_ENDSESSION: if (wParam) Form_EndSession(); return 0;
+    case WM_DESTROY: ::PostQuitMessage(0); return 0;
+    default: return Window::HandleMessage(message, wParam, lParam);
     }
 }
 

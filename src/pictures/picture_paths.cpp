@@ -1,5 +1,7 @@
 #include "pictures/picture_paths.h"
 
+#include <algorithm>
+
 #include "platform/portable/paths.h"
 
 namespace rublet {
@@ -12,12 +14,14 @@ constexpr std::wstring_view DefaultPicture128File = L"Rublet128.png";
 // Before the extension of the picture shown while the Recycle Bin holds anything.
 constexpr std::wstring_view FullPictureSuffix = L"_full";
 
-// The program's folder and a file name with a separator between them, even
-// where the folder already ends in one (a drive's root).
-std::wstring BesideProgram(std::wstring_view programDirectory, std::wstring_view file) {
-    std::wstring path(programDirectory);
-    path += L'\\';
-    return path += file;
+// A path without doubled separators past its start (where a share's path
+// begins with two): earlier versions stored C:\\Rublet.bmp for a program
+// at a drive's root.
+std::wstring WithoutDoubledSeparators(std::wstring_view path) {
+    std::wstring single(path.substr(0, 2));
+    for (const wchar_t c : path.substr(std::min<std::size_t>(2, path.size())))
+        if (!((c == L'\\' || c == L'/') && !single.empty() && (single.back() == L'\\' || single.back() == L'/'))) single += c;
+    return single;
 }
 
 // The default bins, largest first, each with the least dpi it suits.
@@ -31,19 +35,19 @@ constexpr DefaultBin DefaultBins[] = {
 }  // namespace
 
 std::wstring DefaultPicturePath(std::wstring_view programDirectory) {
-    return BesideProgram(programDirectory, DefaultPictureFile);
+    return JoinPath(programDirectory, DefaultPictureFile);
 }
 
 std::vector<std::wstring> DefaultPicturePaths(std::wstring_view programDirectory, int dpi) {
     std::vector<std::wstring> paths;
     for (const DefaultBin& bin : DefaultBins)
-        if (dpi >= bin.FromDpi) paths.push_back(BesideProgram(programDirectory, bin.File));
+        if (dpi >= bin.FromDpi) paths.push_back(JoinPath(programDirectory, bin.File));
     return paths;
 }
 
 bool IsDefaultPicturePath(std::wstring_view path, std::wstring_view programDirectory) {
     for (const DefaultBin& bin : DefaultBins)
-        if (EqualIgnoringCase(path, BesideProgram(programDirectory, bin.File))) return true;
+        if (EqualIgnoringCase(WithoutDoubledSeparators(path), JoinPath(programDirectory, bin.File))) return true;
     return false;
 }
 

@@ -1,6 +1,7 @@
-#include "undo/open_trash.h"
+#include "recycle_bin/open_recycle_bin.h"
 
 #include <windows.h>
+#include <shellapi.h>
 
 #include <string>
 
@@ -9,11 +10,20 @@
 namespace rublet {
 namespace {
 
+// Explorer rooted at the Recycle Bin folder.
+constexpr wchar_t ExplorerVerb[] = L"Open";
+constexpr wchar_t ExplorerFile[] = L"explorer.exe";
+constexpr wchar_t ExplorerParameters[] = L"/root,::{645FF040-5081-101B-9F08-00AA002F954E}";
+
 constexpr wchar_t TrashOpener[] = L"winebrowser.exe trash:///";
 // An opener still running by then has found a program for the address.
 constexpr DWORD OpenerWaitMs = 5000;
 
 }  // namespace
+
+void OpenRecycleBinInExplorer() {
+    ::ShellExecuteW(nullptr, ExplorerVerb, ExplorerFile, ExplorerParameters, L"", SW_SHOWNORMAL);
+}
 
 bool OpenTrashUnderWine() {
     std::wstring command(TrashOpener);

@@ -1,65 +1,64 @@
 #include "recycle_bin/recycle_bin_watcher.h"
 
-#include "recycle_bin/recycle_bin_looks.h"
+#include "layouts/language.h"
+#include "recycle_bin/look_spacing.h"
 
 namespace rublet {
 namespace {
 
 // The watcher's own window takes these; none reaches the bin's window.
-constexpr UINT LookedMessage = WM_APP + 1;
-constexpr UINT ShellChangeMessage = WM_APP + 2;
-constexpr UINT StorageChangeMessage = WM_APP + 3;
+constexpr UINT ShellChangeMessage = WM_APP + 1;
 constexpr UINT_PTR NextLookTimerId = 1;
-constexpr std::chrono::seconds FirstLookWait{60};
 
 }  // namespace
 
-RecycleBinWatcher::RecycleBinWatcher(HWND window, UINT message)
-    : window_(window),
-      message_(message),
+RecycleBinWatcher::RecycleBinWatcher(UiTasks& tasks, RecycleBinGate& gate, std::function<void()> changed)
+    : gate_(gate),
+      changed_(std::move(changed)),
       messages_([this](UINT m, WPARAM w, LPARAM l) { OnMessage(m, w, l); }),
-      state_(messages_.hwnd(), LookedMessage),
       shellWatch_(messages_.hwnd(), ShellChangeMessage),
-      storageWatch_(messages_.hwnd(), StorageChangeMessage) {}
+      folderWatch_(tasks,
+                   [this] {
+                       folderWatch_.Rearm();  // before the look, so that no later change goes unseen
+                       Look();
+                   }),
+      look_(tasks) {
+    Look();
+}
+
+void RecycleBinWatcher::Look() {
+    if (look_.Running()) {
+        wanted_ = true;
+        return;
+    }
+    wanted_ = false;
+    look_.Start([&gate = gate_](const StopToken&) { return LookAtRecycleBin(gate); },
+                [this](RecycleBinContents contents) { Looked(contents); });
+}
 
 std::wstring RecycleBinWatcher::StatusLine() const {
-    const std::optional<RecycleBinContents> last = state_.Last(FirstLookWait);
-    return last ? last->StatusLine() : std::wstring();
+    return last_ ? last_->StatusLine() : std::wstring(Text().TrashLooking);
 }
 
 void RecycleBinWatcher::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case LookedMessage:
-        Looked();
-        break;
-    case ShellChangeMessage:
-        RecycleBinWatch::Acknowledge(wParam, lParam);
-        state_.Look();
-        break;
-    case StorageChangeMessage:
-        storageWatch_.Rearm();  // before the look, so that no later change goes unseen
-        state_.Look();
-        break;
-    case WM_TIMER:
+    if (message == ShellChangeMessage) {
+        ShellChangeWatch::Acknowledge(wParam, lParam);
+        Look();
+    } else if (message == WM_TIMER) {
         nextLook_.reset();
-        state_.Look();
-        break;
-    default:
-        break;
+        Look();
     }
 }
 
-void RecycleBinWatcher::Looked() {
-    const std::optional<RecycleBinContents> last = state_.Last();
-    if (!last) return;
-    if (!told_ || told_->Count != last->Count || told_->Bytes != last->Bytes) {
-        told_ = last;
-        ::PostMessageW(window_, message_, 0, 0);
-    }
+void RecycleBinWatcher::Looked(const RecycleBinContents& contents) {
+    const bool differs = !last_ || last_->Count != contents.Count || last_->Bytes != contents.Bytes;
+    last_ = contents;
+    if (wanted_) Look();
     // Where nothing reports changes, the next look waits in proportion to
     // how long this one took.
-    if (!storageWatch_.Watching())
-        nextLook_.emplace(messages_.hwnd(), NextLookTimerId, NextRecycleBinCheckMs(last->LookMs));
+    else if (!folderWatch_.Watching())
+        nextLook_.emplace(messages_.hwnd(), NextLookTimerId, NextRecycleBinCheckMs(contents.LookMs));
+    if (differs) changed_();
 }
 
 }  // namespace rublet

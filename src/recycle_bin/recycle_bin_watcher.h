@@ -1,54 +1,63 @@
 #pragma once
-// Everything that keeps the bin's idea of the Recycle Bin up to date: the
-// looks at it, the shell's word of its changes, the watch of the folder of
-// its items and, where neither reports every change, looks of its own at
-// a spacing that grows with how long a look takes. The window hears of it
-// only when what the Recycle Bin holds has changed.
+// Everything that keeps the program's idea of the Recycle Bin up to date:
+// the looks at it, each a job on a worker; the shell's word of its changes;
+// the watch of the folder of its items; and, where neither reports every
+// change, looks of its own at a spacing that grows with how long a look
+// takes. The window hears of it only when what the Recycle Bin holds has
+// changed, and never waits for a look.
 
 #include <windows.h>
 
+#include <functional>
 #include <optional>
 #include <string>
 
+#include "platform/window/background_job.h"
 #include "platform/window/message_window.h"
+#include "platform/window/ui_tasks.h"
 #include "platform/window/window_timer.h"
-#include "recycle_bin/recycle_bin_state.h"
-#include "recycle_bin/recycle_bin_storage_watch.h"
-#include "recycle_bin/recycle_bin_watch.h"
+#include "recycle_bin/recycle_bin_gate.h"
+#include "recycle_bin/recycle_bin_look.h"
+#include "recycle_bin/shell_change_watch.h"
+#include "recycle_bin/trash_folder_watch.h"
 
 namespace rublet {
 
 class RecycleBinWatcher {
 public:
-    // Starts the first look. Posts `message` to `window` after the first
-    // look and after each look whose count or size differs from the last.
-    RecycleBinWatcher(HWND window, UINT message);
+    // Starts the first look. Runs `changed` on the window's thread after
+    // the first look and after each look whose count or size differs from
+    // the one before.
+    RecycleBinWatcher(UiTasks& tasks, RecycleBinGate& gate, std::function<void()> changed);
     RecycleBinWatcher(const RecycleBinWatcher&) = delete;
     RecycleBinWatcher& operator=(const RecycleBinWatcher&) = delete;
+    // Waits for a look under way: it only reads.
     ~RecycleBinWatcher() = default;
 
-    // The program itself has changed the Recycle Bin.
-    void Look() noexcept { state_.Look(); }
+    // The Recycle Bin may have changed: a look follows, after the one
+    // under way if there is one.
+    void Look();
 
-    [[nodiscard]] std::optional<RecycleBinContents> Last() const { return state_.Last(); }
-    // The status line of the last look, for the tooltip and the menu. Only
-    // before the first look has ended does it wait, for that look, at most
-    // a minute: a large Recycle Bin under Wine takes seconds.
+    // What the last look found; nothing before the first has ended.
+    [[nodiscard]] const std::optional<RecycleBinContents>& Last() const noexcept { return last_; }
+    // Its status line, or until then that the Recycle Bin is being looked at.
     [[nodiscard]] std::wstring StatusLine() const;
 
 private:
     void OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    void Looked();
+    void Looked(const RecycleBinContents& contents);
 
-    const HWND window_;
-    const UINT message_;
-    std::optional<RecycleBinContents> told_;  // what the window was last told of
-    // Before the others, so that it goes after them: they post to it until they go.
+    RecycleBinGate& gate_;
+    const std::function<void()> changed_;
+    std::optional<RecycleBinContents> last_;
+    bool wanted_ = false;  // a look asked for while one was under way
+    // The shell's notifications and the timer arrive here.
     MessageWindow messages_;
-    RecycleBinState state_;
-    RecycleBinWatch shellWatch_;
-    RecycleBinStorageWatch storageWatch_;
-    std::optional<WindowTimer> nextLook_;  // only where storageWatch_ watches nothing
+    ShellChangeWatch shellWatch_;
+    TrashFolderWatch folderWatch_;
+    std::optional<WindowTimer> nextLook_;  // only where folderWatch_ watches nothing
+    // Last, so that it goes first: the look ends before what it reports to.
+    BackgroundJob look_;
 };
 
 }  // namespace rublet

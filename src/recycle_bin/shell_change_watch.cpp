@@ -1,10 +1,10 @@
-#include "recycle_bin/recycle_bin_watch.h"
+#include "recycle_bin/shell_change_watch.h"
 
 #include <shlobj.h>
 
 namespace rublet {
 
-RecycleBinWatch::RecycleBinWatch(HWND hwnd, UINT message) noexcept {
+ShellChangeWatch::ShellChangeWatch(HWND hwnd, UINT message) noexcept {
     PIDLIST_ABSOLUTE folder = nullptr;
     if (FAILED(::SHGetSpecialFolderLocation(hwnd, CSIDL_BITBUCKET, &folder))) return;
     const SHChangeNotifyEntry entry{folder, TRUE};
@@ -13,11 +13,11 @@ RecycleBinWatch::RecycleBinWatch(HWND hwnd, UINT message) noexcept {
     ::CoTaskMemFree(folder);
 }
 
-RecycleBinWatch::~RecycleBinWatch() {
+ShellChangeWatch::~ShellChangeWatch() {
     if (registration_) ::SHChangeNotifyDeregister(registration_);
 }
 
-void RecycleBinWatch::Acknowledge(WPARAM wParam, LPARAM lParam) noexcept {
+void ShellChangeWatch::Acknowledge(WPARAM wParam, LPARAM lParam) noexcept {
     PIDLIST_ABSOLUTE* items = nullptr;
     LONG event = 0;
     if (HANDLE lock = ::SHChangeNotification_Lock(reinterpret_cast<HANDLE>(wParam), static_cast<DWORD>(lParam), &items, &event))

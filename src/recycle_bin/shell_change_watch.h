@@ -5,16 +5,16 @@
 
 namespace rublet {
 
-// Sends `message` to the window whenever the shell reports a change in the
+// Posts `message` to the window whenever the shell reports a change in the
 // Recycle Bin (SHChangeNotifyRegister on its folder and all below it), for
 // as long as the watch lives. Not every shell reports every change (Wine's
-// does not), so RecycleBinWatcher looks for itself from time to time as well.
-class RecycleBinWatch {
+// does not), so the watcher looks for itself from time to time as well.
+class ShellChangeWatch {
 public:
-    RecycleBinWatch(HWND hwnd, UINT message) noexcept;
-    RecycleBinWatch(const RecycleBinWatch&) = delete;
-    RecycleBinWatch& operator=(const RecycleBinWatch&) = delete;
-    ~RecycleBinWatch();
+    ShellChangeWatch(HWND hwnd, UINT message) noexcept;
+    ShellChangeWatch(const ShellChangeWatch&) = delete;
+    ShellChangeWatch& operator=(const ShellChangeWatch&) = delete;
+    ~ShellChangeWatch();
 
     // Gives back what the shell sent with the message.
     static void Acknowledge(WPARAM wParam, LPARAM lParam) noexcept;

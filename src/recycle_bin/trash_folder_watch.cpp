@@ -1,8 +1,10 @@
-#include "recycle_bin/recycle_bin_storage_watch.h"
+#include "recycle_bin/trash_folder_watch.h"
 
 #include <string_view>
 
 #include "platform/system/environment.h"
+#include "platform/system/file_system.h"
+#include "platform/system/late_bound.h"
 #include "platform/system/utf8.h"
 
 namespace rublet {
@@ -26,10 +28,7 @@ std::wstring TrashInfoUnixPath() {
 }
 
 std::wstring DosPath(const std::wstring& unixPath) {
-    const HMODULE kernel32 = ::GetModuleHandleW(L"kernel32.dll");
-    auto* const toDos = kernel32 ? reinterpret_cast<DosFileNameFunction*>(
-                                       reinterpret_cast<void*>(::GetProcAddress(kernel32, "wine_get_dos_file_name")))
-                                 : nullptr;
+    auto* const toDos = LoadedExport<DosFileNameFunction>(RUBLET_RUNTIME_NAME(L"kernel32.dll", "wine_get_dos_file_name"));
     if (!toDos || unixPath.empty()) return {};
     WCHAR* const dos = toDos(ToUtf8(unixPath).c_str());
     if (!dos) return {};
@@ -38,14 +37,10 @@ std::wstring DosPath(const std::wstring& unixPath) {
     return path;
 }
 
-bool IsExistingFolder(const std::wstring& path) noexcept {
-    const DWORD attributes = ::GetFileAttributesW(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
 }  // namespace
 
-RecycleBinStorageWatch::RecycleBinStorageWatch(HWND hwnd, UINT message) noexcept : hwnd_(hwnd), message_(message) {
+TrashFolderWatch::TrashFolderWatch(UiTasks& tasks, std::function<void()> changed)
+    : tasks_(tasks), changed_(std::move(changed)) {
     if (!RunsUnderWine()) return;
     try {
         std::wstring folder = DosPath(TrashInfoUnixPath());
@@ -60,10 +55,10 @@ RecycleBinStorageWatch::RecycleBinStorageWatch(HWND hwnd, UINT message) noexcept
     if (folders_.size() == 3) Watch();
 }
 
-void RecycleBinStorageWatch::Watch() noexcept {
+void TrashFolderWatch::Watch() noexcept {
     wait_.reset();
     std::size_t nearest = 0;
-    while (nearest < folders_.size() && !IsExistingFolder(folders_[nearest])) ++nearest;
+    while (nearest < folders_.size() && !IsFolder(folders_[nearest])) ++nearest;
     // The same folder again: its handle is re-armed rather than made anew,
     // so a change since the signal is not lost.
     if (!(change_ && nearest == watched_ && ::FindNextChangeNotification(change_.get()))) {
@@ -82,13 +77,21 @@ void RecycleBinStorageWatch::Watch() noexcept {
         change_.reset();
 }
 
-void RecycleBinStorageWatch::Rearm() noexcept {
+void TrashFolderWatch::Rearm() noexcept {
     if (change_) Watch();
 }
 
-void CALLBACK RecycleBinStorageWatch::Signalled(void* self, BOOLEAN) noexcept {
-    const auto* const watch = static_cast<const RecycleBinStorageWatch*>(self);
-    ::PostMessageW(watch->hwnd_, watch->message_, 0, 0);
+// On a thread of the pool. The wait ends before the watch goes
+// (UnregisterWaitEx waits for this callback); the task may run later.
+void CALLBACK TrashFolderWatch::Signalled(void* self, BOOLEAN) noexcept {
+    auto* const watch = static_cast<TrashFolderWatch*>(self);
+    try {
+        watch->tasks_.Post([alive = std::weak_ptr(watch->self_)] {
+            if (const std::shared_ptr<TrashFolderWatch*> found = alive.lock()) (*found)->changed_();
+        });
+    } catch (...) {
+        // No memory for the task: this change goes unseen, the next look sees it.
+    }
 }
 
 }  // namespace rublet

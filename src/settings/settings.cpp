@@ -63,11 +63,12 @@ SettingsReading ReadSettings(const SettingsStore& store, ScreenTwips screen,
     record.Defleft = reader.Position(names::KeyDefleft, screen.Width);
     record.Deftop = reader.Position(names::KeyDeftop, screen.Height);
     record.Bmpdir = reader.Text(names::KeyBmpdir, defaultPicture);
-    record.Option1 = reader.Option(names::KeyOption1, 1);
-    record.Option2 = reader.Option(names::KeyOption2, 1);
-    record.Option3 = reader.Option(names::KeyOption3, 1);
-    record.Option4 = reader.Option(names::KeyOption4, 0);
-    record.Option5 = reader.Option(names::KeyOption5, 1);
+    for (const auto& [key, option] : {std::pair{names::KeyOption1, &SettingsRecord::Option1},
+                                      {names::KeyOption2, &SettingsRecord::Option2},
+                                      {names::KeyOption3, &SettingsRecord::Option3},
+                                      {names::KeyOption4, &SettingsRecord::Option4},
+                                      {names::KeyOption5, &SettingsRecord::Option5}})
+        record.*option = reader.Option(key, record.*option);
     return reading;
 }
 

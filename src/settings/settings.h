@@ -13,18 +13,23 @@
 
 namespace rublet {
 
+// With the defaults that a key missing from the store takes; the place's
+// and the picture's follow from the screen and the program's folder.
 struct SettingsRecord {
     std::int32_t Defleft = 0;  // twips
     std::int32_t Deftop = 0;   // twips
     std::wstring Bmpdir;
-    std::int16_t Option1 = 0;  // 0 = to the Recycle Bin, any other value = delete outright
-    std::int16_t Option2 = 0;  // confirm before processing (on only when 1)
-    std::int16_t Option3 = 0;  // report when processing has ended
+    std::int16_t Option1 = 1;  // 0 = to the Recycle Bin, any other value = delete outright
+    std::int16_t Option2 = 1;  // confirm before processing (on only when 1)
+    std::int16_t Option3 = 1;  // report when processing has ended
     std::int16_t Option4 = 0;  // always on top
-    std::int16_t Option5 = 0;  // play the "EmptyRecycleBin" sound
+    std::int16_t Option5 = 1;  // play the "EmptyRecycleBin" sound
 };
 
 [[nodiscard]] constexpr bool IsOn(std::int16_t option) noexcept { return option == 1; }
+// Dropped items go to the Recycle Bin for Option1 0 alone; any other value
+// deletes them outright.
+[[nodiscard]] constexpr bool IsRecycleBinMode(const SettingsRecord& settings) noexcept { return settings.Option1 == 0; }
 
 // The process-wide record: filled by Loadsetting, changed only by the
 // settings dialog's OK.

@@ -30,7 +30,7 @@ std::wstring ShowOpenFileDialog(HWND owner, std::wstring_view filter,
     dialog.lpstrInitialDir = initialDirectory.c_str();
     dialog.lpstrTitle = title.c_str();
     dialog.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
-    static const auto open = LateBound<decltype(::GetOpenFileNameW)>(L"comdlg32.dll", "GetOpenFileNameW");
+    static const auto open = LateBound<decltype(::GetOpenFileNameW)>(RUBLET_RUNTIME_NAME(L"comdlg32.dll", "GetOpenFileNameW"));
     if (!open || !open(&dialog)) return {};
     return std::wstring(file.data());
 }

@@ -68,7 +68,7 @@ void Form2::SetCheckValue(ControlName name, std::int16_t value) {
 void Form2::Intoform() {
     SetText1(Settings.Bmpdir);
     // Every value but 0 means deletion, so every value but 0 selects deletion.
-    const bool recycle = Settings.Option1 == 0;
+    const bool recycle = IsRecycleBinMode(Settings);
     ::SendMessageW(Control(ControlName::Check1, 0), BM_SETCHECK, recycle ? BST_CHECKED : BST_UNCHECKED, 0);
     ::SendMessageW(Control(ControlName::Check1, 1), BM_SETCHECK, recycle ? BST_UNCHECKED : BST_CHECKED, 0);
     SetCheckValue(ControlName::Check2, Settings.Option2);
@@ -78,7 +78,9 @@ void Form2::Intoform() {
 }
 
 void Form2::ShowModal() {
-    ::EnableWindow(mainWindow_, FALSE);
+    // The main window is given back as it was found: a box of a drop's
+    // may hold it disabled too.
+    mainWasEnabled_ = !::EnableWindow(mainWindow_, FALSE);
     ::ShowWindow(hwnd(), SW_SHOW);
     MSG message{};
     while (hwnd() && ::GetMessageW(&message, nullptr, 0, 0) > 0) {
@@ -88,14 +90,14 @@ void Form2::ShowModal() {
         }
     }
     if (message.message == WM_QUIT) ::PostQuitMessage(static_cast<int>(message.wParam));
-    ::EnableWindow(mainWindow_, TRUE);
+    if (mainWasEnabled_) ::EnableWindow(mainWindow_, TRUE);
 }
 
 void Form2::Unload() {
     if (!hwnd()) return;
     // The main window takes input again before the dialog goes, so that
     // activation returns to it.
-    ::EnableWindow(mainWindow_, TRUE);
+    if (mainWasEnabled_) ::EnableWindow(mainWindow_, TRUE);
     ::DestroyWindow(hwnd());
 }
 

@@ -18,7 +18,8 @@ public:
     ~Form2() override;
 
     void Intoform();
-    // Shows the dialog modal to the main window; returns once it is unloaded.
+    // Shows the dialog modal to the main window; returns once it is unloaded,
+    // the main window enabled again only if it was before.
     void ShowModal();
     void Unload();
 
@@ -40,6 +41,7 @@ private:
 
     SettingsStore& store_;
     HWND mainWindow_;
+    bool mainWasEnabled_ = false;  // while the dialog shows
 };
 
 }  // namespace rublet

@@ -6,13 +6,13 @@
 
 namespace rublet {
 
-std::vector<UndoItem> MatchDrop(const RecycledDrop& drop, const std::vector<BinEntry>& entries) {
+std::vector<UndoItem> MatchDrop(const RecycledDrop& drop, const std::vector<RecycleBinEntry>& entries) {
     const std::int64_t earliest = drop.Start - drop.Start % TicksPerSecond;
     std::vector<UndoItem> items;
     for (const std::wstring& path : drop.Paths) {
         UndoItem item{path, UndoFate::Missing, 0};
         for (std::size_t i = 0; i < entries.size(); ++i) {
-            const BinEntry& entry = entries[i];
+            const RecycleBinEntry& entry = entries[i];
             if (entry.OriginalPath != path || !entry.DeletedAt || *entry.DeletedAt < earliest ||
                 *entry.DeletedAt > drop.End)
                 continue;

@@ -10,22 +10,20 @@
 #include <string>
 #include <vector>
 
+#include "recycle_bin/recycle_bin_entry.h"
+
 namespace rublet {
 
 // Times in FILETIME ticks: 100 ns since 1601, UTC.
 inline constexpr std::int64_t TicksPerSecond = 10'000'000;
 
-// A drop that went to the Recycle Bin, between the two times.
+// A drop that went to the Recycle Bin, between the two times; numbered
+// from 1 in the order the drops were remembered.
 struct RecycledDrop {
     std::vector<std::wstring> Paths;
     std::int64_t Start = 0;
     std::int64_t End = 0;
-};
-
-// An item of the Recycle Bin as the shell describes it.
-struct BinEntry {
-    std::wstring OriginalPath;
-    std::optional<std::int64_t> DeletedAt;  // nothing where the shell does not tell
+    std::uint64_t Number = 0;
 };
 
 enum class UndoFate {
@@ -47,7 +45,7 @@ struct UndoItem {
 // path, deleted between the drop's start (to the whole second, which is as
 // fine as some Recycle Bins keep the time) and its end. An entry deleted
 // before the drop, or one whose time is unknown, is never taken.
-[[nodiscard]] std::vector<UndoItem> MatchDrop(const RecycledDrop& drop, const std::vector<BinEntry>& entries);
+[[nodiscard]] std::vector<UndoItem> MatchDrop(const RecycledDrop& drop, const std::vector<RecycleBinEntry>& entries);
 
 // The menu item for a drop of `count` items.
 [[nodiscard]] std::wstring UndoCaption(std::size_t count);

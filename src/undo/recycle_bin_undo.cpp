@@ -1,168 +1,30 @@
 #include "undo/recycle_bin_undo.h"
 
-#include <shellapi.h>
-#include <shlobj.h>
-#include <shlwapi.h>
+#include <algorithm>
 
-#include <cstring>
-#include <mutex>
-#include <string>
-#include <thread>
-
-#include "layouts/language.h"
-#include "layouts/window_messages.h"
-#include "platform/portable/paths.h"
-#include "platform/system/com.h"
-#include "platform/system/environment.h"
-#include "platform/system/file_time.h"
-#include "platform/system/handles.h"
-#include "platform/system/late_bound.h"
-#include "platform/system/recycle_bin_turns.h"
-#include "platform/window/message_box.h"
+#include "platform/system/file_system.h"
+#include "recycle_bin/recycle_bin_folder.h"
 
 namespace rublet {
 namespace {
 
-// The Recycle Bin's columns "Original Location" and "Date Deleted"
-// (PKEY_Recycle_DeletedFrom and PKEY_Recycle_DateDeleted).
-constexpr GUID DisplacedProperties = {0x9B174B33, 0x40FF, 0x11D2, {0xA2, 0x7E, 0x00, 0xC0, 0x4F, 0xC3, 0x08, 0x71}};
-constexpr SHCOLUMNID DeletedFrom = {DisplacedProperties, 2};
-constexpr PROPERTYKEY DateDeleted = {DisplacedProperties, 3};
-// Wine's Recycle Bin menu takes its restore command by its resource number
-// alone, and no verb; Windows' takes the verb.
-constexpr UINT WineRestoreCommand = 301;
-constexpr char RestoreVerb[] = "undelete";
-
-std::optional<std::wstring> Taken(HRESULT result, STRRET& text, PCUITEMID_CHILD pidl) {
-    wchar_t* value = nullptr;
-    if (FAILED(result) || FAILED(::StrRetToStrW(&text, pidl, &value))) return std::nullopt;
-    std::wstring taken(value);
-    ::CoTaskMemFree(value);
-    return taken;
-}
-
-// The Recycle Bin folder, with its entries as the shell lists them.
-class BinFolder {
-public:
-    BinFolder() {
-        ComPtr<IShellFolder> desktop;
-        UniquePidl bin;
-        ITEMIDLIST* found = nullptr;
-        if (FAILED(::SHGetDesktopFolder(desktop.put())) ||
-            FAILED(::SHGetSpecialFolderLocation(nullptr, CSIDL_BITBUCKET, &found)))
-            return;
-        bin.reset(found);
-        if (FAILED(desktop->BindToObject(bin.get(), nullptr, IID_IShellFolder2, folder_.put_void()))) return;
-        ComPtr<IEnumIDList> list;
-        if (folder_->EnumObjects(nullptr, SHCONTF_FOLDERS | SHCONTF_NONFOLDERS | SHCONTF_INCLUDEHIDDEN, list.put()) != S_OK)
-            return;
-        ITEMIDLIST* child = nullptr;
-        while (list->Next(1, &child, nullptr) == S_OK) {
-            pidls_.emplace_back(child);
-            Entries.push_back(Describe(child));
-        }
-    }
-
-    std::vector<BinEntry> Entries;
-
-    // The Recycle Bin's own restore of an entry. Should something reach the
-    // place after the look that precedes this, Wine's asks whether to
-    // replace it and then fails to move, since its MoveFileW replaces nothing.
-    void Restore(std::size_t entry) const {
-        PCUITEMID_CHILD child = pidls_[entry].get();
-        ComPtr<IContextMenu> menu;
-        if (FAILED(folder_->GetUIObjectOf(nullptr, 1, &child, IID_IContextMenu, nullptr, menu.put_void()))) return;
-        const UniqueMenu popup(::CreatePopupMenu());
-        menu->QueryContextMenu(popup.get(), 0, 1, 0x7FFF, CMF_NORMAL);
-        CMINVOKECOMMANDINFO invoke{};
-        invoke.cbSize = sizeof invoke;
-        invoke.fMask = CMIC_MASK_FLAG_NO_UI;
-        invoke.lpVerb = RunsUnderWine() ? MAKEINTRESOURCEA(WineRestoreCommand) : RestoreVerb;
-        invoke.nShow = SW_SHOWNORMAL;
-        menu->InvokeCommand(&invoke);
-    }
-
-private:
-    BinEntry Describe(PCUITEMID_CHILD child) const {
-        STRRET name{};
-        const std::optional<std::wstring> leaf =
-            Taken(folder_->GetDisplayNameOf(child, SHGDN_INFOLDER | SHGDN_FOREDITING, &name), name, child);
-        const std::optional<std::wstring> place = Detail(child, DeletedFrom);
-        if (!leaf || !place) return {};
-        BinEntry entry{JoinPath(*place, *leaf), std::nullopt};
-        entry.DeletedAt = DeletionTime(child);
-        if (!entry.DeletedAt) entry.DeletedAt = WineDeletionTime(child, entry.OriginalPath);
-        return entry;
-    }
-
-    // As a FILETIME, which is UTC (a VARIANT date would leave the zone
-    // open). Wine's shell32 has SHCreateItemWithParent as a stub that ends
-    // the process: bound late, and never called there.
-    std::optional<std::int64_t> DeletionTime(PCUITEMID_CHILD child) const {
-        static const auto createItem =
-            LateBound<decltype(::SHCreateItemWithParent)>(L"shell32.dll", "SHCreateItemWithParent");
-        ComPtr<IShellItem2> item;
-        FILETIME time{};
-        if (RunsUnderWine() || !createItem ||
-            FAILED(createItem(nullptr, folder_.get(), child, IID_IShellItem2, item.put_void())) ||
-            FAILED(item->GetFileTime(DateDeleted, &time)))
-            return std::nullopt;
-        return Ticks(time);
-    }
-
-    // A column as the shell gives it: through GetDetailsEx, or where that
-    // is missing (Wine's), as the text of the column that the SCID names.
-    std::optional<std::wstring> Detail(PCUITEMID_CHILD child, const SHCOLUMNID& id) const {
-        VARIANT value{};
-        if (SUCCEEDED(folder_->GetDetailsEx(child, &id, &value))) {
-            std::optional<std::wstring> text;
-            if (value.vt == VT_BSTR && value.bstrVal) text = value.bstrVal;
-            ::VariantClear(&value);
-            return text;
-        }
-        SHCOLUMNID column{};
-        for (UINT i = 0; SUCCEEDED(folder_->MapColumnToSCID(i, &column)); ++i) {
-            if (column.fmtid != id.fmtid || column.pid != id.pid) continue;
-            SHELLDETAILS details{};
-            return Taken(folder_->GetDetailsOf(child, i, &details), details.str, child);
-        }
-        return std::nullopt;
-    }
-
-    // Wine's Recycle Bin gives the time of deletion only as a column text
-    // without seconds; its entry holds the time to the second, after a zero
-    // byte, as the last access time of a WIN32_FIND_DATAW whose name is the
-    // original path. Taken only where that name is the path the columns say.
-    static std::optional<std::int64_t> WineDeletionTime(PCUITEMID_CHILD child, const std::wstring& path) {
-        if (!RunsUnderWine() || child->mkid.cb < 2 + 1 + sizeof(WIN32_FIND_DATAW) + 2 || child->mkid.abID[0] != 0)
-            return std::nullopt;
-        WIN32_FIND_DATAW data;
-        std::memcpy(&data, child->mkid.abID + 1, sizeof data);
-        data.cFileName[MAX_PATH - 1] = L'\0';
-        if (path != data.cFileName) return std::nullopt;
-        return Ticks(data.ftLastAccessTime);
-    }
-
-    ComPtr<IShellFolder2> folder_;
-    std::vector<UniquePidl> pidls_;
-};
-
-bool Exists(const std::wstring& path) { return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
-
-// The whole undo, on the undo's thread.
-std::vector<UndoItem> UndoDrop(const RecycledDrop& drop) {
-    const ComApartment apartment;
-    const std::lock_guard turn(RecycleBinTurns());
-    const BinFolder bin;
-    std::vector<UndoItem> items = MatchDrop(drop, bin.Entries);
+// The whole undo, on the worker, in the gate's turn.
+std::vector<UndoItem> UndoDrop(const RecycledDrop& drop, RecycleBinGate& gate, const StopToken& stop) {
+    const RecycleBinGate::Turn turn = gate.Enter();
+    const RecycleBinFolder recycleBin;
+    std::vector<UndoItem> items = MatchDrop(drop, recycleBin.Entries());
     for (UndoItem& item : items) {
         if (item.Fate != UndoFate::Restore) continue;
+        if (stop.StopRequested()) {
+            item.Fate = UndoFate::Failed;
+            continue;
+        }
         // Looked at right before: what stands there now is never written over.
         if (Exists(item.Path)) {
             item.Fate = UndoFate::Occupied;
             continue;
         }
-        bin.Restore(item.Entry);
+        recycleBin.Restore(item.Entry);
         // Wine's restore says it succeeded whether or not the move did.
         item.Fate = Exists(item.Path) ? UndoFate::Restored : UndoFate::Failed;
     }
@@ -171,64 +33,37 @@ std::vector<UndoItem> UndoDrop(const RecycledDrop& drop) {
 
 }  // namespace
 
-struct RecycleBinUndo::Shared {
-    std::mutex mutex;
-    bool running = false;
-    std::vector<UndoItem> outcome;
-    const HWND window;
-    const UINT message;
-    Shared(HWND window, UINT message) noexcept : window(window), message(message) {}
-};
+RecycleBinUndo::RecycleBinUndo(UiTasks& tasks, RecycleBinGate& gate,
+                               std::function<void(const std::vector<UndoItem>&)> ended)
+    : gate_(gate), ended_(std::move(ended)), job_(tasks, Apartment::SingleThreaded) {}
 
-RecycleBinUndo::RecycleBinUndo(HWND window, UINT message) : shared_(std::make_shared<Shared>(window, message)) {}
+void RecycleBinUndo::Remember(RecycledDrop drop) {
+    drop.Number = ++numbered_;
+    last_ = std::move(drop);
+}
 
-bool RecycleBinUndo::Start() {
-    if (!last_) return false;
-    {
-        const std::lock_guard lock(shared_->mutex);
-        if (shared_->running) return false;
-        shared_->running = true;
-    }
-    std::thread([shared = shared_, drop = std::move(*last_)] {
-        std::vector<UndoItem> outcome = UndoDrop(drop);
-        {
-            const std::lock_guard lock(shared->mutex);
-            shared->outcome = std::move(outcome);
-            shared->running = false;
-        }
-        ::PostMessageW(shared->window, shared->message, 0, 0);
-    }).detach();
+void RecycleBinUndo::Emptied() noexcept {
+    emptiedThrough_ = numbered_;
     last_.reset();
+}
+
+bool RecycleBinUndo::CanTakeBack(const RecycledDrop& drop) const noexcept {
+    return drop.Number > emptiedThrough_ && std::find(takenBack_.begin(), takenBack_.end(), drop.Number) == takenBack_.end();
+}
+
+bool RecycleBinUndo::Start(const RecycledDrop& drop) {
+    if (!CanTakeBack(drop) || job_.Running()) return false;
+    const bool started = job_.Start([drop, &gate = gate_](const StopToken& stop) { return UndoDrop(drop, gate, stop); },
+                                    [this](std::vector<UndoItem> items) { ended_(items); });
+    if (!started) return false;
+    takenBack_.push_back(drop.Number);
+    if (last_ && last_->Number == drop.Number) last_.reset();
     return true;
 }
 
-std::vector<UndoItem> RecycleBinUndo::TakeOutcome() {
-    const std::lock_guard lock(shared_->mutex);
-    return std::move(shared_->outcome);
-}
-
-bool RecycleBinUndo::HandleMessage(HWND window, UINT message, WPARAM wParam, bool reportDone) {
-    switch (message) {
-    case WM_KEYDOWN:
-        if (wParam != 'Z' || ::GetKeyState(VK_CONTROL) >= 0) return false;
-        [[fallthrough]];
-    case names::UndoMessage:
-        Start();
-        return true;
-    case names::RecycleBinEmptiedMessage:
-        Forget();
-        return true;
-    case names::UndoEndedMessage: {
-        const std::vector<UndoItem> items = TakeOutcome();
-        ::PostMessageW(window, names::RecycleBinChangedMessage, 0, 0);
-        const bool done = AllRestored(items);
-        if (!done || reportDone)
-            MsgBox(window, UndoReport(items), MB_OK | (done ? MB_ICONINFORMATION : MB_ICONEXCLAMATION), Text().MessageTitle);
-        return true;
-    }
-    default:
-        return false;
-    }
+void RecycleBinUndo::EndSession() noexcept {
+    job_.RequestStop();
+    job_.Wait();
 }
 
 }  // namespace rublet

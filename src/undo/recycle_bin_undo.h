@@ -1,46 +1,52 @@
 #pragma once
-// The last drop into the Recycle Bin, kept so that it can be taken back,
-// and its undo: the Recycle Bin is read and its entries restored through
-// the shell's Recycle Bin folder, on a thread of its own, since a large
-// Recycle Bin takes seconds to read. The window is told when it has ended.
+// The drops into the Recycle Bin that can be taken back, and their undo: the
+// Recycle Bin is read and its entries restored through the shell's Recycle
+// Bin folder, item by item, as a job on a worker, in the gate's turn.
 
-#include <windows.h>
-
-#include <cstddef>
-#include <memory>
+#include <cstdint>
+#include <functional>
 #include <optional>
 #include <vector>
 
+#include "platform/window/background_job.h"
+#include "platform/window/ui_tasks.h"
+#include "recycle_bin/recycle_bin_gate.h"
 #include "undo/drop_undo.h"
 
 namespace rublet {
 
 class RecycleBinUndo {
 public:
-    // Posts `message` to `window` when an undo has ended.
-    RecycleBinUndo(HWND window, UINT message);
+    // `ended` runs on the window's thread with what became of each item.
+    RecycleBinUndo(UiTasks& tasks, RecycleBinGate& gate, std::function<void(const std::vector<UndoItem>&)> ended);
 
-    void Remember(RecycledDrop drop) { last_ = std::move(drop); }
+    // The drop that Ctrl+Z takes back from now on; numbered here.
+    void Remember(RecycledDrop drop);
+    // No drop to take back with Ctrl+Z (the last one was deleted for good).
     void Forget() noexcept { last_.reset(); }
-    // How many items an undo would take back; 0 for none.
-    [[nodiscard]] std::size_t Count() const noexcept { return last_ ? last_->Paths.size() : 0; }
+    // The Recycle Bin was emptied: no drop so far can come back.
+    void Emptied() noexcept;
+    [[nodiscard]] const std::optional<RecycledDrop>& Last() const noexcept { return last_; }
 
-    // Starts taking the last drop back, which is then forgotten; false when
-    // there is none, or an undo still runs.
-    bool Start();
-    // What the undo that has ended did with each item.
-    [[nodiscard]] std::vector<UndoItem> TakeOutcome();
-    // The undo's share of the main window's messages: the menu's command and
-    // Ctrl+Z start it; at its end the window is told that the Recycle Bin
-    // changed and the outcome is reported (a full undo only where
-    // `reportDone`); an emptied Recycle Bin leaves nothing to undo. False
-    // for any other message.
-    bool HandleMessage(HWND window, UINT message, WPARAM wParam, bool reportDone);
+    // Whether `drop` may still come back: not emptied since, and not taken
+    // back already.
+    [[nodiscard]] bool CanTakeBack(const RecycledDrop& drop) const noexcept;
+    // Starts taking `drop` back; false when it cannot come back or an undo
+    // runs.
+    bool Start(const RecycledDrop& drop);
+    [[nodiscard]] bool Running() const noexcept { return job_.Running(); }
+    // The session ends: the undo stops between two items, each whole in
+    // its place or in the Recycle Bin; waits for it.
+    void EndSession() noexcept;
 
 private:
-    struct Shared;
-    std::shared_ptr<Shared> shared_;
+    RecycleBinGate& gate_;
+    const std::function<void(const std::vector<UndoItem>&)> ended_;
     std::optional<RecycledDrop> last_;
+    std::uint64_t numbered_ = 0;       // the number of the drop remembered last
+    std::uint64_t emptiedThrough_ = 0; // drops up to this number went with an emptying
+    std::vector<std::uint64_t> takenBack_;
+    BackgroundJob job_;  // in an apartment for the shell's Recycle Bin folder
 };
 
 }  // namespace rublet

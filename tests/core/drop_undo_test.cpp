@@ -14,7 +14,7 @@ const std::wstring A = L"T:\\d\\a.txt", B = L"T:\\d\\b", C = L"T:\\d\\c.txt";
 TEST(DropUndo, TakesOnlyTheEntryThatTheDropMadeOfEachItem) {
     // The drop ran from 100.4 s to 102 s. One Recycle Bin keeps whole seconds only.
     const RecycledDrop drop{{A, B, C, L"T:\\d\\gone"}, 100 * Second + Second * 4 / 10, 102 * Second};
-    const std::vector<BinEntry> entries = {
+    const std::vector<RecycleBinEntry> entries = {
         {A, 99 * Second},         // thrown away earlier: never taken
         {L"t:\\d\\a.txt", 101 * Second},  // another place, for all its likeness
         {A, 100 * Second},        // the drop's, kept to the second

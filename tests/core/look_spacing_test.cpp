@@ -1,4 +1,4 @@
-#include "recycle_bin/recycle_bin_looks.h"
+#include "recycle_bin/look_spacing.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 using namespace rublet;
 
 TEST(PicturePaths, TheDefaultLiesInTheProgramsFolderAndFullComesBeforeTheExtensionOfTheName) {
-    EXPECT_EQ(DefaultPicturePath(L"C:\\"), L"C:\\\\Rublet.bmp");
+    EXPECT_EQ(DefaultPicturePath(L"C:\\"), L"C:\\Rublet.bmp");
     for (const auto& [path, full] : {std::pair{L"C:\\Tools\\Rublet.bmp", L"C:\\Tools\\Rublet_full.bmp"},
                                      {L"D:\\絵.pics\\ごみ箱.large.gif", L"D:\\絵.pics\\ごみ箱.large_full.gif"},
                                      {L"D:\\my.pics\\bin", L"D:\\my.pics\\bin_full"}, {L"bin.ico", L"bin_full.ico"}})
@@ -19,6 +19,8 @@ TEST(PicturePaths, TheDefaultLiesInTheProgramsFolderAndFullComesBeforeTheExtensi
     // A stored path to any of them stands for the default bin; the user's own picture does not.
     for (const std::wstring& path : {bin, bin64, bin128, std::wstring(L"c:\\r\\RUBLET64.PNG")})
         EXPECT_TRUE(IsDefaultPicturePath(path, L"C:\\R")) << path;
+    // As earlier versions stored it for a program at a drive's root.
+    EXPECT_TRUE(IsDefaultPicturePath(L"C:\\\\Rublet.bmp", L"C:\\"));
     for (const wchar_t* path : {L"C:\\R\\Rublet_full.bmp", L"C:\\R\\sub\\Rublet.bmp", L"D:\\R\\Rublet.bmp", L""})
         EXPECT_FALSE(IsDefaultPicturePath(path, L"C:\\R")) << path;
 }

@@ -1,4 +1,4 @@
-#include "drop/shell_desktop.h"
+#include "drop/event_sound.h"
 
 #include <gtest/gtest.h>
 
@@ -15,12 +15,11 @@ TEST(EventSoundName, ReadsExplorersEntryThenTheSystemsOne) {
     const std::wstring system = L"AppEvents\\Schemes\\Apps\\.Default\\EmptyRecycleBin\\.Current";
     const std::wstring recycle = L"%SystemRoot%\\media\\Windows Recycle.wav", ding = L"C:\\ding.wav";
     ::RegDeleteTreeW(HKEY_CURRENT_USER, L"AppEvents");
-    rublet::ShellDesktop desktop(nullptr);
-    EXPECT_EQ(desktop.EventSoundName(), L"") << "no scheme";
+    EXPECT_EQ(EventSoundName(), L"") << "no scheme";
     testing_support::StoreRegValue(HKEY_CURRENT_USER, system, L"", REG_SZ, ding);
     testing_support::StoreRegValue(HKEY_CURRENT_USER, explorer, L"", REG_EXPAND_SZ, L"");
-    EXPECT_EQ(desktop.EventSoundName(), ding) << "Explorer's entry empty";
+    EXPECT_EQ(EventSoundName(), ding) << "Explorer's entry empty";
     testing_support::StoreRegValue(HKEY_CURRENT_USER, explorer, L"", REG_EXPAND_SZ, recycle);
-    EXPECT_EQ(desktop.EventSoundName(), recycle);
+    EXPECT_EQ(EventSoundName(), recycle);
     ::RegDeleteTreeW(HKEY_CURRENT_USER, L"AppEvents");
 }

@@ -2,13 +2,15 @@
 
 #include <algorithm>
 
+#include "platform/portable/case_folding.h"
+
 namespace rublet {
 
 namespace {
 
 bool IsSeparator(wchar_t c) noexcept { return c == L'\\' || c == L'/'; }
 
-wchar_t Upper(wchar_t c) noexcept { return c >= L'a' && c <= L'z' ? static_cast<wchar_t>(c - L'a' + L'A') : c; }
+wchar_t Upper(wchar_t c) noexcept { return UpperCaseUnit(c); }
 
 std::wstring_view WithoutTrailingSeparators(std::wstring_view path) {
     while (!path.empty() && IsSeparator(path.back())) path.remove_suffix(1);
@@ -16,7 +18,8 @@ std::wstring_view WithoutTrailingSeparators(std::wstring_view path) {
 }
 
 bool IsDriveLetter(std::wstring_view path) {
-    return path.size() == 2 && path[1] == L':' && Upper(path[0]) >= L'A' && Upper(path[0]) <= L'Z';
+    const wchar_t letter = path.empty() ? 0 : path[0] & ~0x20;
+    return path.size() == 2 && path[1] == L':' && letter >= L'A' && letter <= L'Z';
 }
 
 // "server\share" with nothing after the share's name.

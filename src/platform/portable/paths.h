@@ -27,8 +27,8 @@ struct PathParts {
 };
 [[nodiscard]] PathParts SplitPath(std::wstring_view path);
 
-// Whether `path` is `folder` or lies below it, ASCII case and either
-// separator alike, as Windows compares paths.
+// Whether `path` is `folder` or lies below it, case (case_folding.h) and
+// either separator alike, as Windows compares paths.
 [[nodiscard]] bool IsAtOrBelow(std::wstring_view path, std::wstring_view folder) noexcept;
 
 // `folder` and `name` with one backslash between them.
@@ -43,11 +43,11 @@ struct PathParts {
 [[nodiscard]] bool IsPlainName(std::wstring_view name) noexcept;
 
 // What Windows makes of a name: its part before any separator, without
-// trailing dots and spaces, ASCII letters in upper case. Two names of one
-// key that are not the same name but for case can stand for each other.
+// trailing dots and spaces, in upper case (case_folding.h). Two names of
+// one key that are not the same name but for case can stand for each other.
 [[nodiscard]] std::wstring NameKey(std::wstring_view name);
 
-// Equal but for the case of ASCII letters, as Windows compares names.
+// Equal but for case (case_folding.h), as Windows compares names.
 [[nodiscard]] bool EqualIgnoringCase(std::wstring_view a, std::wstring_view b) noexcept;
 
 }  // namespace rublet

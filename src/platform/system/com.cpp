@@ -4,8 +4,9 @@
 
 namespace rublet {
 
-ComApartment::ComApartment() noexcept
-    : initialized_(SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
+ComApartment::ComApartment(Apartment apartment) noexcept
+    : initialized_(SUCCEEDED(::CoInitializeEx(
+          nullptr, apartment == Apartment::Multithreaded ? COINIT_MULTITHREADED : COINIT_APARTMENTTHREADED))) {}
 
 ComApartment::~ComApartment() {
     if (initialized_) ::CoUninitialize();

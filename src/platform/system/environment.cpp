@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "platform/system/late_bound.h"
+
 namespace rublet {
 
 std::wstring ExpandEnvironment(const std::wstring& text) {
@@ -31,8 +33,7 @@ std::wstring EnvironmentVariable(const wchar_t* name) {
 }
 
 bool RunsUnderWine() noexcept {
-    const HMODULE ntdll = ::GetModuleHandleW(L"ntdll.dll");
-    return ntdll && ::GetProcAddress(ntdll, "wine_get_version");
+    return LoadedExport<const char* CDECL()>(RUBLET_RUNTIME_NAME(L"ntdll.dll", "wine_get_version")) != nullptr;
 }
 
 }  // namespace rublet

@@ -18,4 +18,6 @@ std::wstring ProgramDirectory() {
     }
 }
 
+std::wstring BesideProgram(std::wstring_view file) { return JoinPath(ProgramDirectory(), file); }
+
 }  // namespace rublet

@@ -33,16 +33,17 @@ void WindowTooltip::Pop() const noexcept {
     if (tooltip_) ::SendMessageW(tooltip_.get(), TTM_POP, 0, 0);
 }
 
-bool WindowTooltip::Relay(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (!tooltip_) return false;
-    if (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) {
-        MSG relayed{window, message, wParam, lParam, 0, {}};
-        ::SendMessageW(tooltip_.get(), TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
-    }
-    if (message != WM_NOTIFY || reinterpret_cast<const NMHDR*>(lParam)->code != TTN_GETDISPINFOW) return false;
+void WindowTooltip::RelayMouse(HWND window, UINT message, WPARAM wParam, LPARAM lParam) const {
+    if (!tooltip_) return;
+    MSG relayed{window, message, wParam, lParam, 0, {}};
+    ::SendMessageW(tooltip_.get(), TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
+}
+
+LRESULT WindowTooltip::AnswerNotify(LPARAM lParam) {
+    if (!tooltip_ || reinterpret_cast<const NMHDR*>(lParam)->code != TTN_GETDISPINFOW) return 0;
     text_ = source_();
     reinterpret_cast<NMTTDISPINFOW*>(lParam)->lpszText = text_.data();
-    return true;
+    return 0;
 }
 
 }  // namespace rublet

@@ -28,10 +28,10 @@ public:
     void Destroy() noexcept { tooltip_.reset(); }
     // Hides a tip on show, whose text is out of date.
     void Pop() const noexcept;
-    // Every message of the window passes here first: the mouse's are relayed
-    // to the tooltip, and true says the message was the tooltip's question
-    // for its text, answered.
-    bool Relay(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    // The window's mouse messages, relayed to the tooltip.
+    void RelayMouse(HWND window, UINT message, WPARAM wParam, LPARAM lParam) const;
+    // The window's WM_NOTIFY: the tooltip's question for its text, answered.
+    LRESULT AnswerNotify(LPARAM lParam);
 
 private:
     UniqueWindow tooltip_;
