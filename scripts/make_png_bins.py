@@ -4,9 +4,14 @@
 usage: python3 make_png_bins.py ART.mvg OUT_DIR SIZE...
 
 Writes Rublet<SIZE>.png and Rublet<SIZE>_full.png for each size into
-OUT_DIR: 32-bit PNGs whose edges are soft (partly transparent) and whose
-background is fully transparent. The drawing is in a 64 x 64 space; lines
-between '# full:begin' and '# full:end' belong to the full bin only.
+OUT_DIR, and their twins with the lid lifted (shown while files hover over
+the bin), Rublet<SIZE>_open.png and Rublet<SIZE>_full_open.png: 32-bit PNGs
+whose edges are soft (partly transparent) and whose background is fully
+transparent. The drawing is in a 64 x 64 space; lines between
+'# full:begin' and '# full:end' belong to the full bin only, lines between
+'# open:begin' and '# open:end' to the bin with its lid lifted only, and
+lines between '# closed:begin' and '# closed:end' to the bin without it
+only. Sections of different kinds may nest.
 ImageMagick's own vector format is used, so no outside renderer is needed.
 """
 import os
@@ -22,16 +27,27 @@ def fail(msg):
     sys.exit(1)
 
 
-def drawing(lines, full):
-    kept, inside = [], False
-    for line in lines:
+SECTIONS = ('full', 'open', 'closed')
+# Each picture by its name's suffix, whether it is full and whether its lid is lifted.
+PICTURES = (('', False, False), ('_full', True, False),
+            ('_open', False, True), ('_full_open', True, True))
+
+
+def drawing(lines, full, lifted, path):
+    wanted = {'full': full, 'open': lifted, 'closed': not lifted}
+    kept, inside = [], set()
+    for lineno, line in enumerate(lines, 1):
         mark = line.strip()
-        if mark == '# full:begin':
-            inside = True
-        elif mark == '# full:end':
-            inside = False
-        elif not mark.startswith('#') and mark and (full or not inside):
+        section, _, edge = mark[1:].strip().partition(':')
+        if mark.startswith('#') and section in SECTIONS and edge in ('begin', 'end'):
+            if (edge == 'begin') == (section in inside):
+                fail('%s:%d: %s %s' % (path, lineno, mark,
+                                       'again before its end' if edge == 'begin' else 'without its begin'))
+            (inside.add if edge == 'begin' else inside.discard)(section)
+        elif not mark.startswith('#') and mark and all(wanted[s] for s in inside):
             kept.append(line)
+    if inside:
+        fail('%s: no end to %s' % (path, ', '.join('# %s:begin' % s for s in sorted(inside))))
     return kept
 
 
@@ -59,8 +75,9 @@ def main(argv):
     except (OSError, UnicodeDecodeError) as exc:
         fail('cannot read %s: %s' % (argv[1], exc))
     for size in argv[3:]:
-        for full, suffix in ((False, ''), (True, '_full')):
-            render(drawing(lines, full), int(size), os.path.join(argv[2], 'Rublet%s%s.png' % (size, suffix)))
+        for suffix, full, lifted in PICTURES:
+            render(drawing(lines, full, lifted, argv[1]), int(size),
+                   os.path.join(argv[2], 'Rublet%s%s.png' % (size, suffix)))
     return 0
 
 

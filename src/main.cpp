@@ -3,9 +3,9 @@
 #include <memory>
 #include <string>
 
-#include "layouts/language.h"
+#include "texts/language.h"
 #include "layouts/window_classes.h"
-#include "layouts/window_messages.h"
+#include "main_window/form1_messages.h"
 #include "main_window/form1.h"
 #include "platform/system/com.h"
 #include "platform/system/file_system.h"
@@ -38,7 +38,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
             return 0;
         }
     }
-    rublet::ComApartment com;
+    const rublet::OleThread ole;
     // A Rublet.ini beside the program holds the settings instead of the
     // registry, so that they travel with it.
     const std::wstring portable = rublet::BesideProgram(rublet::names::PortableSettingsFile);

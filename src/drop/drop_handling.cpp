@@ -8,10 +8,17 @@
 
 namespace rublet {
 
-DropHandling::DropHandling(HWND window, UiTasks& tasks) : window_(window), worker_(tasks, Apartment::SingleThreaded) {}
+DropHandling::DropHandling(HWND window, UiTasks& tasks, std::function<void(bool)> hovering,
+                           std::function<bool()> recycling)
+    : window_(window),
+      target_(window, {[this] { return TakesDrops(); }, std::move(recycling), std::move(hovering)}),
+      worker_(tasks, Apartment::SingleThreaded) {}
+
+bool DropHandling::TakesDrops() const noexcept { return holds_ == 0 && !processing_ && ::IsWindowEnabled(window_); }
 
 DropHandling::~DropHandling() {
     worker_.Wait();
+    if (holds_ == 0) Hold();  // the window's procedure as it was
     SetAppMousePointer(MousePointer::Default);
 }
 
@@ -23,8 +30,11 @@ void DropHandling::Release() noexcept {
     if (holds_ == 0 || --holds_ != 0) return;
     DropPending = 0;
     // What DragAcceptFiles does, without loading the shell before the
-    // window shows.
-    ::SetWindowLongPtrW(window_, GWL_EXSTYLE, ::GetWindowLongPtrW(window_, GWL_EXSTYLE) | WS_EX_ACCEPTFILES);
+    // window shows; only where the drop target could not be registered.
+    // Wine would otherwise hand the window as WM_DROPFILES a drop that
+    // the target refused.
+    const LONG_PTR style = ::GetWindowLongPtrW(window_, GWL_EXSTYLE) & ~static_cast<LONG_PTR>(WS_EX_ACCEPTFILES);
+    ::SetWindowLongPtrW(window_, GWL_EXSTYLE, target_.Registered() ? style : style | WS_EX_ACCEPTFILES);
     HookWindow(window_);
 }
 

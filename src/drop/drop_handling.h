@@ -1,10 +1,12 @@
 #pragma once
-// The one owner of the main window's drop handling: the hook that collects
-// a drop (hook.h), the holds that keep it down, and the drop being
-// processed, one at a time. While the handling is down, a drop that
-// arrives reaches only the window's own procedure and is lost: while a drop
-// is processed, the question and the messages included, and while the
-// Recycle Bin is being emptied.
+// The one owner of the main window's drop handling: the drop target and
+// the hook that collect a drop (drop_target.h, hook.h), the holds that keep
+// the handling down, and the drop being processed, one at a time. While the
+// handling is down, or the window disabled, the target refuses what hovers
+// over it, and a WM_DROPFILES that a program sends reaches only the
+// window's own procedure and is lost: while a drop is processed, the
+// question and the messages included, while the Recycle Bin is being
+// emptied and while the settings dialog is open.
 
 #include <windows.h>
 
@@ -14,6 +16,7 @@
 #include <vector>
 
 #include "drop/drop_processing.h"
+#include "drop/drop_target.h"
 #include "drop/shell_file_system.h"
 #include "platform/window/background_job.h"
 #include "platform/window/ui_tasks.h"
@@ -32,19 +35,23 @@ struct DropOutcome {
 class DropHandling final : DropSteps, DropUser {
 public:
     // The handling starts down, held once, until the window's setform
-    // releases it.
-    DropHandling(HWND window, UiTasks& tasks);
+    // releases it. `hovering` shows the bin's hover picture, or its own
+    // again; `recycling` tells the target what a drop would do.
+    DropHandling(HWND window, UiTasks& tasks, std::function<void(bool)> hovering, std::function<bool()> recycling);
     DropHandling(const DropHandling&) = delete;
     DropHandling& operator=(const DropHandling&) = delete;
-    // Waits for the drop's work under way; its end is not taken up.
+    // Waits for the drop's work under way, whose end is not taken up, and
+    // takes the hook out.
     ~DropHandling();
 
     // Takes the handling down (UnhookWindow), or keeps it down once more.
     void Hold() noexcept;
     // Gives a hold back. With the last one the handling comes back, in this
-    // order: a drop collected but not taken is discarded, the window is
-    // registered as a drop target, WindowProc goes in.
+    // order: a drop collected but not taken is discarded, the window takes
+    // drops again, WindowProc goes in.
     void Release() noexcept;
+    // Whether a drop would be taken now.
+    [[nodiscard]] bool TakesDrops() const noexcept;
 
     // The timer's: a drop waits, and none is processed. `DroppedFiles` then
     // holds it, and the flag is cleared.
@@ -68,6 +75,7 @@ private:
     bool processing_ = false;
     bool sessionEnding_ = false;
     ShellFileSystem files_;
+    DropTargetRegistration target_;
     // Last, so that it goes first: the work ends before what it uses.
     BackgroundJob worker_;  // in an apartment that may show the shell's windows
 };

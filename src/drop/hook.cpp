@@ -58,20 +58,25 @@ std::vector<std::wstring> ReadDroppedPaths(HDROP drop) {
     return paths ? std::move(*paths) : std::vector<std::wstring>{};
 }
 
+bool CollectDrop(HDROP drop) noexcept {
+    try {
+        DroppedFiles = ReadDroppedPaths(drop);
+        DropPending = -1;
+        return true;
+    } catch (...) {
+        return false;
+    }
+}
+
 LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_DROPFILES) {
         // Read whole, then released here: the drop is consumed, so no
         // later procedure sees the freed handle.
         auto drop = reinterpret_cast<HDROP>(wParam);
-        try {
-            DroppedFiles = ReadDroppedPaths(drop);
-            DropPending = -1;
-        } catch (...) {
-            // No exception may unwind through the system's frames: a drop
-            // whose paths find no memory is lost, and the program ends in
-            // order behind its message loop.
-            ::PostQuitMessage(EXIT_FAILURE);
-        }
+        // No exception may unwind through the system's frames: a drop whose
+        // paths find no memory is lost, and the program ends in order
+        // behind its message loop.
+        if (!CollectDrop(drop)) ::PostQuitMessage(EXIT_FAILURE);
         ::DragFinish(drop);
         return 0;
     }

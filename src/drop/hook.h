@@ -34,6 +34,10 @@ void UnhookWindow(HWND hwnd) noexcept;
 // it cannot lock.
 [[nodiscard]] std::vector<std::wstring> QueryDroppedPaths(HDROP drop);
 
+// A drop's paths into DroppedFiles, and DropPending raised; false when they
+// found no memory. WM_DROPFILES and the drop target both collect so.
+bool CollectDrop(HDROP drop) noexcept;
+
 // Collects a drop into DroppedFiles and raises DropPending; every other
 // message goes on to the previous procedure.
 LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);

@@ -26,6 +26,10 @@ struct ShapedPicture {
 struct BinPictures {
     ShapedPicture Empty;
     std::optional<ShapedPicture> Full;  // none: the empty picture serves both states
+    // While files hover over the bin: the default bin with its lid lifted,
+    // any other picture lighter; each in its own outline.
+    std::optional<ShapedPicture> EmptyHover;
+    std::optional<ShapedPicture> FullHover;
 };
 
 // Why a chosen picture cannot be the bin.
@@ -37,9 +41,11 @@ enum class PictureFault {
     NothingToShow,
 };
 
-// The picture at `path` and its "_full" twin where it has one, or why the
-// picture cannot be shown.
-[[nodiscard]] std::variant<BinPictures, PictureFault> LoadBinPictures(const std::wstring& path);
+// The picture at `path` and its "_full" twin where it has one, each with
+// the picture it shows while files hover over the bin, or why the picture
+// cannot be shown. `lidLifted`: the default bin, whose hover pictures are
+// the "_open" twins beside it.
+[[nodiscard]] std::variant<BinPictures, PictureFault> LoadBinPictures(const std::wstring& path, bool lidLifted = false);
 
 struct ChosenPictures {
     BinPictures Pictures;

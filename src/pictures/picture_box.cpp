@@ -14,8 +14,34 @@ void PictureBox::SetBackColor(COLORREF color) {
     Refresh();
 }
 
+PictureBox PictureBox::Lightened(COLORREF kept) const {
+    PictureBox lighter;
+    lighter.alpha_ = alpha_;
+    lighter.backColor_ = backColor_;
+    lighter.dib_ = Dib32(width_, height_);
+    if (!lighter.dib_.bits()) return lighter;
+    lighter.width_ = width_;
+    lighter.height_ = height_;
+    const std::uint32_t keptPixel = kept == CLR_INVALID ? 0xFFFFFFFFu
+                                                        : (GetRValue(kept) << 16) | (GetGValue(kept) << 8) | GetBValue(kept);
+    const std::size_t count = static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_);
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::uint32_t pixel = dib_.bits()[i];
+        // Premultiplied where there is alpha: white of the same alpha is the alpha itself.
+        const std::uint32_t white = alpha_ ? pixel >> 24 : 0xFF;
+        std::uint32_t light = pixel & 0xFF000000u;
+        for (const int shift : {0, 8, 16}) {
+            const std::uint32_t channel = (pixel >> shift) & 0xFF;
+            light |= (channel + (white > channel ? (white - channel) / 2 : 0)) << shift;
+        }
+        lighter.dib_.bits()[i] = (pixel & 0x00FFFFFFu) == keptPixel && !alpha_ ? pixel : light;
+    }
+    return lighter;
+}
+
 void PictureBox::Refresh() {
     dib_ = {};
+    alpha_ = picture_ && picture_->HasAlpha();
     width_ = picture_ ? picture_->Width() : 0;
     height_ = picture_ ? picture_->Height() : 0;
     if (width_ == 0 || height_ == 0) return;

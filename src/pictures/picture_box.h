@@ -21,10 +21,15 @@ public:
 
     void SetPicture(Picture picture);
     void SetBackColor(COLORREF color);
+    // The same picture lighter, halfway to white, but for the pixels of
+    // `kept` (its background colour, which the outline leaves out; or none,
+    // CLR_INVALID): as the bin shows a picture of the user's own while files
+    // hover over it.
+    [[nodiscard]] PictureBox Lightened(COLORREF kept) const;
 
     // The picture is shown with its own alpha: the pixels are premultiplied
     // BGRA and the background colour plays no part.
-    [[nodiscard]] bool HasAlpha() const noexcept { return picture_ && picture_->HasAlpha(); }
+    [[nodiscard]] bool HasAlpha() const noexcept { return alpha_; }
     [[nodiscard]] int ScaleWidth() const noexcept { return width_; }
     [[nodiscard]] int ScaleHeight() const noexcept { return height_; }
     // The colour of a pixel as displayed, 0x00BBGGRR.
@@ -36,7 +41,8 @@ public:
 private:
     void Refresh();
 
-    std::optional<Picture> picture_;
+    std::optional<Picture> picture_;  // none for a lightened copy
+    bool alpha_ = false;
     COLORREF backColor_ = ::GetSysColor(COLOR_BTNFACE);
     Dib32 dib_;
     int width_ = 0;

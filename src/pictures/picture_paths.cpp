@@ -11,8 +11,22 @@ constexpr std::wstring_view DefaultPictureFile = L"Rublet.bmp";
 // The default bins for high-dpi displays, beside the program only.
 constexpr std::wstring_view DefaultPicture64File = L"Rublet64.png";
 constexpr std::wstring_view DefaultPicture128File = L"Rublet128.png";
-// Before the extension of the picture shown while the Recycle Bin holds anything.
+// Before the extension of the picture shown while the Recycle Bin holds
+// anything, and of the default bin's with its lid lifted.
 constexpr std::wstring_view FullPictureSuffix = L"_full";
+constexpr std::wstring_view LidLiftedSuffix = L"_open";
+
+// The name with `suffix` before its extension, in the same folder.
+std::wstring WithSuffix(std::wstring_view picturePath, std::wstring_view suffix) {
+    const PathParts parts = SplitPath(picturePath);
+    const std::size_t name = parts.Names.empty() ? 0 : static_cast<std::size_t>(parts.Names.back().data() - picturePath.data());
+    std::size_t dot = picturePath.rfind(L'.');
+    if (dot == std::wstring_view::npos || dot < name) dot = picturePath.size();
+    std::wstring path(picturePath.substr(0, dot));
+    path += suffix;
+    path += picturePath.substr(dot);
+    return path;
+}
 
 // A path without doubled separators past its start (where a share's path
 // begins with two): earlier versions stored C:\\Rublet.bmp for a program
@@ -51,14 +65,8 @@ bool IsDefaultPicturePath(std::wstring_view path, std::wstring_view programDirec
     return false;
 }
 
-std::wstring FullPicturePath(std::wstring_view picturePath) {
-    const std::size_t name = picturePath.find_last_of(L"\\/") + 1;  // 0 without a folder
-    std::size_t dot = picturePath.rfind(L'.');
-    if (dot == std::wstring_view::npos || dot < name) dot = picturePath.size();
-    std::wstring path(picturePath.substr(0, dot));
-    path += FullPictureSuffix;
-    path += picturePath.substr(dot);
-    return path;
-}
+std::wstring FullPicturePath(std::wstring_view picturePath) { return WithSuffix(picturePath, FullPictureSuffix); }
+
+std::wstring LidLiftedPath(std::wstring_view picturePath) { return WithSuffix(picturePath, LidLiftedSuffix); }
 
 }  // namespace rublet

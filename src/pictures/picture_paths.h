@@ -28,5 +28,8 @@ inline constexpr std::wstring_view PictureFilterPattern = L"*.bmp;*.gif;*.jpg;*.
 // The picture shown while the Recycle Bin holds anything: the chosen one's
 // name with "_full" before its extension, in the same folder.
 [[nodiscard]] std::wstring FullPicturePath(std::wstring_view picturePath);
+// A default bin's picture with its lid lifted, shown while files hover
+// over the bin: the name with "_open" before its extension.
+[[nodiscard]] std::wstring LidLiftedPath(std::wstring_view picturePath);
 
 }  // namespace rublet

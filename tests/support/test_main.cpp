@@ -1,10 +1,10 @@
-// The Windows test programs: GoogleTest with COM for the thread.
+// The Windows test programs: GoogleTest with OLE for the thread, as the program has it.
 #include <gtest/gtest.h>
 
 #include "platform/system/com.h"
 
 int main(int argc, char** argv) {
-    rublet::ComApartment com;
+    const rublet::OleThread ole;
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

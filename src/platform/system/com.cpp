@@ -1,6 +1,7 @@
 #include "platform/system/com.h"
 
 #include <objbase.h>
+#include <ole2.h>
 
 namespace rublet {
 
@@ -10,6 +11,12 @@ ComApartment::ComApartment(Apartment apartment) noexcept
 
 ComApartment::~ComApartment() {
     if (initialized_) ::CoUninitialize();
+}
+
+OleThread::OleThread() noexcept : initialized_(SUCCEEDED(::OleInitialize(nullptr))) {}
+
+OleThread::~OleThread() {
+    if (initialized_) ::OleUninitialize();
 }
 
 }  // namespace rublet

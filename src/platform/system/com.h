@@ -22,4 +22,18 @@ private:
     bool initialized_;
 };
 
+// OLE for the window's thread, for as long as the object lives: COM in a
+// single-threaded apartment, and the drag and drop that a window's drop
+// target takes part in.
+class OleThread {
+public:
+    OleThread() noexcept;
+    OleThread(const OleThread&) = delete;
+    OleThread& operator=(const OleThread&) = delete;
+    ~OleThread();
+
+private:
+    bool initialized_;
+};
+
 }  // namespace rublet
