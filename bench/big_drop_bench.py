@@ -19,7 +19,7 @@ from Xlib import display
 
 sys.path.insert(0, str(Path(__file__).resolve().parents[1] / "tests" / "e2e"))
 from answer_bench import builds  # noqa: E402
-from scenarios import TRASH, WORK, Scenario, source_text, store, wait, windows_path  # noqa: E402
+from scenarios import TRASH, WORK, Scenario, says, store, wait, windows_path  # noqa: E402
 
 
 def box_shown(title):
@@ -37,7 +37,7 @@ def measure(tools, count):
         (big / ("file %d.txt" % n)).touch()
     store({"Option1": "0", "Option2": "0", "Option3": "1"})
     scenario.start_()
-    title = source_text("MessageTitle")
+    title = says("MessageTitle")
     with open(WORK / "answers", "w+") as answers:
         pinger = subprocess.Popen(["wine", windows_path(tools / "answer_bench.exe"), "12"], stdout=answers,
                                   stderr=subprocess.DEVNULL, cwd=WORK)
@@ -49,7 +49,7 @@ def measure(tools, count):
         pinger.wait(60)
         answers.seek(0)
         longest = int(re.search(r"longest answer (\d+) ms", answers.read())[1])
-    scenario.box_(title, source_text("ProcessingDone"))
+    scenario.box_(title, says("ProcessingDone"))
     scenario.trashed_("big")
     scenario.close()
     shutil.rmtree(TRASH)

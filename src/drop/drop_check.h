@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "drop/drop_processing.h"
-#include "layouts/language.h"
+#include "texts/language.h"
 
 namespace rublet {
 

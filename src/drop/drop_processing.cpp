@@ -6,7 +6,7 @@
 #include <set>
 
 #include "drop/drop_check.h"
-#include "layouts/language.h"
+#include "texts/language.h"
 #include "platform/portable/paths.h"
 
 namespace rublet {

@@ -4,7 +4,7 @@
 #include <span>
 #include <string_view>
 
-#include "layouts/language.h"
+#include "texts/language.h"
 
 namespace rublet {
 

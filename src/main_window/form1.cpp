@@ -4,10 +4,10 @@
 
 #include "drop/hook.h"
 #include "layouts/form1_layout.h"
-#include "layouts/language.h"
+#include "texts/language.h"
 #include "layouts/resource_ids.h"
 #include "layouts/window_classes.h"
-#include "layouts/window_messages.h"
+#include "main_window/form1_messages.h"
 #include "pictures/window_shape.h"
 #include "platform/window/message_box.h"
 #include "platform/window/screen.h"
@@ -46,7 +46,8 @@ void Form1::Form_Load() {
     const POINT place = Loadsetting();
     ApplyPictureShape(hwnd(), face_.Shown(), false);
     Timer2.emplace(hwnd(), Timer2Id, layouts::Timer2IntervalMs);
-    drops_.emplace(hwnd(), tasks_);
+    drops_.emplace(hwnd(), tasks_, [this](bool hovering) { face_.ShowHover(hwnd(), hovering); },
+                   [] { return IsRecycleBinMode(Settings); });
     undo_.emplace(tasks_, gate_, [this](const std::vector<UndoItem>& items) { UndoEnded(items); });
     setform();
     const PictureBox& shown = face_.Shown().Box;
@@ -92,48 +93,11 @@ void Form1::LoadPicture1() {
 
 void Form1::setform() { drops_->Release(); }
 
-void Form1::RecycleBinStateChanged() {
-    tooltip_.Pop();
-    const std::optional<RecycleBinContents>& last = recycleBin_->Last();
-    face_.ShowFull(hwnd(), last && last->Full());
-    // A menu opened before the first look ended shows what it found now.
-    if (form3_ && form3_->ShowsMenu(MenuItem::mfile2)) form3_->SetCaption(MenuItem::mtrashstatus, StatusLine());
-}
-
-std::wstring Form1::StatusLine() const { return recycleBin_ ? recycleBin_->StatusLine() : std::wstring(Text().TrashLooking); }
-
 void Form1::Timer2_Timer() {
     if (closing_ || !drops_->TakePendingDrop()) return;
     // The scratch field keeps the last path of the drop.
     if (!DroppedFiles.empty()) ::SetWindowTextW(Control(ControlName::Text1), DroppedFiles.back().c_str());
     drops_->Process(Settings, [this](const DropOutcome& outcome) { DropProcessed(outcome); });
-}
-
-void Form1::DropProcessed(const DropOutcome& outcome) {
-    if (outcome.AllGone) {
-        if (outcome.Recycled) undo_->Remember({outcome.Paths, outcome.Started, outcome.Ended});
-        else undo_->Forget();
-    }
-    if (recycleBin_) recycleBin_->Look();
-    if (closing_ && !undo_->Running()) Unload();
-}
-
-void Form1::TakeBack(const RecycledDrop& drop) {
-    if (undo_->CanTakeBack(drop)) undo_->Start(drop);
-    else MsgBox(hwnd(), Text().UndoGone, MB_OK | MB_ICONEXCLAMATION, Text().MessageTitle);
-}
-
-void Form1::UndoEnded(const std::vector<UndoItem>& items) {
-    if (recycleBin_) recycleBin_->Look();
-    const bool done = AllRestored(items);
-    if ((!done || IsOn(Settings.Option3)) && !endingSession_)
-        MsgBox(hwnd(), UndoReport(items), MB_OK | (done ? MB_ICONINFORMATION : MB_ICONEXCLAMATION), Text().MessageTitle);
-    if (closing_ && !drops_->Processing()) Unload();
-}
-
-void Form1::RecycleBinEmptied(bool emptied) {
-    if (emptied) undo_->Emptied();
-    if (recycleBin_) recycleBin_->Look();
 }
 
 Form3* Form1::MenuHost() {

@@ -1,7 +1,7 @@
 // Form1's end: closing, the end of the session, and the unload.
 #include "main_window/form1.h"
 
-#include "layouts/language.h"
+#include "texts/language.h"
 #include "platform/window/message_box.h"
 #include "platform/window/screen.h"
 #include "settings/settings.h"

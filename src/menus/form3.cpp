@@ -1,7 +1,7 @@
 #include "menus/form3.h"
 
 #include "layouts/form3_layout.h"
-#include "layouts/language.h"
+#include "texts/language.h"
 #include "layouts/resource_ids.h"
 #include "layouts/window_classes.h"
 #include "platform/system/environment.h"
@@ -45,12 +45,15 @@ void Form3::Unload() {
     if (hwnd()) ::DestroyWindow(hwnd());
 }
 
+// While the dialog is open the bin takes no drop.
 void Form3::moption_Click() {
     const std::unique_ptr<Form2> dialog = Form2::Create(services_.Store, services_.MainWindow);
     if (!dialog) return;
     openDialog_ = dialog.get();
+    services_.Drops.Hold();
     dialog->Intoform();
     dialog->ShowModal();
+    services_.Drops.Release();
     openDialog_ = nullptr;
 }
 

@@ -5,9 +5,10 @@
 
 namespace rublet {
 
-bool EmptyRecycleBin(RecycleBinGate& gate) {
+bool EmptyRecycleBin(RecycleBinGate& gate, bool quietly) {
     const RecycleBinGate::Turn turn = gate.Enter();
-    return ::SHEmptyRecycleBinW(nullptr, L"", 0) == S_OK;
+    return ::SHEmptyRecycleBinW(nullptr, L"", quietly ? SHERB_NOCONFIRMATION | SHERB_NOPROGRESSUI | SHERB_NOSOUND : 0) ==
+           S_OK;
 }
 
 }  // namespace rublet

@@ -6,8 +6,9 @@
 namespace rublet {
 
 // In the gate's turn: the shell confirms, shows its progress and plays its
-// sound, its windows owned by none (they belong to the calling worker's
-// thread). True when it emptied; false when the user declined or it failed.
-[[nodiscard]] bool EmptyRecycleBin(RecycleBinGate& gate);
+// sound (unless `quietly`), its windows owned by none (they belong to the
+// calling worker's thread). True when it emptied; false when the user
+// declined or it failed.
+[[nodiscard]] bool EmptyRecycleBin(RecycleBinGate& gate, bool quietly = false);
 
 }  // namespace rublet

@@ -92,11 +92,11 @@ RecycleBinEntry RecycleBinFolder::Describe(PCUITEMID_CHILD child) const {
 }
 
 // As a FILETIME, which is UTC (a VARIANT date would leave the zone open).
-// Wine's shell32 has SHCreateItemWithParent as a stub that ends the
-// process: bound late, and never called there.
+// Wine 8's shell32 has no SHCreateItemWithParent: bound late, and never
+// called there.
 std::optional<std::int64_t> RecycleBinFolder::DeletionTime(PCUITEMID_CHILD child) const {
     static const auto createItem =
-        LateBound<decltype(::SHCreateItemWithParent)>(RUBLET_RUNTIME_NAME(L"shell32.dll", "SHCreateItemWithParent"));
+        LateBound<decltype(::SHCreateItemWithParent)>(RUBLET_WINDOWS_ONLY_NAME(L"shell32.dll", "SHCreateItemWithParent"));
     ComPtr<IShellItem2> item;
     FILETIME time{};
     if (RunsUnderWine() || !createItem ||

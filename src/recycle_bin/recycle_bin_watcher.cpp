@@ -1,6 +1,6 @@
 #include "recycle_bin/recycle_bin_watcher.h"
 
-#include "layouts/language.h"
+#include "texts/language.h"
 #include "recycle_bin/look_spacing.h"
 
 namespace rublet {

@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "platform/portable/paths.h"
 #include "platform/system/environment.h"
 #include "platform/system/file_system.h"
 #include "platform/system/late_bound.h"
@@ -43,11 +44,12 @@ TrashFolderWatch::TrashFolderWatch(UiTasks& tasks, std::function<void()> changed
     : tasks_(tasks), changed_(std::move(changed)) {
     if (!RunsUnderWine()) return;
     try {
-        std::wstring folder = DosPath(TrashInfoUnixPath());
-        for (int level = 0; level < 3 && !folder.empty(); ++level) {
-            folders_.push_back(folder);
-            const std::size_t slash = folder.find_last_of(L'\\');
-            folder.resize(slash == std::wstring::npos ? 0 : slash);
+        // The info folder, then the two folders above it.
+        const std::wstring info = DosPath(TrashInfoUnixPath());
+        const PathParts parts = SplitPath(info);
+        for (std::size_t level = 0; level < 3 && level < parts.Names.size(); ++level) {
+            const std::wstring_view name = parts.Names[parts.Names.size() - 1 - level];
+            folders_.emplace_back(info.substr(0, static_cast<std::size_t>(name.data() - info.data()) + name.size()));
         }
     } catch (...) {
         folders_.clear();

@@ -1,6 +1,6 @@
 #include "recycle_bin/trash_status.h"
 
-#include "layouts/language.h"
+#include "texts/language.h"
 #include "platform/portable/conversions.h"
 
 namespace rublet {

@@ -1,6 +1,6 @@
 #include "settings/settings.h"
 
-#include "layouts/language.h"
+#include "texts/language.h"
 #include "platform/portable/conversions.h"
 #include "settings/settings_keys.h"
 

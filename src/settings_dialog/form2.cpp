@@ -1,7 +1,7 @@
 #include "settings_dialog/form2.h"
 
 #include "layouts/form2_layout.h"
-#include "layouts/language.h"
+#include "texts/language.h"
 #include "layouts/window_classes.h"
 #include "layouts/resource_ids.h"
 #include "settings_dialog/file_chooser.h"

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "layouts/language.h"
+#include "texts/language.h"
 
 namespace rublet {
 

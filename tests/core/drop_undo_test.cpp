@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "layouts/language.h"
+#include "texts/language.h"
 
 using namespace rublet;
 

@@ -1,23 +1,24 @@
-// What the scenarios see of the Windows side, in UTF-16. Without arguments,
-// a record for each visible window of a running Rublet.exe (handle, class,
-// title, place, topmost, region), each followed by a record for each of its
-// controls or menu items (no handle, class, text, place, check state):
-// fields apart by tabs, each record ended by \x1e, since texts hold line
-// breaks (a tab or \x1e in a text becomes a space). "probe endsession" tells
-// the main window that the session ends. "probe counters" gives, for each
-// running Rublet.exe, its handles (as the system's process list counts
-// them), its committed memory in KB and its GDI objects; "probe counters
-// self" gives the probe's own, before and after it leaks 100 handles, 64 MB
-// and 100 GDI objects on purpose. "probe read KEY NAME" gives "+" and the
-// text of a value under HKEY_CURRENT_USER\KEY, or "-" for none; "probe
-// write KEY NAME TEXT" stores a REG_SZ value, "probe dword KEY NAME N" a
-// REG_DWORD one, and "probe clear KEY" removes the key and all below it.
+// What the scenarios see of the Windows side, in UTF-16, one request after
+// another for as long as standard input stays open: each request and each
+// answer a 32-bit byte count and that many bytes of UTF-16, a request's
+// words apart by tabs. One probe serves a whole run, where a Wine start
+// costs a second, or a minute under emulation.
 //
-// "probe serve" answers such requests one after another, for as long as its
-// standard input stays open: each request and each answer is a 32-bit byte
-// count and that many bytes of UTF-16, a request's words apart by tabs. One
-// probe then serves a whole run, where a Wine start costs a second, or a
-// minute under emulation.
+// An empty request gives a record for each visible window of a running
+// Rublet.exe (handle, class, title, place, topmost, region), each followed
+// by a record for each of its controls or menu items (no handle, class,
+// text, place, check state): fields apart by tabs, each record ended by
+// \x1e, since texts hold line breaks (a tab or \x1e in a text becomes a
+// space). "endsession" tells the main window that the session ends.
+// "counters" gives, for each running Rublet.exe, its handles (as the
+// system's process list counts them), its committed memory in KB and its
+// GDI objects; "counters self" gives the probe's own, before and after it
+// leaks 100 handles, 64 MB and 100 GDI objects on purpose. "read KEY NAME"
+// gives "+" and the text of a value under HKEY_CURRENT_USER\KEY, or "-" for
+// none; "write KEY NAME TEXT" stores a REG_SZ value, "dword KEY NAME N" a
+// REG_DWORD one, and "clear KEY" removes the key and all below it. "hold
+// PATH" holds a file open as another program may, without delete sharing,
+// until "release".
 #include <windows.h>
 #include <winternl.h>
 
@@ -141,17 +142,12 @@ BOOL CALLBACK DescribeRublet(HWND hwnd, LPARAM to) {
 std::wstring RegistryAnswer(const std::vector<std::wstring>& words) {
     const std::wstring& command = words[0];
     if (command == L"read" && words.size() == 3) {
-        DWORD size = 0;
-        if (::RegGetValueW(HKEY_CURRENT_USER, words[1].c_str(), words[2].c_str(), RRF_RT_REG_SZ | RRF_NOEXPAND, nullptr,
-                           nullptr, &size) != ERROR_SUCCESS)
-            return L"-";
-        std::wstring value(size / sizeof(wchar_t) + 1, L'\0');
-        size = static_cast<DWORD>(value.size() * sizeof(wchar_t));
-        if (::RegGetValueW(HKEY_CURRENT_USER, words[1].c_str(), words[2].c_str(), RRF_RT_REG_SZ | RRF_NOEXPAND, nullptr,
-                           value.data(), &size) != ERROR_SUCCESS)
-            return L"-";
-        value.resize(size / sizeof(wchar_t) - 1);  // the terminating NUL
-        return L"+" + value;
+        static wchar_t value[32768];  // the longest text a setting of the program holds
+        DWORD size = sizeof value;
+        return ::RegGetValueW(HKEY_CURRENT_USER, words[1].c_str(), words[2].c_str(), RRF_RT_REG_SZ | RRF_NOEXPAND,
+                              nullptr, value, &size) == ERROR_SUCCESS
+                   ? L"+" + std::wstring(value, size / sizeof(wchar_t) - 1)
+                   : L"-";
     }
     LSTATUS status = ERROR_BAD_ARGUMENTS;
     if (command == L"write" && words.size() == 4)
@@ -162,18 +158,24 @@ std::wstring RegistryAnswer(const std::vector<std::wstring>& words) {
         status = ::RegSetKeyValueW(HKEY_CURRENT_USER, words[1].c_str(), words[2].c_str(), REG_DWORD, &value, sizeof value);
     }
     if (command == L"clear" && words.size() == 2) {
-        status = ::RegDeleteTreeW(HKEY_CURRENT_USER, words[1].c_str());
-        if (status == ERROR_FILE_NOT_FOUND) status = ERROR_SUCCESS;
-        if (status == ERROR_SUCCESS) status = ::RegDeleteKeyW(HKEY_CURRENT_USER, words[1].c_str());
+        ::RegDeleteTreeW(HKEY_CURRENT_USER, words[1].c_str());  // all below it, then the key itself
+        status = ::RegDeleteKeyW(HKEY_CURRENT_USER, words[1].c_str());
         if (status == ERROR_FILE_NOT_FOUND) status = ERROR_SUCCESS;
     }
     return status == ERROR_SUCCESS ? L"ok" : L"error " + std::to_wstring(status);
 }
 
+std::vector<rublet::UniqueFile> held;  // by "hold", until "release"
+
 std::wstring Answer(const std::vector<std::wstring>& words) {
     const std::wstring command = words.empty() ? L"" : words[0];
     if (command == L"read" || command == L"write" || command == L"dword" || command == L"clear")
         return RegistryAnswer(words);
+    if (command == L"hold" && words.size() == 2) {
+        held.emplace_back(::CreateFileW(words[1].c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+        return held.back() ? L"ok" : L"error " + std::to_wstring(::GetLastError());
+    }
+    if (command == L"release") return held.clear(), L"ok";
     const HWND main = ::FindWindowW(rublet::names::Form1Class, nullptr);
     if (command == L"endsession" && ::SendMessageW(main, WM_QUERYENDSESSION, 0, 0))
         ::SendMessageW(main, WM_ENDSESSION, TRUE, 0);
@@ -203,13 +205,15 @@ void WriteAll(HANDLE to, const void* data, DWORD bytes) {
     ::WriteFile(to, data, bytes, &written, nullptr);
 }
 
+}  // namespace
+
 // Requests until standard input ends, each answered at once.
-void Serve() {
+int wmain() {
     const HANDLE in = ::GetStdHandle(STD_INPUT_HANDLE), out = ::GetStdHandle(STD_OUTPUT_HANDLE);
     std::uint32_t bytes = 0;
     while (ReadExactly(in, &bytes, sizeof bytes)) {
         std::wstring request(bytes / sizeof(wchar_t), L'\0');
-        if (!ReadExactly(in, request.data(), bytes)) return;
+        if (!ReadExactly(in, request.data(), bytes)) return 1;
         std::vector<std::wstring> words;
         for (std::size_t start = 0, tab; start <= request.size() && !request.empty(); start = tab + 1) {
             tab = request.find(L'\t', start);
@@ -221,17 +225,5 @@ void Serve() {
         WriteAll(out, &size, sizeof size);
         WriteAll(out, answer.data(), size);
     }
-}
-
-}  // namespace
-
-int wmain(int argc, wchar_t** argv) {
-    if (argc == 2 && std::wstring_view(argv[1]) == L"serve") {
-        Serve();
-        return 0;
-    }
-    const std::wstring out = Answer(std::vector<std::wstring>(argv + 1, argv + argc));
-    // UTF-16 as it is, without line ends made \r\n
-    WriteAll(::GetStdHandle(STD_OUTPUT_HANDLE), out.data(), static_cast<DWORD>(out.size() * sizeof(wchar_t)));
     return 0;
 }

@@ -19,8 +19,8 @@ import time
 from contextlib import closing
 
 import scenarios
-from scenarios import (BOX, MAIN_WINDOW, TEXTS, TRASH, Failure, Scenario, Unsupported, expect, is_32bit, listing, make,
-                       prepare, skip, source_text, store, wait, windows_path)
+from scenarios import (BOX, MAIN_WINDOW, TRASH, Failure, Scenario, Unsupported, expect, is_32bit, listing, make,
+                       prepare, says, skip, store, wait, windows_path)
 
 SEED = 20261207
 
@@ -108,7 +108,7 @@ def drop_once(scenario, dropped, option1, counts):
     if hazards:
         box = wait("the refusal", lambda: (scenario.windows(BOX) or [None])[0])
         texts = [c["text"] for c in box["controls"]]
-        expect(any(t.endswith(source_text("NothingDeleted")) for t in texts), "no refusal of %s: %s" % (hazards[:3], texts))
+        expect(any(t.endswith(says("NothingDeleted")) for t in texts), "no refusal of %s: %s" % (hazards[:3], texts))
         scenario.press_("OK", box)
         scenario.unchanged_()
         counts.update({"refused drops": 1, "hazards": len(hazards)})
@@ -120,7 +120,7 @@ def drop_once(scenario, dropped, option1, counts):
         return
     try:
         scenario.only_(*dropped)
-        scenario.box_(source_text("MessageTitle"), source_text("ProcessingDone"))
+        scenario.box_(says("MessageTitle"), says("ProcessingDone"))
     except Failure as failure:
         raise Failure("%s after dropping %s; the program shows %s" % (failure, dropped, [[c["text"] for c in w["controls"]] for w in scenario.windows(BOX)]))
     if option1 == "0":
@@ -130,7 +130,7 @@ def drop_once(scenario, dropped, option1, counts):
             scenario.click_()
             scenario.key_("ctrl+z")
             try:
-                scenario.box_(source_text("MessageTitle"), source_text("UndoDone"))
+                scenario.box_(says("MessageTitle"), says("UndoDone"))
                 scenario.restored_()
             except Failure as failure:
                 raise Failure("%s after undoing %s; the program shows %s" % (failure, dropped, [[c["text"] for c in w["controls"]] for w in scenario.windows(BOX)]))
@@ -169,34 +169,10 @@ def random_drops_(tools):
     return dict(counts)
 
 
-def swapped_drops_(tools):
-    # A dropped folder swapped for a link to another folder while the
-    # question is open: refused once OK is pressed, in both modes, the tree
-    # and the trash as the swap left them.
-    counts = collections.Counter()
-    for option1 in ("0", "1"):
-        with closing(Scenario(tools, "swapped-" + option1)) as scenario:
-            store({"Option1": option1, "Option2": "1"})
-            scenario.start_()
-            for n in range(5):
-                scenario.make_("d%d/f.txt" % n, "victim%d/v.txt" % n)
-                scenario.drop_("d%d" % n)
-                question = wait("the question", lambda: (scenario.windows(BOX) or [None])[0])
-                scenario.swap_("d%d" % n, "victim%d" % n)
-                scenario.snapshot_()
-                scenario.press_("OK", question)
-                box = wait("the refusal", lambda: next((b for b in scenario.windows(BOX) if b["handle"] != question["handle"]), None))
-                texts = [c["text"] for c in box["controls"]]
-                expect(any(t.endswith(source_text("NothingDeleted")) for t in texts), "no refusal of a swapped folder: %s" % texts)
-                scenario.press_("OK", box)
-                scenario.unchanged_()
-                counts["swapped drops"] += 1
-    return dict(counts)
-
-
 def started(scenario, values):
     # Rublet started on these settings and ended: the texts of the message
-    # boxes it shows, each answered, until the bin shows (within 30 s).
+    # boxes it shows, each answered, until the bin shows (within 30 s), and
+    # the bin's size.
     store(values, clear=True)
     scenario.start_("quietly")
     texts = []
@@ -210,8 +186,9 @@ def started(scenario, values):
             return False
         return any(w["kind"] == MAIN_WINDOW for w in windows)
     wait("bin", bin_shown, 30)
+    left, top, right, bottom = scenario.window()["rect"]
     scenario.endsession_()
-    return texts
+    return texts, (right - left, bottom - top)
 
 
 def bad_pictures_(tools):
@@ -237,9 +214,11 @@ def bad_pictures_(tools):
         for number, data in enumerate(variants):
             path = scenario.folder / ("bad %d%s" % (number, name[-4:]))
             path.write_bytes(data)
-            texts = started(scenario, {"Bmpdir": windows_path(path)})
-            expect(texts in ([], *([source_text(t) + "\n" + windows_path(path)] for t in ("PictureUnreadable", "PictureEmpty"))),
-                   "%s: %s" % (path.name, texts))
+            texts, size = started(scenario, {"Bmpdir": windows_path(path)})
+            # A warning, and the built-in bin; or no warning and the picture
+            # itself, never silently the built-in bin of 32 by 32 pixels.
+            expect(texts in ([says(t) + "\n" + windows_path(path)] for t in ("PictureUnreadable", "PictureEmpty"))
+                   and size == (32, 32) or not texts and size != (32, 32), "%s: %s, a bin of %s" % (path.name, texts, size))
             counts.update(["pictures", "warned" if texts else "shown"])
     scenario.close()
     return dict(counts)
@@ -248,7 +227,7 @@ def bad_pictures_(tools):
 def counters(scenario, *args):
     # Handles, committed KB and GDI objects, of Rublet or, with "self", of
     # the probe before and after it leaks on purpose.
-    return [list(map(int, line.split("\t"))) for line in scenario.probe("counters", *args).splitlines()]
+    return [list(map(int, line.split("\t"))) for line in scenarios.PROBE.ask("counters", *args).splitlines()]
 
 
 def steady(scenario, name, count, *steps):
@@ -267,7 +246,7 @@ def steady(scenario, name, count, *steps):
 
 def leaks_(tools):
     # The same handles and memory after 100 drops, 50 menu openings, 20
-    # settings dialogs and 20 drops lost while a message is open.
+    # settings dialogs and 20 drops refused while a message is open.
     scenario = Scenario(tools, "leaks")
     before, after = counters(scenario, "self")
     expect(after[0] > before[0] and after[1] > before[1] + 32768, "the measures do not see a leak: %s, then %s" % (before, after))
@@ -277,16 +256,16 @@ def leaks_(tools):
     scenario.start_()
     found += [steady(scenario, "drops", 100, 'drop "drop {n}.txt"', 'gone "drop {n}.txt"'),
               steady(scenario, "menus", 50, "doubleclick", "key Escape"),
-              steady(scenario, "dialogs", 20, "rightclick", "choose " + source_text("MenuOption"),
+              steady(scenario, "dialogs", 20, "rightclick", "choose " + says("MenuOption"),
                      "field $bin\\Rublet.bmp", "key Escape")]
     scenario.endsession_()
     store({"Option2": "1"})
     scenario.start_()
-    # A drop while the question of another is open is lost.
+    # A drop while the question of another is open is refused.
     # Cancel is the message box's, in Wine's own language.
-    question, cancel = source_text("ConfirmTitle"), "キャンセル" if TEXTS == "texts.h" else "Cancel"
-    found.append(steady(scenario, "lost drops", 20, 'drop "drop 1{n:02}.txt"', "box %s * -" % question,
-                        'drop "lost {n}.txt"', "box %s * %s" % (question, cancel), 'kept "lost {n}.txt"'))
+    question, cancel = says("ConfirmTitle"), says("Cancel")
+    found.append(steady(scenario, "refused drops", 20, 'drop "drop 1{n:02}.txt"', "box %s * -" % question,
+                        'refused "lost {n}.txt"', "box %s * %s" % (question, cancel), 'kept "lost {n}.txt"'))
     scenario.close()
     return "; ".join(found)
 

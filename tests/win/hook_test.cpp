@@ -26,7 +26,7 @@ TEST(Hook, KeepsTheLatestDropForOneTickAndConsumesIt) {
     ::SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TargetProc));
     const auto drop = [&](HDROP block) { ::SendMessageW(hwnd, WM_DROPFILES, reinterpret_cast<WPARAM>(block), 0); };
     UiTasks tasks;
-    DropHandling handling(hwnd, tasks);
+    DropHandling handling(hwnd, tasks, [](bool) {}, [] { return true; });
     drop(MakeDrop({L"T:\\early"}));
     EXPECT_EQ(reached, 1) << "down until released";
     handling.Release();

@@ -20,23 +20,17 @@ struct DecimalNumber {
     long pointPosition = 0;
 };
 
-bool ParseDecimal(std::wstring_view text, DecimalNumber& number) {
-    std::size_t i = 0;
+// The digits before and after the point, from `i` on; false without any.
+bool ParseMantissa(std::wstring_view text, std::size_t& i, DecimalNumber& number, long& integerDigits,
+                   long& leadingFractionZeros) {
     const std::size_t n = text.size();
-    while (i < n && IsBlank(text[i])) ++i;
-    if (i < n && (text[i] == L'+' || text[i] == L'-')) {
-        number.negative = text[i] == L'-';
-        ++i;
-    }
     bool anyDigit = false;
-    long integerDigits = 0;
     for (; i < n && IsDigit(text[i]); ++i) {
         anyDigit = true;
         if (number.digits.empty() && text[i] == L'0') continue;
         number.digits.push_back(static_cast<char>(text[i]));
         ++integerDigits;
     }
-    long leadingFractionZeros = 0;
     if (i < n && text[i] == L'.') {
         for (++i; i < n && IsDigit(text[i]); ++i) {
             anyDigit = true;
@@ -47,26 +41,37 @@ bool ParseDecimal(std::wstring_view text, DecimalNumber& number) {
             number.digits.push_back(static_cast<char>(text[i]));
         }
     }
-    if (!anyDigit) return false;
+    return anyDigit;
+}
 
-    long exponent = 0;
-    if (i < n && (text[i] == L'E' || text[i] == L'e' || text[i] == L'D' || text[i] == L'd')) {
-        ++i;
-        bool negativeExponent = false;
-        if (i < n && (text[i] == L'+' || text[i] == L'-')) {
-            negativeExponent = text[i] == L'-';
-            ++i;
-        }
-        if (i >= n || !IsDigit(text[i])) return false;
-        for (; i < n && IsDigit(text[i]); ++i) {
-            // Far beyond any integer type either way; stop growing.
-            if (exponent < 100000) exponent = exponent * 10 + (text[i] - L'0');
-        }
-        if (negativeExponent) exponent = -exponent;
+// An exponent from `i` on ("E", "e", "D" or "d", a sign, digits), or 0
+// where there is none; false for a letter without digits.
+bool ParseExponent(std::wstring_view text, std::size_t& i, long& exponent) {
+    const std::size_t n = text.size();
+    exponent = 0;
+    if (i >= n || std::wstring_view(L"EeDd").find(text[i]) == std::wstring_view::npos) return true;
+    ++i;
+    bool negative = false;
+    if (i < n && (text[i] == L'+' || text[i] == L'-')) negative = text[i++] == L'-';
+    if (i >= n || !IsDigit(text[i])) return false;
+    for (; i < n && IsDigit(text[i]); ++i) {
+        // Far beyond any integer type either way; stop growing.
+        if (exponent < 100000) exponent = exponent * 10 + (text[i] - L'0');
     }
+    if (negative) exponent = -exponent;
+    return true;
+}
+
+bool ParseDecimal(std::wstring_view text, DecimalNumber& number) {
+    std::size_t i = 0;
+    const std::size_t n = text.size();
+    while (i < n && IsBlank(text[i])) ++i;
+    if (i < n && (text[i] == L'+' || text[i] == L'-')) number.negative = text[i++] == L'-';
+    long integerDigits = 0, leadingFractionZeros = 0, exponent = 0;
+    if (!ParseMantissa(text, i, number, integerDigits, leadingFractionZeros) || !ParseExponent(text, i, exponent))
+        return false;
     while (i < n && IsBlank(text[i])) ++i;
     if (i != n) return false;
-
     while (!number.digits.empty() && number.digits.back() == '0') number.digits.pop_back();
     number.pointPosition = (integerDigits > 0 ? integerDigits : -leadingFractionZeros) + exponent;
     return true;

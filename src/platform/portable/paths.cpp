@@ -68,11 +68,16 @@ std::size_t RootLength(std::wstring_view path) {
 }  // namespace
 
 std::wstring DirectoryOfModule(std::wstring_view modulePath) {
-    const std::size_t separator = modulePath.find_last_of(L"\\/");
-    if (separator == std::wstring_view::npos) return {};
-    std::wstring directory(modulePath.substr(0, separator));
-    if (directory.size() == 2 && directory[1] == L':') directory += L'\\';
-    return directory;
+    const PathParts parts = SplitPath(modulePath);
+    if (parts.Names.empty()) return {};
+    if (parts.Names.size() == 1) {
+        // A drive's root keeps its separator (C:\), a share's goes.
+        std::wstring_view root = parts.Root;
+        if (root.size() >= 2 && root[root.size() - 2] != L':') root = WithoutTrailingSeparators(root);
+        return std::wstring(root);
+    }
+    const std::wstring_view above = parts.Names[parts.Names.size() - 2];
+    return std::wstring(modulePath.substr(0, static_cast<std::size_t>(above.data() - modulePath.data()) + above.size()));
 }
 
 std::wstring ExtendedLengthPath(std::wstring_view path) {

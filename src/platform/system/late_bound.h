@@ -19,13 +19,18 @@ struct RuntimeName {
     char Tag[16];
     wchar_t Library[32];
     char Function[64];
+    // Windows' own, which Wine's DLL does not export: the program goes
+    // without it there.
+    char WindowsOnly;
 };
 
 // The record the file holds for `library`!`function`, both literals.
-#define RUBLET_RUNTIME_NAME(library, function)                                              \
-    ([]() noexcept -> const ::rublet::RuntimeName& {                                       \
-        static constexpr ::rublet::RuntimeName record{"rublet:runtime", library, function}; \
-        return record;                                                                      \
+#define RUBLET_RUNTIME_NAME(library, function) RUBLET_RUNTIME_RECORD(library, function, 0)
+#define RUBLET_WINDOWS_ONLY_NAME(library, function) RUBLET_RUNTIME_RECORD(library, function, 1)
+#define RUBLET_RUNTIME_RECORD(library, function, windowsOnly)                                            \
+    ([]() noexcept -> const ::rublet::RuntimeName& {                                                    \
+        static constexpr ::rublet::RuntimeName record{"rublet:runtime", library, function, windowsOnly}; \
+        return record;                                                                                   \
     }())
 
 // The function of a DLL that is loaded already, or null.

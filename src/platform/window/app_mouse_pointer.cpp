@@ -2,13 +2,10 @@
 
 #include <windows.h>
 
-#include <atomic>
-
 namespace rublet {
 namespace {
 
-// Set by the thread that processes a drop, read by the window's.
-std::atomic<MousePointer> appMousePointer = MousePointer::Default;
+MousePointer appMousePointer = MousePointer::Default;
 
 }  // namespace
 

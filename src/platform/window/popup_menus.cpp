@@ -1,10 +1,19 @@
 #include "platform/window/popup_menus.h"
 
+#include <string_view>
+
 namespace rublet {
 namespace {
 
 constexpr WORD FirstItemCommand = 1000;
 constexpr WORD CommandOf(MenuItem item) { return static_cast<WORD>(FirstItemCommand + static_cast<WORD>(item)); }
+
+// An open popup menu of this thread draws its items anew.
+BOOL CALLBACK RedrawIfMenu(HWND window, LPARAM) {
+    wchar_t name[8] = {};
+    if (::GetClassNameW(window, name, 8) && std::wstring_view(name) == L"#32768") ::InvalidateRect(window, nullptr, TRUE);
+    return TRUE;
+}
 
 }  // namespace
 
@@ -33,6 +42,7 @@ void PopupMenus::SetCaption(MenuItem item, const std::wstring& caption) {
     const auto parent = parentOf_.find(item);
     if (parent == parentOf_.end()) return;
     ::ModifyMenuW(Menu(parent->second), CommandOf(item), MF_BYCOMMAND | MF_STRING, CommandOf(item), caption.c_str());
+    ::EnumThreadWindows(::GetCurrentThreadId(), &RedrawIfMenu, 0);
 }
 
 void PopupMenus::SetExtra(MenuItem popup, const std::wstring& caption) {

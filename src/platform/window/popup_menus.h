@@ -20,6 +20,7 @@ public:
     PopupMenus(std::span<const MenuItemLayout> tree, LayoutTexts texts);
 
     [[nodiscard]] HMENU Menu(MenuItem popup) const noexcept;
+    // Also while the menu is open, which then shows it.
     void SetCaption(MenuItem item, const std::wstring& caption);
     // One more item at the end of a popup, below a separator, that is none
     // of the tree's; none for "". Its command is ExtraCommand.

@@ -1,10 +1,10 @@
-#include "layouts/language.h"
+#include "texts/language.h"
 
 // A table that misses a text does not build (GCC checks designated
 // initialisers too).
 #pragma GCC diagnostic error "-Wmissing-field-initializers"
-#include "layouts/texts.h"
-#include "layouts/texts_en.h"
+#include "texts/texts.h"
+#include "texts/texts_en.h"
 
 namespace rublet {
 namespace {
