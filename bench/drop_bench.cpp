@@ -1,8 +1,9 @@
 // A drop of 1,000 files into the Recycle Bin: the time the program spends
 // on it outside the shell's own call (reading the drop, the checks, the
 // path list, the look afterwards; no message, no sound) against the shell
-// call. Five rounds; prints the medians and their ratio, and the time one
-// open of each item takes, the least a look at links costs under Wine.
+// call. Five rounds; prints the medians and their ratio, the time one open
+// of each item takes, and one open with the final path of each item, which
+// the look at links costs under Wine, and what is left beyond it.
 // Beside it, on the same drops, the reading alone: one walk of the block
 // (ReadDroppedPaths) against DragQueryFileW for each path, as the drop was
 // read before, and the time outside the shell call that reading would give.
@@ -78,7 +79,7 @@ int wmain() {
     // To the Recycle Bin; no question, message or sound.
     rublet::SettingsRecord settings;
     settings.Option1 = settings.Option2 = settings.Option3 = settings.Option5 = 0;
-    std::vector<double> outside, shell, walk, each, opens;
+    std::vector<double> outside, shell, walk, each, opens, finals;
     for (int round = 0; round < 5; ++round) {
         const std::wstring folder = L"T:\\drop-bench-" + std::to_wstring(round);
         ::CreateDirectoryW(folder.c_str(), nullptr);
@@ -96,6 +97,11 @@ int wmain() {
             ::CloseHandle(::CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                         nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
         opens.push_back(Since(opening));
+        // What the look makes of each item where the shell follows links:
+        // one open and the final path the handle names.
+        const auto naming = Clock::now();
+        for (const std::wstring& path : paths) static_cast<void>(rublet::ShellFileSystem().FinalPath(path));
+        finals.push_back(Since(naming));
         each.push_back(ReadMs(drop, &rublet::QueryDroppedPaths, paths));
         const auto start = Clock::now();
         ::SendMessageW(window, WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
@@ -110,6 +116,9 @@ int wmain() {
                 "call %.1f ms (medians); %.2f %%\n", Median(outside), Median(shell), 100 * Median(outside) / Median(shell));
     std::printf("one open and close of each item %.1f ms (median), %.2f %% of the shell call\n", Median(opens),
                 100 * Median(opens) / Median(shell));
+    std::printf("one open and the final path of each item %.1f ms (median), %.2f %% of the shell call; beyond it, "
+                "outside the shell call %.2f %%\n", Median(finals), 100 * Median(finals) / Median(shell),
+                100 * (Median(outside) - Median(finals)) / Median(shell));
     const double before = Median(outside) - Median(walk) + Median(each);
     std::printf("reading the drop: one walk of the block %.3f ms, DragQueryFileW for each path %.1f ms (medians); "
                 "outside the shell call with the latter %.1f ms, %.2f %%\n",
