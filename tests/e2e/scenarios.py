@@ -388,7 +388,9 @@ class Scenario:
         return [w for w in found if kind in (None, w["kind"])]
 
     def window(self, kind=MAIN_WINDOW):
-        return wait(kind, lambda: (self.windows(kind) or [None])[0])
+        # Under emulation a program that the emulator ended is seen at once.
+        ended = lambda: EMULATED and self.processes and self.processes[-1].poll() is not None
+        return wait(kind, lambda: expect(not ended(), "Rublet.exe ended") or (self.windows(kind) or [None])[0])
 
     def click(self, x, y, *how):
         run("xdotool", "mousemove", x, y, "click", *(how or (1,)))

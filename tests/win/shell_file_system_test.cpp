@@ -30,7 +30,7 @@ TEST(ShellFileSystem, TellsAFileHeldOpenWithoutDeleteSharing) {
 // program too: for every code unit, where the system maps it, ours maps it
 // the same way (ours may take more names for one, which only refuses more).
 TEST(CaseFolding, TakesForOneEveryPairThatTheSystemTakesForOne) {
-    int differ = 0;
+    int differ = 0;  // the first ten are named
     for (unsigned unit = 1; unit < 0x10000; ++unit) {
         if (unit >= 0xD800 && unit <= 0xDFFF) continue;
         wchar_t system = static_cast<wchar_t>(unit);
@@ -39,5 +39,4 @@ TEST(CaseFolding, TakesForOneEveryPairThatTheSystemTakesForOne) {
             ADD_FAILURE() << std::hex << "U+" << unit << ": the system gives U+" << static_cast<unsigned>(system)
                           << ", the program U+" << static_cast<unsigned>(UpperCaseUnit(static_cast<wchar_t>(unit)));
     }
-    EXPECT_EQ(differ, 0);
 }
