@@ -362,9 +362,8 @@ class Scenario:
         for folder in (self.folder, TRASH / "files", TRASH / "info"):
             shutil.rmtree(folder, ignore_errors=True)
         self.folder.mkdir(parents=True)
-        # The programs' folder as prepare() made it: no Rublet.ini of an earlier scenario.
-        for extra in set(p.name for p in tools.iterdir()) - set(TOOLS):
-            (tools / extra).unlink()
+        # No Rublet.ini of an earlier scenario beside the programs.
+        (tools / "Rublet.ini").unlink(missing_ok=True)
         store({}, clear=True)
         if Scenario.dpi != 96:
             self.dpi_(96)
