@@ -29,7 +29,7 @@ import threading
 import time
 import traceback
 import urllib.parse
-from contextlib import closing
+from contextlib import closing, suppress
 from pathlib import Path
 
 from Xlib import X, display
@@ -521,11 +521,9 @@ class Scenario:
         command = ["wine", windows_path(self.program / "Rublet.exe")]
         # What the emulator says, should it end the program (EMULATED).
         log = open(WORK / ("rublet-%d.log" % len(self.logs)), "wb") if EMULATED else subprocess.DEVNULL
-        if EMULATED:
-            self.logs.append(Path(log.name))
+        self.logs += [Path(log.name)] if EMULATED else []
         self.processes.append(subprocess.Popen(command, stdout=subprocess.DEVNULL, stderr=log, cwd=WORK))
-        if EMULATED:
-            log.close()
+        log.close() if EMULATED else None
         if "quietly" not in how:
             self.window()
 
@@ -817,24 +815,20 @@ class Scenario:
         self.before = listing(self.folder), listing(TRASH)
 
     def changes(self):
-        # What differs from the snapshot, named; None when nothing does.
-        now = listing(self.folder), listing(TRASH)
-        if now == self.before:
-            return None
-        changed = [sorted(k for k, _ in set(a.items()) ^ set(b.items())) for a, b in zip(now, self.before)]
-        return "changed: %d in the folder (%s), %d in the trash (%s)" % (
-            len(changed[0]), ", ".join(changed[0][:5]), len(changed[1]), ", ".join(changed[1][:5]))
+        # What differs from the snapshot, named; "" when nothing does.
+        changed = [sorted(k for k, _ in set(a.items()) ^ set(b.items()))
+                   for a, b in zip((listing(self.folder), listing(TRASH)), self.before)]
+        return "changed: %d in the folder (%s), %d in the trash (%s)" % (len(changed[0]), ", ".join(changed[0][:5]),
+               len(changed[1]), ", ".join(changed[1][:5])) if any(changed) else ""
 
     def unchanged_(self):
-        what = self.changes()
-        expect(what is None, what)
+        expect(not (what := self.changes()), what)
 
     def restored_(self):
         # The folder and the trash as at the snapshot again (waited for).
-        try:
-            wait("the folder and the trash as before", lambda: self.changes() is None)
-        except Failure:
-            raise Failure(self.changes())
+        with suppress(Failure):
+            wait("the folder and the trash as before", lambda: not self.changes())
+        self.unchanged_()
 
     def bytes_(self, name, size):
         expect((self.folder / name).read_bytes() == b"x" * int(size), "%s holds other bytes" % name)
