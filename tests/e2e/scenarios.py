@@ -529,11 +529,12 @@ class Scenario:
 
     def emulator_failed(self):
         # The emulator's word that it ended a program on a signal that the
-        # program's own handler (Wine's) could not take: qemu-user leaves the
-        # trap number out of the signal's context, which Wine's handler of
-        # page faults reads.
+        # program's own handler (Wine's) could not take, or Wine's that the
+        # signal came without its trap number, which qemu-user leaves out of
+        # the signal's context: Wine then raises an exception no program
+        # expects, and the program ends without a word of its own.
         said = [line for log in self.logs if log.exists() for line in log.read_bytes().splitlines()
-                if line.startswith(b"qemu: uncaught target signal")]
+                if re.search(rb"^qemu: uncaught target signal|:segv_handler Got unexpected trap -1", line)]
         return said[0].decode(errors="replace") if said else None
 
     def end_(self, within=15):
